@@ -1,0 +1,52 @@
+#include "app/game.h"
+
+#include "app/screen_catalogue.h"
+#include "platform/art.h"
+#include "platform/fonts.h"
+#include "platform/forms.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace bq {
+
+Game::Game(QApplication &app)
+    : m_app(app)
+{
+}
+
+Game::~Game() = default;
+
+void Game::prepare()
+{
+    QApplication::setApplicationName(QStringLiteral("brendelquiz"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Brendelquiz"));
+    QApplication::setApplicationVersion(QStringLiteral(BQ_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("brendelquiz"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    installFontSubstitutions();
+    Forms::instance().setFactory(createScreen);
+}
+
+void Game::start()
+{
+    prepare();
+    QApplication::setWindowIcon(artIcon(QStringLiteral("app-icon")));
+    // Qt's own buttons and menus speak German like the rest of the game.
+    m_qtTranslator = new QTranslator(&m_app);
+    if (m_qtTranslator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                             QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(m_qtTranslator);
+
+    QObject::connect(&Forms::instance(), &Forms::ended, &m_app, &QApplication::quit, Qt::QueuedConnection);
+    Forms::instance().show(QStringLiteral("Brendelquiz"));
+}
+
+void Game::shutdown()
+{
+    Forms::instance().reset();
+}
+
+} // namespace bq

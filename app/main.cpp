@@ -1,0 +1,23 @@
+#include "app/game.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char *argv[])
+{
+    // Without a display Qt would abort with a core dump; say so plainly instead.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs("brendelquiz: Kein Bildschirm gefunden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
+    QApplication app(argc, argv);
+    bq::Game game(app);
+    game.start();
+    const int status = app.exec();
+    game.shutdown();
+    return status;
+}

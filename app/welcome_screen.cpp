@@ -1,0 +1,119 @@
+#include "app/welcome_screen.h"
+
+#include "platform/art.h"
+#include "platform/forms.h"
+
+#include <QCursor>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace bq {
+
+const QString WelcomeScreen::kWelcomeText = QStringLiteral(
+    "Jou, Sie sind ein Quellmärker oder wollen gerne die Quellmärker Staatsbürgerschaft besitzen? Dann \r\n"
+    "werden Sie sicher Verständnis dafür haben, dass die Landesregierung Rheinland/Quellmark nicht \r\n"
+    "gerade jedem ohne weiteres diese erteilt. Um diese zu erhalten, müssen Sie die \r\n"
+    "nachfolgenden Fragen über unser gelobtes Land richtig beantworten.\r\n");
+const QString WelcomeScreen::kAuthorCredit = QStringLiteral("ausgedacht von Knörz vun de Quellmork");
+const QString WelcomeScreen::kContact = QStringLiteral("quiz@brendelquiz.example");
+
+WelcomeScreen::WelcomeScreen(const QString &name, const QString &caption, WindowKind kind)
+    : Form(name, caption, kind)
+{
+    setWindowIcon(artIcon(QStringLiteral("app-icon")));
+    setCursor(QCursor(artPixmap(QStringLiteral("cursor"), QSize(32, 32), devicePixelRatioF()), 0, 0));
+
+    auto *bereit = makeTextBox(QStringLiteral("txtbereit"), QStringLiteral("Bereit zu diesem Test?"));
+    bereit->setReadOnly(true);
+    bereit->setFont(screenFont("Arial", 14.25, FontStyle::Bold));
+
+    auto *greeting = makeTextView(QStringLiteral("txtBegrüssung"), kWelcomeText);
+    greeting->setFont(screenFont("MS Sans Serif", 9.75));
+    greeting->setMinimumSize(460, 110);
+
+    auto *start = makeButton(QStringLiteral("cdmlos_gehts"), QStringLiteral("Roger, los gehts"),
+                             artPath(QStringLiteral("icon-start")));
+    auto *decline = makeButton(QStringLiteral("Cmdbessernicht"), QStringLiteral("Besser nicht"));
+    auto *info = makeButton(QStringLiteral("CmdProgramminfo"), QStringLiteral("Weshalb,Wieso?"),
+                            artPath(QStringLiteral("icon-info")));
+
+    auto *image = makeLabel(QStringLiteral("Image1"), {});
+    showArt(image, QStringLiteral("welcome-photo"), QSize(160, 200));
+
+    auto *suggestion = makeLabel(QStringLiteral("lblAnregung"), QStringLiteral("Anregung und Kritik an:"));
+
+    // Credit and e-mail line share one place and take turns; the e-mail line sits a
+    // little lower, so the two overlap and read as one changing line.
+    auto *turns = new QWidget(this);
+    auto *author = makeLabel(QStringLiteral("lblAutor"), kAuthorCredit);
+    auto *email = makeLabel(QStringLiteral("lblemail"), QStringLiteral("email: ") + kContact);
+    author->setParent(turns);
+    email->setParent(turns);
+    author->setFont(screenFont("Comic Sans MS", 8.25));
+    author->setStyleSheet(QStringLiteral("color: #0000FF"));
+    const int lineWidth = 300;
+    author->setGeometry(0, 0, lineWidth, 20);
+    email->setGeometry(0, 3, lineWidth, 20);
+    email->setVisible(false);
+    turns->setFixedSize(lineWidth, 24);
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(bereit);
+    right->addWidget(greeting, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(start);
+    buttons->addWidget(decline);
+    buttons->addWidget(info);
+    right->addLayout(buttons);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(image, 0, Qt::AlignTop);
+    top->addLayout(right, 1);
+
+    auto *root = new QVBoxLayout(this);
+    root->addLayout(top, 1);
+    root->addWidget(suggestion);
+    root->addWidget(turns);
+
+    setTabOrder(start, decline);
+    setTabOrder(decline, info);
+    setInitialFocus(start);
+
+    onClick(start, [this] { cdmlos_gehts_Click(); });
+    onClick(decline, [this] { Cmdbessernicht_Click(); });
+    onClick(info, [this] { CmdProgramminfo_Click(); });
+    makeTimer(QStringLiteral("Timer1"), 1800, [this] { Timer1_Timer(); });
+}
+
+void WelcomeScreen::cdmlos_gehts_Click()
+{
+    Forms::instance().show(QStringLiteral("DlgNamen_angeben"));
+}
+
+void WelcomeScreen::Cmdbessernicht_Click()
+{
+    Forms &forms = Forms::instance();
+    forms.unload(QStringLiteral("Brendelquiz"));
+    forms.show(QStringLiteral("dlgbeenden"));
+}
+
+void WelcomeScreen::CmdProgramminfo_Click()
+{
+    Forms::instance().show(QStringLiteral("frmwieso"));
+}
+
+void WelcomeScreen::Timer1_Timer()
+{
+    // Each label is turned on its own; only their start states keep them apart.
+    for (const char *labelName : {"lblemail", "lblAutor"}) {
+        QWidget *label = control(QString::fromLatin1(labelName));
+        label->setVisible(label->isHidden());
+    }
+}
+
+} // namespace bq

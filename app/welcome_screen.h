@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/form.h"
+
+namespace bq {
+
+// The start-up screen: greets the player and offers the game, the quit and the info page.
+class WelcomeScreen : public Form {
+    Q_OBJECT
+public:
+    WelcomeScreen(const QString &name, const QString &caption, WindowKind kind);
+
+    // The texts of the screen's definition.
+    static const QString kWelcomeText;
+    static const QString kAuthorCredit;
+    static const QString kContact;
+
+private:
+    void cdmlos_gehts_Click();
+    void Cmdbessernicht_Click();
+    void CmdProgramminfo_Click();
+    void Timer1_Timer();
+};
+
+} // namespace bq

@@ -1,0 +1,146 @@
+#include "ending/about_screen.h"
+
+#include "platform/art.h"
+#include "platform/forms.h"
+#include "platform/windowmenu.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace bq {
+namespace {
+
+QRect twipRect(int left, int top, int width, int height)
+{
+    return {twips(left), twips(top), twips(width), twips(height)};
+}
+
+struct AboutLabel {
+    const char *name;
+    const char *text;
+    QRect rect;
+    QFont font;
+    const char *style;
+    Qt::Alignment align;
+};
+
+} // namespace
+
+const QStringList AboutScreen::kThanks = {
+    QStringLiteral("Oma Hilde (für den geheimen Rieslingvorrat)"),
+    QStringLiteral("Kater Moritz (ist nur zweimal über die Tastatur gelaufen)"),
+    QStringLiteral("Onkel Willi (kennt jedes Weinfest persönlich)"),
+    QStringLiteral("Dackel Fritz (hat alle Fragen geprüft und nichts verraten)"),
+};
+
+AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind kind)
+    : Form(name, caption, kind)
+{
+    setWindowIcon(artIcon(QStringLiteral("app-icon")));
+    setFixedSize(twips(8115), twips(6060));
+
+    const QFont standard = font();
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
+    const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
+    const AboutLabel labels[] = {
+        {"lblTitle", "Brendelquiz", twipRect(3000, 480, 2325, 480),
+         screenFont("MS Sans Serif", 13.5, FontStyle::Bold), "color: #0000FF", left},
+        {"lblVersion", "Version 1.0", twipRect(3000, 960, 1005, 225), standard, "", left},
+        {"lblDescription", "Test für wahre Quellmärker oder die, die es gerne werden wollen!",
+         twipRect(2880, 1800, 2925, 690), screenFont("MS Sans Serif", 9.75), "color: #000000", left},
+        {"lblwerbe", "Hier könnte ein Werbebanner sein, das mir schlappe 3 Millionen einbringt.",
+         twipRect(6720, 1680, 1215, 1335), standard, "", centre},
+        {"lbldiesesoftware", "Diese Software ist ", twipRect(360, 2400, 1095, 495),
+         screenFont("Arial", 8.25), "", centre},
+        {"lbl100", "100% ig", twipRect(480, 2880, 975, 255), standard, "", centre},
+        {"lblbse", "BSE", twipRect(360, 3240, 1215, 255),
+         screenFont("MS Sans Serif", 8.25, FontStyle::Bold), "", centre},
+        {"lblfrei", "frei !", twipRect(360, 3600, 1215, 375), standard, "", centre},
+        {"lbl_Dank_an", "Ein herzliches Dankeschön geht an:", twipRect(2400, 3000, 4335, 255),
+         standard, "", centre},
+        {"lblDisclaimer",
+         "Alle Angaben ohne Gewähr. Weitergeben, Mitraten und lautes Lachen sind ausdrücklich erlaubt.",
+         twipRect(1080, 4680, 3870, 1065), standard, "color: #000000", left},
+    };
+    for (const AboutLabel &entry : labels) {
+        QLabel *label = makeLabel(QString::fromLatin1(entry.name), QString::fromUtf8(entry.text));
+        label->setGeometry(entry.rect);
+        label->setFont(entry.font);
+        label->setStyleSheet(QString::fromLatin1(entry.style));
+        label->setAlignment(entry.align);
+        label->setWordWrap(true);
+    }
+
+    auto *picture1 = makeLabel(QStringLiteral("Picture1"), {});
+    picture1->setGeometry(twipRect(480, 840, 975, 1575));
+    picture1->setPixmap(artPixmap(QStringLiteral("about-picture1"), QSize(61, 110), devicePixelRatioF()));
+    auto *picture3 = makeLabel(QStringLiteral("Picture3"), {});
+    picture3->setGeometry(twipRect(6840, 840, 855, 735));
+    picture3->setPixmap(artPixmap(QStringLiteral("about-picture3"), QSize(55, 46), devicePixelRatioF()));
+    auto *picture2 = makeLabel(QStringLiteral("Picture2"), {});
+    picture2->setGeometry(twipRect(1920, 3240, 5295, 615));
+    picture2->setPixmap(artPixmap(QStringLiteral("about-banner"), QSize(400, 40), devicePixelRatioF()));
+    auto *image1 = makeLabel(QStringLiteral("Image1"), {});
+    image1->setGeometry(twipRect(480, 4920, 480, 480));
+    image1->setPixmap(artPixmap(QStringLiteral("about-icon"), QSize(32, 32), devicePixelRatioF()));
+
+    // The ring of four lies hidden behind the one box the player sees.
+    const QRect dankRects[] = {twipRect(2640, 3480, 1215, 375), twipRect(4200, 3480, 615, 315),
+                               twipRect(2640, 3480, 1335, 375), twipRect(4200, 3480, 1455, 375)};
+    for (int i = 0; i < 4; ++i) {
+        QLineEdit *entry = makeTextBox(QStringLiteral("txtDank%1").arg(i + 1), kThanks.at(i));
+        entry->setGeometry(dankRects[i]);
+        entry->setVisible(false);
+    }
+    QLineEdit *ticker = makeTextBox(QStringLiteral("Text0"));
+    ticker->setGeometry(twipRect(2280, 3480, 4815, 375));
+    ticker->setAlignment(Qt::AlignCenter);
+    ticker->setStyleSheet(QStringLiteral("color: #0000FF"));
+    ticker->setAccessibleName(QStringLiteral("Dankeschön"));
+
+    // An etched separator: a grey line with a white one under it.
+    const char *lineColours[] = {"#FFFFFF", "#808080"};
+    for (int index = 0; index < 2; ++index) {
+        auto *line = new QFrame(this);
+        line->setObjectName(QStringLiteral("Line1"));
+        line->setProperty("index", index);
+        line->setGeometry(twips(240), twips(4200) + (index == 0 ? 1 : 0), twips(8040 - 240), index == 0 ? 2 : 1);
+        line->setStyleSheet(QStringLiteral("background: %1").arg(QLatin1String(lineColours[index])));
+    }
+
+    auto *exit = makeButton(QStringLiteral("cmdExit"), QStringLiteral("Ende"));
+    exit->setGeometry(twipRect(5760, 4920, 1335, 495));
+    setInitialFocus(exit);
+    onClick(exit, [this] { cmdExit_Click(); });
+
+    makeTimer(QStringLiteral("Timer1"), 2000, [this] { Timer1_Timer(); });
+}
+
+void AboutScreen::formLoad()
+{
+    SchliessenSperren(*this);
+}
+
+void AboutScreen::SchliessenSperren(Form &form)
+{
+    removeCloseCommand(form);
+}
+
+void AboutScreen::Timer1_Timer()
+{
+    auto box = [this](const char *boxName) { return control<QLineEdit>(QString::fromLatin1(boxName)); };
+    box("Text0")->setText(box("txtDank1")->text());
+    box("txtDank1")->setText(box("txtDank2")->text());
+    box("txtDank2")->setText(box("txtDank3")->text());
+    box("txtDank3")->setText(box("txtDank4")->text());
+    box("txtDank4")->setText(box("Text0")->text());
+}
+
+void AboutScreen::cmdExit_Click()
+{
+    Forms::instance().end();
+}
+
+} // namespace bq

@@ -1,0 +1,38 @@
+#include "platform/art.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace bq {
+
+QString artPath(const QString &artName)
+{
+    return QStringLiteral(":/art/") + artName + QStringLiteral(".svg");
+}
+
+QIcon artIcon(const QString &artName)
+{
+    return QIcon(artPath(artName));
+}
+
+QPixmap artPixmap(const QString &artName, QSize size, qreal devicePixelRatio)
+{
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(artPath(artName));
+    if (renderer.isValid()) {
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+    }
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+void showArt(QLabel *label, const QString &artName, QSize size)
+{
+    label->setPixmap(artPixmap(artName, size, label->devicePixelRatioF()));
+    label->setFixedSize(size);
+}
+
+} // namespace bq

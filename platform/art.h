@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+class QLabel;
+
+namespace bq {
+
+// The game's pictures are drawn as vectors and rendered at the size a screen asks for,
+// sharp at any display scale.
+QIcon artIcon(const QString &artName);
+QPixmap artPixmap(const QString &artName, QSize size, qreal devicePixelRatio = 1.0);
+QString artPath(const QString &artName);
+// Shows a picture in a label at its natural size.
+void showArt(QLabel *label, const QString &artName, QSize size);
+
+} // namespace bq

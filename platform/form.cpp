@@ -1,0 +1,144 @@
+#include "platform/form.h"
+
+#include "platform/forms.h"
+#include "platform/sound.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QTimer>
+
+namespace bq {
+
+Form::Form(const QString &name, const QString &caption, WindowKind kind)
+    : QWidget(nullptr), m_name(name), m_kind(kind)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+    if (kind == WindowKind::Dialog) {
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                       | Qt::WindowCloseButtonHint);
+    } else {
+        setWindowFlags(Qt::Window);
+    }
+}
+
+void Form::stopTimers()
+{
+    for (QTimer *timer : findChildren<QTimer *>())
+        timer->stop();
+}
+
+QLabel *Form::makeLabel(const QString &controlName, const QString &text)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(controlName);
+    // Labels may show what the player typed: never interpret it as markup.
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton *Form::makeButton(const QString &controlName, const QString &caption,
+                              const QString &iconPath)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(controlName);
+    // Enter presses the button that has the focus, as in any dialog.
+    button->setAutoDefault(true);
+    if (!iconPath.isEmpty()) {
+        button->setIcon(QIcon(iconPath));
+        button->setIconSize(QSize(32, 32));
+    }
+    return button;
+}
+
+QLineEdit *Form::makeTextBox(const QString &controlName, const QString &text)
+{
+    auto *box = new QLineEdit(text, this);
+    box->setObjectName(controlName);
+    box->setAccessibleName(controlName);
+    return box;
+}
+
+QPlainTextEdit *Form::makeTextView(const QString &controlName, const QString &text)
+{
+    // Texts keep their CR LF line ends as data; the view shows each as one line break.
+    auto *view = new QPlainTextEdit(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                                    this);
+    view->setObjectName(controlName);
+    view->setReadOnly(true);
+    view->setAccessibleName(text);
+    return view;
+}
+
+QRadioButton *Form::makeOption(const QString &controlName, const QString &caption)
+{
+    auto *option = new QRadioButton(caption, this);
+    option->setObjectName(controlName);
+    return option;
+}
+
+QTimer *Form::makeTimer(const QString &controlName, int intervalMs, std::function<void()> handler)
+{
+    auto *timer = new QTimer(this);
+    timer->setObjectName(controlName);
+    timer->setInterval(intervalMs);
+    connect(timer, &QTimer::timeout, this,
+            [handler = std::move(handler)] { Forms::instance().runHandler(handler); });
+    timer->start();
+    return timer;
+}
+
+void Form::onClick(QAbstractButton *button, std::function<void()> handler)
+{
+    connect(button, &QAbstractButton::clicked, this,
+            [handler = std::move(handler)] { Forms::instance().runHandler(handler); });
+}
+
+void Form::playSound(const QString &soundName)
+{
+    Sound::instance().play(soundName);
+}
+
+void Form::fixDialogSize()
+{
+    if (m_kind != WindowKind::Dialog)
+        return;
+    if (layout())
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    else
+        setFixedSize(size());
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_initialFocus && !focusWidget())
+        m_initialFocus->setFocus(Qt::OtherFocusReason);
+}
+
+QFont screenFont(const char *family, qreal pointSize, FontStyle style)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPointSizeF(pointSize);
+    font.setBold(style != FontStyle::Regular);
+    font.setItalic(style == FontStyle::BoldItalic);
+    return font;
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    // The window is never destroyed by Qt itself: closing it unloads the screen.
+    event->ignore();
+    if (!m_closeLocked)
+        Forms::instance().closeRequested(m_name);
+}
+
+} // namespace bq

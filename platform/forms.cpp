@@ -1,0 +1,188 @@
+#include "platform/forms.h"
+
+#include "platform/journal.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace bq {
+
+Forms &Forms::instance()
+{
+    static Forms forms;
+    return forms;
+}
+
+Form *Forms::form(const QString &name)
+{
+    if (Form *existing = loaded(name))
+        return existing;
+    Form *created = m_factory ? m_factory(name) : nullptr;
+    if (!created)
+        qFatal("Brendelquiz: there is no screen named %s", qPrintable(name));
+    m_forms.insert(name, created);
+    Journal::instance().record(QStringLiteral("load"), name);
+    created->formLoad();
+    return created;
+}
+
+Form *Forms::loaded(const QString &name) const
+{
+    const QPointer<Form> form = m_forms.value(name);
+    return form.data();
+}
+
+bool Forms::isVisible(const QString &name) const
+{
+    const Form *form = loaded(name);
+    return form && form->isVisible();
+}
+
+QStringList Forms::loadedNames() const
+{
+    QStringList names;
+    for (auto it = m_forms.cbegin(); it != m_forms.cend(); ++it) {
+        if (it.value())
+            names.append(it.key());
+    }
+    names.sort();
+    return names;
+}
+
+QStringList Forms::visibleNames() const
+{
+    QStringList names;
+    for (const QString &name : loadedNames()) {
+        if (isVisible(name))
+            names.append(name);
+    }
+    return names;
+}
+
+void Forms::show(const QString &name)
+{
+    if (m_ended)
+        return;
+    Form *form = this->form(name);
+    Journal::instance().record(QStringLiteral("show"), name);
+    form->show();
+    form->raise();
+    form->activateWindow();
+}
+
+void Forms::hide(const QString &name)
+{
+    Form *form = this->form(name);
+    Journal::instance().record(QStringLiteral("hide"), name);
+    form->hide();
+}
+
+void Forms::unload(const QString &name)
+{
+    Journal::instance().record(QStringLiteral("unload"), name);
+    Form *form = loaded(name);
+    m_forms.remove(name);
+    if (!form)
+        return;
+    // Off the display at once; the object itself goes when the running handler returns.
+    form->stopTimers();
+    form->hide();
+    form->setEnabled(false);
+    form->deleteLater();
+}
+
+void Forms::end()
+{
+    if (m_ended)
+        return;
+    Journal::instance().record(QStringLiteral("end"), {});
+    m_ended = true;
+    for (const QPointer<Form> &form : std::as_const(m_forms)) {
+        if (form) {
+            form->stopTimers();
+            form->hide();
+            form->deleteLater();
+        }
+    }
+    m_forms.clear();
+    Q_EMIT ended();
+}
+
+QString Forms::text(const QString &screen, const QString &control)
+{
+    return controlText(form(screen)->control(control));
+}
+
+void Forms::setText(const QString &screen, const QString &control, const QString &text)
+{
+    QWidget *widget = form(screen)->control(control);
+    Journal::instance().record(QStringLiteral("set"), screen + u'.' + control, text);
+    setControlText(widget, text);
+}
+
+void Forms::runHandler(const std::function<void()> &handler)
+{
+    if (m_ended)
+        return;
+    ++m_handlerDepth;
+    handler();
+    --m_handlerDepth;
+    if (m_handlerDepth == 0)
+        endIfNothingVisible();
+}
+
+void Forms::closeRequested(const QString &name)
+{
+    if (m_ended || !isLoaded(name))
+        return;
+    Journal::instance().record(QStringLiteral("close"), name);
+    unload(name);
+    if (m_handlerDepth == 0)
+        endIfNothingVisible();
+}
+
+void Forms::reset()
+{
+    for (const QPointer<Form> &form : std::as_const(m_forms))
+        delete form.data();
+    m_forms.clear();
+    m_handlerDepth = 0;
+    m_ended = false;
+}
+
+void Forms::endIfNothingVisible()
+{
+    if (!m_ended && visibleNames().isEmpty())
+        end();
+}
+
+QString controlText(const QWidget *control)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (const auto *box = qobject_cast<const QLineEdit *>(control))
+        return box->text();
+    if (const auto *view = qobject_cast<const QPlainTextEdit *>(control))
+        return view->toPlainText();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+        return button->text();
+    if (control)
+        return control->windowTitle();
+    return {};
+}
+
+void setControlText(QWidget *control, const QString &text)
+{
+    if (auto *label = qobject_cast<QLabel *>(control))
+        label->setText(text);
+    else if (auto *box = qobject_cast<QLineEdit *>(control))
+        box->setText(text);
+    else if (auto *view = qobject_cast<QPlainTextEdit *>(control))
+        view->setPlainText(text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->setText(text);
+}
+
+} // namespace bq

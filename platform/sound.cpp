@@ -1,0 +1,97 @@
+#include "platform/sound.h"
+
+#include "platform/journal.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace bq {
+
+QStringList SoundLocator::searchDirectories()
+{
+    QStringList dirs{QDir::currentPath()};
+    if (QCoreApplication::instance()) {
+        const QString appDir = QCoreApplication::applicationDirPath();
+        dirs << appDir << appDir + QStringLiteral("/sounds");
+    }
+    dirs << QStringLiteral(BQ_DATADIR "/sounds");
+    return dirs;
+}
+
+QString SoundLocator::find(const QString &soundName, const QStringList &directories)
+{
+    // The name is used exactly as given: no extension is added, no path is accepted.
+    if (soundName.isEmpty() || soundName.contains(u'/') || soundName == u"." || soundName == u"..")
+        return {};
+    for (const QString &dir : directories) {
+        const QFileInfo candidate(QDir(dir).filePath(soundName));
+        if (candidate.isFile() && candidate.isReadable())
+            return candidate.absoluteFilePath();
+    }
+    return {};
+}
+
+Sound &Sound::instance()
+{
+    // Never destroyed: the sound thread may be stuck in a hung sound server at exit,
+    // and the program must not wait for it.
+    static Sound *sound = new Sound;
+    return *sound;
+}
+
+Sound::Sound()
+    : m_backend(makeCanberraBackend())
+{
+    m_thread = std::thread([this] { run(); });
+    m_thread.detach();
+}
+
+void Sound::play(const QString &soundName)
+{
+    Journal::instance().record(QStringLiteral("play"), soundName);
+    const std::string path = SoundLocator::find(soundName).toStdString();
+    {
+        std::lock_guard lock(m_mutex);
+        m_pending = path;
+    }
+    m_wake.notify_one();
+}
+
+void Sound::setBackend(std::unique_ptr<SoundBackend> backend)
+{
+    std::lock_guard lock(m_mutex);
+    m_backend = std::move(backend);
+}
+
+bool Sound::waitIdle(int timeoutMs)
+{
+    std::unique_lock lock(m_mutex);
+    return m_idle.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                           [this] { return !m_pending && !m_busy; });
+}
+
+void Sound::run()
+{
+    for (;;) {
+        std::string path;
+        std::shared_ptr<SoundBackend> backend;
+        {
+            std::unique_lock lock(m_mutex);
+            m_wake.wait(lock, [this] { return m_pending.has_value(); });
+            path = std::move(*m_pending);
+            m_pending.reset();
+            backend = m_backend;
+            m_busy = true;
+        }
+        if (backend && (path.empty() || !backend->playFile(path)))
+            backend->playAlert();
+        {
+            std::lock_guard lock(m_mutex);
+            m_busy = false;
+        }
+        m_idle.notify_all();
+    }
+}
+
+} // namespace bq

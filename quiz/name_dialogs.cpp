@@ -1,0 +1,107 @@
+#include "quiz/name_dialogs.h"
+
+#include "platform/art.h"
+#include "platform/forms.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace bq {
+namespace {
+const QString kNameDialog = QStringLiteral("DlgNamen_angeben");
+const QString kNameBox = QStringLiteral("txt_Name");
+} // namespace
+
+QString playerName()
+{
+    return Forms::instance().text(kNameDialog, kNameBox);
+}
+
+void copyPlayerName(const QString &screen, const QString &label)
+{
+    Forms::instance().setText(screen, label, playerName());
+}
+
+NameEntryDialog::NameEntryDialog(const QString &name, const QString &caption, WindowKind kind)
+    : Form(name, caption, kind)
+{
+    auto *prompt = makeLabel(QStringLiteral("Label1"),
+                             QStringLiteral("Bitte tippe Deinen Vor- und Nachnamen ein:"));
+    auto *nameBox = makeTextBox(kNameBox);
+    nameBox->setAccessibleName(prompt->text());
+    nameBox->setMinimumWidth(360);
+    auto *warning = makeLabel(
+        QStringLiteral("Label2"),
+        QStringLiteral("Nur zur Info! Falls Du hier irgend einen Mist eintippst, bekommst Du am Ende "
+                       "als Ergebnis auch nur diesen Mist zurück. Also sei am besten ehrlich!"));
+    warning->setWordWrap(true);
+    warning->setMaximumWidth(380);
+    auto *cancel = makeButton(QStringLiteral("CancelButton"), QStringLiteral("Abbrechen"));
+    auto *ok = makeButton(QStringLiteral("OKButton"), QStringLiteral("OK"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    auto *root = new QVBoxLayout(this);
+    root->addWidget(prompt);
+    root->addWidget(nameBox);
+    root->addWidget(warning);
+    root->addLayout(buttons);
+
+    setTabOrder(nameBox, ok);
+    setTabOrder(ok, cancel);
+    setInitialFocus(nameBox);
+    // Enter in the name box confirms the name, as the OK button would.
+    connect(nameBox, &QLineEdit::returnPressed, ok, &QPushButton::click);
+
+    onClick(ok, [this] { OKButton_Click(); });
+    onClick(cancel, [this] { CancelButton_Click(); });
+}
+
+void NameEntryDialog::OKButton_Click()
+{
+    Forms &forms = Forms::instance();
+    forms.show(QStringLiteral("DlgNamen_anzeigen"));
+    copyPlayerName(QStringLiteral("DlgNamen_anzeigen"), QStringLiteral("lblName_ist"));
+    forms.hide(kNameDialog);
+    playSound(QStringLiteral("danke"));
+}
+
+void NameEntryDialog::CancelButton_Click()
+{
+    Forms::instance().unload(kNameDialog);
+}
+
+NameGreetingDialog::NameGreetingDialog(const QString &name, const QString &caption, WindowKind kind)
+    : Form(name, caption, kind)
+{
+    setWindowIcon(artIcon(QStringLiteral("verdict-icon")));
+    auto *welcome = makeLabel(QStringLiteral("Label1"), QStringLiteral("Herzlich Willkommen"));
+    auto *playerLabel = makeLabel(QStringLiteral("lblName_ist"), {});
+    playerLabel->setMinimumWidth(300);
+    QFont nameFont = playerLabel->font();
+    nameFont.setBold(true);
+    playerLabel->setFont(nameFont);
+    auto *ok = makeButton(QStringLiteral("OKButton"), QStringLiteral("OK"));
+
+    auto *root = new QVBoxLayout(this);
+    root->addWidget(welcome, 0, Qt::AlignHCenter);
+    root->addWidget(playerLabel, 0, Qt::AlignHCenter);
+    root->addWidget(ok, 0, Qt::AlignHCenter);
+    setInitialFocus(ok);
+    onClick(ok, [this] { OKButton_Click(); });
+}
+
+void NameGreetingDialog::OKButton_Click()
+{
+    Forms &forms = Forms::instance();
+    forms.unload(QStringLiteral("DlgNamen_anzeigen"));
+    forms.unload(QStringLiteral("Brendelquiz"));
+    forms.show(QStringLiteral("frmFrage1"));
+}
+
+} // namespace bq

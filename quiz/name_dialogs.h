@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/form.h"
+
+namespace bq {
+
+// The player's name lives only here: in txt_Name of the name dialog, which stays loaded
+// (hidden) once the name is confirmed. Reading it loads a fresh, empty dialog if needed.
+QString playerName();
+// Copies the player's name into a label of another screen, loading that screen.
+void copyPlayerName(const QString &screen, const QString &label);
+
+// "Name?": asks for the player's first and last name.
+class NameEntryDialog : public Form {
+    Q_OBJECT
+public:
+    NameEntryDialog(const QString &name, const QString &caption, WindowKind kind);
+
+private:
+    void OKButton_Click();
+    void CancelButton_Click();
+};
+
+// "Hallo": greets the player by the name just typed.
+class NameGreetingDialog : public Form {
+    Q_OBJECT
+public:
+    NameGreetingDialog(const QString &name, const QString &caption, WindowKind kind);
+
+private:
+    void OKButton_Click();
+};
+
+} // namespace bq

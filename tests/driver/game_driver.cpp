@@ -1,0 +1,210 @@
+#include "driver/game_driver.h"
+
+#include "app/game.h"
+#include "platform/forms.h"
+#include "platform/journal.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTextBoundaryFinder>
+
+namespace bq::test {
+
+bool RecordingSoundBackend::playFile(const std::string &path)
+{
+    std::lock_guard lock(m_mutex);
+    if (failFiles)
+        return false;
+    m_played.push_back({path});
+    return true;
+}
+
+bool RecordingSoundBackend::playAlert()
+{
+    std::lock_guard lock(m_mutex);
+    m_played.push_back({});
+    return true;
+}
+
+std::vector<RecordingSoundBackend::Played> RecordingSoundBackend::played() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_played;
+}
+
+GameDriver::GameDriver()
+{
+    Game::prepare();
+    auto sounds = std::make_unique<RecordingSoundBackend>();
+    m_sounds = sounds.get();
+    Sound::instance().setBackend(std::move(sounds));
+    m_boxWatch.setInterval(5);
+    connect(&m_boxWatch, &QTimer::timeout, this, &GameDriver::answerOpenBox);
+    m_boxWatch.start();
+}
+
+GameDriver::~GameDriver()
+{
+    Sound::instance().setBackend(nullptr);
+}
+
+void GameDriver::reset()
+{
+    Forms::instance().reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Journal::instance().clear();
+    m_boxes.clear();
+    m_observer = nullptr;
+    m_answerBoxes = true;
+}
+
+QStringList GameDriver::finish()
+{
+    Forms::instance().reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList left;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        left.append(widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                                   : widget->objectName());
+    return left;
+}
+
+void GameDriver::startGame()
+{
+    Forms::instance().show(QStringLiteral("Brendelquiz"));
+}
+
+void GameDriver::show(const QString &screen)
+{
+    Forms::instance().runHandler([&] { Forms::instance().show(screen); });
+}
+
+bool GameDriver::click(const QString &screen, const QString &control)
+{
+    Form *form = Forms::instance().loaded(screen);
+    if (!form || !form->isVisible())
+        return false;
+    auto *button = form->control<QAbstractButton>(control);
+    if (!button || !button->isVisible() || !button->isEnabled())
+        return false;
+    QTest::mouseClick(button, Qt::LeftButton);
+    return true;
+}
+
+bool GameDriver::type(const QString &screen, const QString &control, const QString &text)
+{
+    Form *form = Forms::instance().loaded(screen);
+    if (!form || !form->isVisible())
+        return false;
+    QWidget *box = form->control(control);
+    if (!box || !box->isVisible())
+        return false;
+    box->setFocus();
+    typeInto(box, text);
+    return true;
+}
+
+bool GameDriver::pressKey(const QString &screen, int key)
+{
+    Form *form = Forms::instance().loaded(screen);
+    if (!form || !form->isVisible())
+        return false;
+    form->activateWindow();
+    QWidget *target = form->focusWidget() ? form->focusWidget() : form;
+    QTest::keyClick(target, Qt::Key(key));
+    return true;
+}
+
+QString GameDriver::text(const QString &screen, const QString &control) const
+{
+    Form *form = Forms::instance().loaded(screen);
+    return form ? controlText(form->control(control)) : QString();
+}
+
+bool GameDriver::isControlVisible(const QString &screen, const QString &control) const
+{
+    Form *form = Forms::instance().loaded(screen);
+    QWidget *widget = form ? form->control(control) : nullptr;
+    return widget && !widget->isHidden();
+}
+
+QStringList GameDriver::visibleScreens() const
+{
+    return Forms::instance().visibleNames();
+}
+
+QStringList GameDriver::loadedScreens() const
+{
+    return Forms::instance().loadedNames();
+}
+
+bool GameDriver::ended() const
+{
+    return Forms::instance().hasEnded();
+}
+
+QStringList GameDriver::journal() const
+{
+    return journalSince(0);
+}
+
+QStringList GameDriver::journalSince(int mark) const
+{
+    static const QStringList ops{QStringLiteral("show"), QStringLiteral("hide"), QStringLiteral("unload"),
+                                 QStringLiteral("play"), QStringLiteral("msgbox"), QStringLiteral("set"),
+                                 QStringLiteral("end"), QStringLiteral("close")};
+    const QStringList all = Journal::instance().lines();
+    QStringList result;
+    const auto &entries = Journal::instance().entries();
+    for (qsizetype i = mark; i < entries.size(); ++i) {
+        if (ops.contains(entries.at(i).op))
+            result.append(all.at(i));
+    }
+    return result;
+}
+
+int GameDriver::journalMark() const
+{
+    return int(Journal::instance().entries().size());
+}
+
+void GameDriver::enterName(const QString &name)
+{
+    click(QStringLiteral("Brendelquiz"), QStringLiteral("cdmlos_gehts"));
+    type(QStringLiteral("DlgNamen_angeben"), QStringLiteral("txt_Name"), name);
+    click(QStringLiteral("DlgNamen_angeben"), QStringLiteral("OKButton"));
+    click(QStringLiteral("DlgNamen_anzeigen"), QStringLiteral("OKButton"));
+}
+
+void GameDriver::answerOpenBox()
+{
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible() || box->property("bqSeen").toBool())
+        return;
+    box->setProperty("bqSeen", true);
+    SeenBox seen{box->windowTitle(), box->text(), box->icon() == QMessageBox::Warning ? 48 : 0,
+                 Forms::instance().visibleNames()};
+    m_boxes.append(seen);
+    if (m_observer)
+        m_observer(seen);
+    if (m_answerBoxes)
+        box->button(QMessageBox::Ok)->click();
+}
+
+void typeInto(QWidget *widget, const QString &text)
+{
+    // One key event per grapheme, so umlauts, combining marks and emoji arrive whole.
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    qsizetype start = 0;
+    while (graphemes.toNextBoundary() != -1) {
+        const qsizetype end = graphemes.position();
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(start, end - start),
+                            Qt::NoModifier);
+        start = end;
+    }
+}
+
+} // namespace bq::test

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "platform/sound.h"
+
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace bq {
+class Form;
+}
+
+namespace bq::test {
+
+// A message box as the player saw it.
+struct SeenBox {
+    QString title;
+    QString text;
+    int style = 0;               // 0 or 48, read from the box's icon
+    QStringList visibleScreens;  // the screens on display while the box was open
+};
+
+// Records what the sound thread was asked to play, instead of making noise in tests.
+class RecordingSoundBackend : public SoundBackend {
+public:
+    struct Played {
+        std::string file; // empty: the alert
+    };
+    bool playFile(const std::string &path) override;
+    bool playAlert() override;
+    std::vector<Played> played() const;
+    bool failFiles = false;
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<Played> m_played;
+};
+
+// Plays the game in-process, as a player would: clicks, typing, answering boxes.
+class GameDriver : public QObject {
+    Q_OBJECT
+public:
+    GameDriver();
+    ~GameDriver() override;
+
+    // Before each test: no screens, empty journal, boxes answered and recorded.
+    void reset();
+    // After each test: every window gone. Returns the names of windows left behind.
+    QStringList finish();
+
+    void startGame(); // the program's start: show the welcome screen
+    void show(const QString &screen);
+
+    bool click(const QString &screen, const QString &control);
+    bool type(const QString &screen, const QString &control, const QString &text);
+    bool pressKey(const QString &screen, int key);
+    QString text(const QString &screen, const QString &control) const;
+    bool isControlVisible(const QString &screen, const QString &control) const;
+
+    QStringList visibleScreens() const;
+    QStringList loadedScreens() const;
+    bool ended() const;
+
+    // The journal, without loads: the screen operations, sounds, boxes and the end.
+    QStringList journal() const;
+    QStringList journalSince(int mark) const;
+    int journalMark() const;
+
+    const QList<SeenBox> &boxes() const { return m_boxes; }
+    // Called for each box while it is still open, before it is answered.
+    void setBoxObserver(std::function<void(const SeenBox &)> observer) { m_observer = std::move(observer); }
+    // When false, boxes stay open until the test answers them itself.
+    void setAnswerBoxes(bool answer) { m_answerBoxes = answer; }
+
+    RecordingSoundBackend &sounds() { return *m_sounds; }
+
+    // Plays from the welcome screen to the first question with this name.
+    void enterName(const QString &name);
+
+private:
+    void answerOpenBox();
+
+    QTimer m_boxWatch;
+    QList<SeenBox> m_boxes;
+    std::function<void(const SeenBox &)> m_observer;
+    bool m_answerBoxes = true;
+    RecordingSoundBackend *m_sounds = nullptr;
+};
+
+// Sends text one character at a time, as typing does; umlauts and emoji included.
+void typeInto(QWidget *widget, const QString &text);
+
+} // namespace bq::test
