@@ -4,10 +4,18 @@
 
 namespace bq {
 
+struct VerdictDef;
+
+// A praise or scolding dialog: its message and an OK button that leads on.
 class VerdictDialog : public Form {
     Q_OBJECT
 public:
     VerdictDialog(const QString &name, const QString &caption);
+
+private:
+    void OKButton_Click();
+
+    const VerdictDef &m_def;
 };
 
 } // namespace bq

@@ -1,0 +1,28 @@
+#include "platform/graphical_button.h"
+
+#include <QIcon>
+#include <QKeyEvent>
+
+namespace bq {
+
+GraphicalButton::GraphicalButton(const QString &caption, const QString &iconPath, QWidget *parent)
+    : QToolButton(parent)
+{
+    setText(caption);
+    setIcon(QIcon(iconPath));
+    setIconSize(QSize(32, 32));
+    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoRaise(false);
+}
+
+void GraphicalButton::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        animateClick();
+        return;
+    }
+    QToolButton::keyPressEvent(event);
+}
+
+} // namespace bq

@@ -1,0 +1,272 @@
+#include "quiz/question_catalogue.h"
+
+#include <array>
+
+namespace bq {
+namespace {
+
+constexpr BoxStyle Bang = BoxStyle::Exclamation;
+constexpr BoxStyle Plain = BoxStyle::Plain;
+
+const char *const kWow = "wow.wav";
+const char *const kGlass = "glass.wav";
+const char *const kAbout = "frmAbout";
+
+std::vector<QuestionDef> buildQuestions()
+{
+    std::vector<QuestionDef> q;
+
+    q.push_back({
+        .number = 1,
+        .question = {{"Label1", "Die Landeshauptstadt von Rheinland/Quellmark ist?"}},
+        .options = {"   Worms", "   Bonn", "   Mainz", "   Mannheim"},
+        .correctOption = 3,
+        .topicLabel = {"Label3", "Allgemeinbildung"},
+        .help = {"Du brauchst aber schon früh meine Hilfe! Fängt mit -M- an.", "Hilfe", Bang},
+        .right = {kWow, "DlgFrage1_richtig", "SVU"},
+        .wrong = {kGlass, "Dlgfrage1_falsch", "UVS"},
+    });
+    q.push_back({
+        .number = 2,
+        .question = {{"lblFrage2", "An wievielter Stelle der Weinanbaugebiete Deutschlands steht "
+                                   "Rheinland/Quellmark der Größe nach?"}},
+        .options = {"   natürlich an erster Stelle", "   als zweitgrößtes deutsches Weinanbaugebiet",
+                    "   An dritter Stelle liegen wir",
+                    "   Das viertgrößte Anbaugebiet, aber dafür mit den besten Weinen!"},
+        .correctOption = 2,
+        .topicLabel = {"Label3", "Allgemeinbildung"},
+        .help = {"Hmmmm, wie soll ich Dir nur helfen? Ein kleiner Tip: 1,2 oder 3", "Hilfe", Bang},
+        .giveUpSound = "pfff",
+        .right = {kWow, "Dlgfrage2_richtig", "SUV"},
+        .wrong = {kGlass, "DlgFrage2_falsch", "VUS"},
+    });
+    q.push_back({
+        .number = 3,
+        .question = {{"lblFrage3", "Selbstverständlich hat die Quellmork Ihre eigene Sprache.Testen wir "
+                                   "nun mal die Kenntnisse von:"},
+                     {"lblTestername", ""},
+                     {"lblFrage3_2", "Was bitte bedeutet das Wort Keschde?"}},
+        .options = {"Keschde = Kirschen in de Quellmork", "Kastanien sind damit gemeint",
+                    "Natürlich sind das Kisten"},
+        .correctOption = 2,
+        .topicLabel = {"Label3", "Sprachkenntnisse"},
+        .help = {"Es sind keine Kartoffeln! Bei solch leichten Fragen gibt es noch keine Hilfe!", "Hilfe",
+                 Bang},
+        .right = {kWow, "dlgfrage3_richtig", "UVS"},
+        .wrong = {"lachen1.wav", "DlgFrage3_falsch", "UVS"},
+    });
+    q.push_back({
+        .number = 4,
+        .question = {{"lblFrage4", "Durch ein Faschingsliedchen wurden die Quellmärker über die Grenzen "
+                                   "bekannt. Welches Getränk steht Ihnen bis zum Hals?"}},
+        .options = {"   Bier", "   Wasser", "   Wein", "   Milch"},
+        .correctOption = 2,
+        .topicLabel = {"Label3", "Musik"},
+        .okButton = "Command1",
+        .help = {"Streiche Milch und Du brauchst nur noch zwischen 3 zu wählen!", "Klar helfe ich Dir!", Bang},
+        .right = {kWow, "DlgFrage4_richtig", "UVS"},
+        .wrong = {"lachen1.wav", "DlgFrage4_falsch", "UVS"},
+    });
+    q.push_back({
+        .number = 5,
+        .question = {{"lblFrage5", "In welcher Stadt befindet sich denn eigentlich die Porta Nigra?"}},
+        .options = {"   In Speyer", "   In Trier", "   In Bad Dürkheim"},
+        .correctOption = 2,
+        .topicLabel = {"Label3", "Landesgeschichte"},
+        .help = {"Oh,mein Gott,leider habe ich vergessen dies zu programmieren!", "Hilfe?-erst später!", Bang},
+        .right = {kWow, "DlgFrage5_richtig", "SUV"},
+        .wrong = {kGlass, "DlgFrage5_falsch", "UVS"},
+    });
+    q.push_back({
+        .number = 6,
+        .question = {{"lblFrage6", "Welche Titel holte der 1.FC.Kaiserslautern bisher?"}},
+        .options = {"Er wurde 3 mal Deutscher Meister und 4 mal Pokalsieger",
+                    "Er wurde 4 mal Pokalsieger und 2 mal Deutscher Meister",
+                    "Er wurde 3 mal Deutscher Mesiter und 3 mal Pokalsieger",
+                    "Er wurde 2 mal Pokalsieger und 4 mal Deutscher Meister"},
+        .correctOption = 4,
+        .topicLabel = {"Label3", "Sport"},
+        .banner = "banner-football",
+        .giveUpButton = "cmdaufg",
+        .help = {"Es waren 6 Titel!", "kleine Hilfe", Plain},
+        .right = {kWow, "DlgFrage6_richtig", "SUV"},
+        .wrong = {"lachen.wav", "DlgFrage6_falsch", "UVS"},
+    });
+    q.push_back({
+        .number = 7,
+        .question = {{"lblFrage7", "Welche beiden Vereine fusionierten 1929 und nannten sich dann 1932 zum "
+                                   "1.FC Kaiserslautern um?"}},
+        .options = {"Es war der FV 1920 und der SV1910 Kaiserslautern",
+                    "Es war die Vereine 1900 Kaiserslautern und FC1910 Kaiserslautern",
+                    "Phönix Kaiserslautern und SV Phönix 1910", "FV 1900 Kaiserslautern und SV Phönix 1910",
+                    "FV Kaiserslautern und Phönix Kaiserslautern"},
+        .correctOption = 4,
+        .topicLabel = {"Label3", "Sport"},
+        .banner = "banner-football",
+        .helpButton = "cmd_Hilfe",
+        .help = {"Ein wahrer Quellmärker informiert sich selbst!", "kleine Hilfe", Plain},
+        .right = {kWow, "dlgFrage7_richtig", "SUV"},
+        .wrong = {kGlass, "dlgFrage7_falsch", "UVS"},
+    });
+    q.push_back({
+        .number = 8,
+        .question = {{"lblFrage8", "Sicher kannst Du mir den Namen des ersten Rheinland/Quellmärkischen  "
+                                   "Ministerpräsidenten ohne Probleme sagen."}},
+        .answerBox = "txtNamen_angeben_Frage8",
+        .beforeBox = {"lblDr", "Dr."},
+        .accepted = {{"Konrad Elsholm"},
+                     {"konrad elsholm", "Na,Na Namen schreibt man doch gross!"},
+                     {"Elsholm", "Den Vornamen lassen wir weg, wie? Will mal nicht so sein!"},
+                     {"elsholm", "Den Vornamen lassen wir weg, wie? Und Namen schreibt man groß! Will mal "
+                                 "nicht so sein!"}},
+        .themaLabel = {"lblThemengebietfrage8", "Thema:"},
+        .topicLabel = {"LblThemegebiet8", "Politik"},
+        .helpCaption = "kleine Hilfe",
+        .help = {"Sich auf den HosenXXXXX setzen (XXXXX) ist sein Zuname. Wenn Du noch seinen Vornamen "
+                 "weisst, hast Du die Lösung!",
+                 "Wolln mer mal nid so sei!", Bang},
+        .right = {"applaus.wav", "dlgFrage8_richtig", "SURV"},
+        .wrong = {"bond.wav", "dlgFrage8_falsch", "USV"},
+    });
+    q.push_back({
+        .number = 9,
+        .question = {{"lblFrage9", "Wer die vorangegangene Frage wusste, für den ist diese Frage sicher kein "
+                                   "Problem. Seit wann besteht das Land Rheinland/Quellmark?"}},
+        .options = {"Ist doch einfach: seit 1942", "Antwort 1 ist natürlich falsch, da das Jahr 1957 stimmt!",
+                    "Rheinland/Quellmark besteht seit 1944"},
+        .answerBox = "txt_AntwortFrage9",
+        .afterBox = {"lbl2_Antwort_Frage9", "Papperlapapp, das stimmt alles nicht. Das hier stimmt!"},
+        .accepted = {{"1946"}},
+        .topicLabel = {"Label3", "Landesgeschichte"},
+        .help = {"Es war nach dem zweiten Weltkrieg. Logischerweise dann auch nach dem Ersten!!",
+                 "Hi--Hi--Hilfe", Plain},
+        .right = {kWow, "dlgFrage9_richtig", "SUV"},
+        .wrong = {"oops.wav", "dlgFrage9_falsch", "UVS"},
+        .wrongSoundWithFirstOption = "applaus.oops",
+    });
+    q.push_back({
+        .number = 10,
+        .question = {{"lb1Frage10", "Rheinland/Quellmark wird gerne als kleines Bundesland dargestellt. Wie "
+                                    "klein ist es denn?"}},
+        .options = {"Es ist 20.000 km\u00b2 klein", "Es ist 2.500 ha klein", "Es umfasst 35.000 Ar",
+                    "Das Gebiet von Rheinland/Quellmark umfasst 4.500.000.000 m\u00b2"},
+        .correctOption = 1,
+        .topicLabel = {"Label3", "Landeskentnisse"},
+        .help = {"Hilfe wird hier nur Quellmärkern gegeben. Und Du bist noch kein richtiger",
+                 "Hilfe--nein-nein", Bang},
+        .giveUpSound = "pfff",
+        .right = {kWow, "dlgFrage10_richtig", "SUV"},
+        .wrong = {kGlass, "dlgFrage10_falsch", "UVS"},
+    });
+    q.push_back({
+        .number = 11,
+        .question = {{"lblFrage11", "An welchem Ort wurde 1832 für Pressefreiheit, nationale deutsche Einheit "
+                                    "und ein konförderiertes Europa Appelle an die Bevölkerung gehalten?"}},
+        .answerBox = "txtAntwortFrage11",
+        .accepted = {{"Hambacher Schloss"}, {"Hambacher Schloß"}, {"Schloss Hambach"}, {"Schloß Hambach"},
+                     {"schloss hambach"}, {"hambacher schloss"}, {"hambacher schloß"}},
+        .themaLabel = {"lblthemaFrage10", "Thema:"},
+        .topicLabel = {"lbl2ThemaFrage10", "Algemeinbildung"},
+        .banner = "banner-q11",
+        .help = {"  Es ist ein Schloss  ", " Hilfe ", Bang},
+        .right = {kWow, "dlgFrage11_richtig", "SRVU"},
+        .wrong = {kGlass, "dlgFrage11_falsch", "USV"},
+    });
+    q.push_back({
+        .number = 12,
+        .greeting = {{"lblAnsprech", "Hallo,"}, {"lblName", ""}},
+        .question = {{"lblFrage12", "sicher kannst Du mir den König nennen der 1193 auf dem \"Trifels\" in "
+                                    "Gefangenschaft saß. Nenn mir bitte den Vor-und Zuname"}},
+        .answerBox = "txtAntwortFrage12",
+        .accepted = {{"Konstantin Bärenfels"},
+                     {"Konstantin Baerenfels", "Na,Na Diesen Namen schreibt man aber mit -ö-!"},
+                     {"konstantin baerenfels", "Und wieso schreibst Du den Namen nicht gross und mit -ö-?"},
+                     {"konstantin bärenfels", "Und wieso schreibst Du den Namen nicht gross?"}},
+        .themaLabel = {"lblthemaFrage12", "Thema:"},
+        .topicLabel = {"lbl2ThemaFrage12", "Algemeinbildung"},
+        .banner = "banner-q12",
+        .helpCaption = "kleine Hilfe",
+        .help = {"Es war ein englischer König!", "Hilfe?,Nää", Bang},
+        .right = {kWow, "dlgFrage12_richtig", "SRVU"},
+        .wrong = {"bond.wav", "dlgFrage12_falsch", "USV"},
+    });
+    q.push_back({
+        .number = 13,
+        .greeting = {{"lblName", ""}, {"lblKomma", ","}},
+        .question = {{"lblFrage13", "Welchen Ort und dessen Umgebung nennt man auch die TOSCANA der Quellmark? "
+                                    "Nein?  Dann solltest Du Dir unbedingt noch einen Quellmärker "
+                                    "Heimatführer zulegen, bevor Du nachfolgend den Ort eingibst."}},
+        .answerBox = "txtAntwortFrage13",
+        .accepted = {{"Edenkoben"}, {"edenkoben", "Na,Na Diesen Namen schreibt man aber groß!"}},
+        .themaLabel = {"lblthemaFrage13", "Thema:"},
+        .topicLabel = {"lbl2ThemaFrage13", "Heimatkunde"},
+        .banner = "banner-q13",
+        .helpCaption = "kleine Hilfe",
+        .help = {"Du solltest so langsam als Quellmärker die Aufgaben alleine lösen!", "Ts..Ts..Ts", Bang},
+        .giveUpSound = "pfff",
+        .right = {kWow, "dlgFrage13_richtig", "SRVU"},
+        .wrong = {"oops.wav", "dlgFrage13_falsch", "USV"},
+    });
+    q.push_back({
+        .number = 14,
+        .question = {{"lblFrage14", "Das Werk mit dem blauen Stern auf dem Dach baut zwar keine "
+                                    "\"Silberpfeile\", dafür aber jede Menge \"Schwere\" Fahrzeuge. Nicht nur "
+                                    "Schwaben oder Badener können stolz auf dieses Produkt sein. Kannst Du mir "
+                                    "den Ort nennen, wo dieses Werk steht?"}},
+        .answerBox = "txtAntwortFrage14",
+        .accepted = {{"Wörth"}, {"Wörth/Rhein"},
+                     {"wörth", "Und wieso schreibst Du den Namen nicht gross?"},
+                     {"woerth", "Und wieso schreibst Du den Namen nicht gross, und mit -ö-?"},
+                     {"woerth/rhein", "Und wieso schreibst Du den Namen nicht gross, und mit -ö-?"}},
+        .themaLabel = {"lblthemaFrage13", "Thema:"},
+        .topicLabel = {"lbl2ThemaFrage13", "Heimatkunde"},
+        .banner = "banner-q14",
+        .helpCaption = "kleine Hilfe",
+        // The one help button that was never wired up gets a hint of our own.
+        .help = {"Ein kleiner Ort am Rhein, ganz im Süden. Mehr wird nicht verraten!", "Na gut...", Bang},
+        .right = {"hupe.wav", "dlgFrage14_richtig", "VSU", "RSVU"},
+        .wrong = {kGlass, "dlgFrage14_falsch", "USV"},
+    });
+    q.push_back({
+        .number = 15,
+        .greeting = {{"lblAnsprech", "Hallo"}, {"lblNameFrage15", ""}},
+        .question = {{"lblFrage15", "sagst Du mir noch in welcher Stadt der Reformatiker Tobias Grunwald auf dem "
+                                    "Reichstag 1521 den Widerruf seiner Thesen ablehnte?"}},
+        .answerBox = "txtAntwortFrage15",
+        .accepted = {{"Worms"}, {"worms"}},
+        .themaLabel = {"lblthemaFrage13", "Thema:"},
+        .topicLabel = {"lbl2ThemaFrage13", "Heimatkunde"},
+        .banner = "banner-q15",
+        .helpCaption = "kleine Hilfe",
+        .help = {"Keine Hilfe... hä, hä, hä!", "Hilfe?", Bang},
+        .right = {kWow, "dlgFrage15_richtig", "SRVU"},
+        .wrong = {kGlass, "dlgFrage15_falsch", "USV"},
+    });
+    q.push_back({
+        .number = 16,
+        .greeting = {{"lblName", ""}},
+        .question = {{"lblFrage16", "Schreibe etwas in das Kästchen unten! Es darf aber nichts mit Weihnachten, "
+                                    "Ostern,Pfingsten,Nikolaus sowie Feiertagen zu tun haben!"}},
+        .answerBox = "txtAntwortFrage16",
+        .accepted = {{"etwas"}},
+        .themaLabel = {"lblThemengebietfrage8", "Thema:"},
+        .topicLabel = {"LblThemegebiet8", "Logik"},
+        .banner = "banner-q16",
+        .helpCaption = "kleine Hilfe",
+        .help = {"Du erwartest doch nicht wirklich eine Hilfe!", "Nä..Nä", Bang},
+        .right = {"trumpet1.wav", "frmGlückwunsch", "NSVU"},
+        .wrong = {kGlass, "dlgFrage16_falsch", "VSU"},
+    });
+    return q;
+}
+
+} // namespace
+
+const QuestionDef &questionDef(int number)
+{
+    static const std::vector<QuestionDef> questions = buildQuestions();
+    Q_ASSERT(number >= 1 && number <= int(questions.size()));
+    return questions.at(std::size_t(number - 1));
+}
+
+} // namespace bq
