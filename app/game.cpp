@@ -27,6 +27,7 @@ void Game::prepare()
     QApplication::setDesktopFileName(QStringLiteral("brendelquiz"));
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutions();
+    loadArt();
     Forms::instance().setFactory(createScreen);
 }
 

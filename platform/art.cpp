@@ -4,7 +4,22 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+// The pictures are compiled into the game's library; the linker needs to be told.
+static void initArtResources()
+{
+    Q_INIT_RESOURCE(art);
+}
+
 namespace bq {
+
+void loadArt()
+{
+    static const bool loaded = [] {
+        initArtResources();
+        return true;
+    }();
+    Q_UNUSED(loaded);
+}
 
 QString artPath(const QString &artName)
 {

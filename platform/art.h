@@ -11,6 +11,8 @@ namespace bq {
 
 // The game's pictures are drawn as vectors and rendered at the size a screen asks for,
 // sharp at any display scale.
+// Makes the pictures available; called once at start-up.
+void loadArt();
 QIcon artIcon(const QString &artName);
 QPixmap artPixmap(const QString &artName, QSize size, qreal devicePixelRatio = 1.0);
 QString artPath(const QString &artName);

@@ -111,9 +111,10 @@ void Form::fixDialogSize()
 {
     if (m_kind != WindowKind::Dialog)
         return;
-    if (layout())
+    if (layout()) {
         layout()->setSizeConstraint(QLayout::SetFixedSize);
-    else
+        layout()->activate();
+    } else
         setFixedSize(size());
 }
 

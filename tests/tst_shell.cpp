@@ -1,0 +1,408 @@
+// The application shell: catalogue, welcome, quit and coward dialogs, info page, about
+// screen, the forms runtime's rules and the sound service.
+#include "app/screen_catalogue.h"
+#include "driver/game_driver.h"
+#include "ending/about_screen.h"
+#include "platform/forms.h"
+#include "platform/sound.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTimerEvent>
+
+#include <atomic>
+#include <thread>
+
+using bq::test::GameDriver;
+
+class ShellTest : public QObject {
+    Q_OBJECT
+
+private:
+    GameDriver driver;
+
+    static QTimer *timerOf(const QString &screen)
+    {
+        return bq::Forms::instance().form(screen)->control<QTimer>(QStringLiteral("Timer1"));
+    }
+
+    static void tick(const QString &screen, int times = 1)
+    {
+        QTimer *timer = timerOf(screen);
+        for (int i = 0; i < times; ++i) {
+            QTimerEvent event(timer->timerId());
+            QCoreApplication::sendEvent(timer, &event);
+        }
+    }
+
+private Q_SLOTS:
+    void init() { driver.reset(); }
+    void cleanup() { QCOMPARE(driver.finish(), QStringList()); }
+
+    void catalogueHasEveryScreen()
+    {
+        int questions = 0, verdicts = 0;
+        for (const bq::ScreenEntry &entry : bq::screenCatalogue()) {
+            const QString name = QString::fromUtf8(entry.name);
+            bq::Form *form = bq::Forms::instance().form(name);
+            QVERIFY2(form, qPrintable(name));
+            QCOMPARE(form->objectName(), name);
+            QCOMPARE(form->windowTitle(), QString::fromUtf8(entry.caption));
+            QVERIFY2(form->isWindow() && !form->parentWidget(), qPrintable(name));
+            const bool fixed = form->minimumSize() == form->maximumSize();
+            QCOMPARE(fixed, entry.window == bq::WindowKind::Dialog);
+            questions += entry.role == bq::ScreenRole::Question;
+            verdicts += entry.role == bq::ScreenRole::Right || entry.role == bq::ScreenRole::Wrong;
+        }
+        QCOMPARE(int(bq::screenCatalogue().size()), 56);
+        QCOMPARE(questions, 16);
+        QCOMPARE(verdicts, 31);
+        QVERIFY(driver.visibleScreens().isEmpty());
+    }
+
+    void handlersFollowTheirRows_data()
+    {
+        QTest::addColumn<QStringList>("before"); // screens shown first
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QStringList>("visibleAfter");
+
+        QTest::newRow("los gehts") << QStringList{"Brendelquiz"} << "Brendelquiz" << "cdmlos_gehts"
+                                   << QStringList{"show DlgNamen_angeben"}
+                                   << QStringList{"Brendelquiz", "DlgNamen_angeben"};
+        QTest::newRow("besser nicht") << QStringList{"Brendelquiz"} << "Brendelquiz" << "Cmdbessernicht"
+                                      << QStringList{"unload Brendelquiz", "show dlgbeenden"}
+                                      << QStringList{"dlgbeenden"};
+        QTest::newRow("weshalb wieso") << QStringList{"Brendelquiz"} << "Brendelquiz" << "CmdProgramminfo"
+                                       << QStringList{"show frmwieso"} << QStringList{"Brendelquiz", "frmwieso"};
+        QTest::newRow("info ok") << QStringList{"Brendelquiz", "frmwieso"} << "frmwieso" << "cmdok"
+                                 << QStringList{"unload frmwieso"} << QStringList{"Brendelquiz"};
+        QTest::newRow("oh naeae") << QStringList{"dlgbeenden"} << "dlgbeenden" << "CancelButton"
+                                  << QStringList{"msgbox Brendelquiz", "unload dlgbeenden", "show Brendelquiz"}
+                                  << QStringList{"Brendelquiz"};
+        QTest::newRow("doooch") << QStringList{"dlgbeenden"} << "dlgbeenden" << "OKButton"
+                                << QStringList{"unload dlgbeenden", "play pfff", "show Dlgfeigling"}
+                                << QStringList{"Dlgfeigling"};
+        QTest::newRow("feigling ok") << QStringList{"Dlgfeigling"} << "Dlgfeigling" << "OKButton"
+                                     << QStringList{"unload Dlgfeigling", "show frmAbout"}
+                                     << QStringList{"frmAbout"};
+        QTest::newRow("ende") << QStringList{"frmAbout"} << "frmAbout" << "cmdExit" << QStringList{"end"}
+                              << QStringList{};
+        QTest::newRow("name ok") << QStringList{"Brendelquiz", "DlgNamen_angeben"} << "DlgNamen_angeben"
+                                 << "OKButton"
+                                 << QStringList{"show DlgNamen_anzeigen", "set DlgNamen_anzeigen.lblName_ist",
+                                                "hide DlgNamen_angeben", "play danke"}
+                                 << QStringList{"Brendelquiz", "DlgNamen_anzeigen"};
+        QTest::newRow("name abbrechen") << QStringList{"Brendelquiz", "DlgNamen_angeben"} << "DlgNamen_angeben"
+                                        << "CancelButton" << QStringList{"unload DlgNamen_angeben"}
+                                        << QStringList{"Brendelquiz"};
+        QTest::newRow("greeting ok") << QStringList{"Brendelquiz", "DlgNamen_anzeigen"} << "DlgNamen_anzeigen"
+                                     << "OKButton"
+                                     << QStringList{"unload DlgNamen_anzeigen", "unload Brendelquiz",
+                                                    "show frmFrage1"}
+                                     << QStringList{"frmFrage1"};
+    }
+
+    void handlersFollowTheirRows()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QString, screen);
+        QFETCH(QString, button);
+        QFETCH(QStringList, expected);
+        QFETCH(QStringList, visibleAfter);
+        for (const QString &name : before)
+            driver.show(name);
+        const int mark = driver.journalMark();
+        QVERIFY(driver.click(screen, button));
+        QCOMPARE(driver.journalSince(mark), expected);
+        QCOMPARE(driver.visibleScreens(), visibleAfter);
+        QCOMPARE(driver.ended(), visibleAfter.isEmpty());
+    }
+
+    void labelsTakeTurnsEvery1800ms()
+    {
+        driver.startGame();
+        const QString w = QStringLiteral("Brendelquiz");
+        QCOMPARE(timerOf(w)->interval(), 1800);
+        QVERIFY(timerOf(w)->isActive());
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(driver.isControlVisible(w, "lblAutor"));
+        QVERIFY(!driver.isControlVisible(w, "lblemail"));
+        QVERIFY(driver.isControlVisible(w, "lblAnregung"));
+        QTRY_VERIFY_WITH_TIMEOUT(driver.isControlVisible(w, "lblemail"), 3000);
+        QVERIFY(clock.elapsed() >= 1700);
+        QVERIFY(!driver.isControlVisible(w, "lblAutor"));
+        QTRY_VERIFY_WITH_TIMEOUT(driver.isControlVisible(w, "lblAutor"), 3000);
+        QVERIFY(clock.elapsed() >= 3500);
+        QVERIFY(!driver.isControlVisible(w, "lblemail"));
+    }
+
+    void welcomeTexts()
+    {
+        driver.startGame();
+        const QString w = QStringLiteral("Brendelquiz");
+        QCOMPARE(driver.text(w, "txtbereit"), QStringLiteral("Bereit zu diesem Test?"));
+        const QString greeting = driver.text(w, "txtBegrüssung");
+        QCOMPARE(greeting.count(u'\n'), 4);
+        QVERIFY(greeting.startsWith(QStringLiteral("Jou, Sie sind ein Quellmärker")));
+        QVERIFY(greeting.contains(QStringLiteral("besitzen? Dann \nwerden Sie")));
+        QVERIFY(greeting.endsWith(QStringLiteral("richtig beantworten.\n")));
+        QCOMPARE(driver.text(w, "cdmlos_gehts"), QStringLiteral("Roger, los gehts"));
+        QCOMPARE(driver.text(w, "Cmdbessernicht"), QStringLiteral("Besser nicht"));
+        QCOMPARE(driver.text(w, "CmdProgramminfo"), QStringLiteral("Weshalb,Wieso?"));
+        QVERIFY(driver.text(w, "lblemail").startsWith(QStringLiteral("email: ")));
+    }
+
+    void takingItBackGivesAFreshWelcomeScreen()
+    {
+        driver.startGame();
+        tick(QStringLiteral("Brendelquiz")); // the e-mail line is showing now
+        QVERIFY(driver.isControlVisible("Brendelquiz", "lblemail"));
+        QVERIFY(driver.click("Brendelquiz", "Cmdbessernicht"));
+        QCOMPARE(driver.visibleScreens(), QStringList{"dlgbeenden"});
+        QStringList atBox;
+        driver.setBoxObserver([&](const bq::test::SeenBox &box) { atBox = box.visibleScreens; });
+        QVERIFY(driver.click("dlgbeenden", "CancelButton"));
+        QCOMPARE(atBox, QStringList{"dlgbeenden"});
+        QCOMPARE(driver.boxes().size(), 1);
+        QCOMPARE(driver.boxes().at(0).text, QStringLiteral("Na also wieso nicht gleich so!"));
+        QCOMPARE(driver.boxes().at(0).title, QStringLiteral("Brendelquiz"));
+        QCOMPARE(driver.boxes().at(0).style, 0);
+        QCOMPARE(driver.visibleScreens(), QStringList{"Brendelquiz"});
+        QVERIFY(driver.isControlVisible("Brendelquiz", "lblAutor"));
+        QVERIFY(!driver.isControlVisible("Brendelquiz", "lblemail"));
+        QVERIFY(timerOf("Brendelquiz")->isActive());
+    }
+
+    void enterOnTheQuitDialogInsists()
+    {
+        driver.show("dlgbeenden");
+        bq::Form *dialog = bq::Forms::instance().form("dlgbeenden");
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QCOMPARE(dialog->focusWidget()->objectName(), QStringLiteral("OKButton"));
+        const int mark = driver.journalMark();
+        QVERIFY(driver.pressKey("dlgbeenden", Qt::Key_Return));
+        QCOMPARE(driver.journalSince(mark), (QStringList{"unload dlgbeenden", "play pfff", "show Dlgfeigling"}));
+    }
+
+    void escapeDoesNothingOnTheQuitDialog()
+    {
+        driver.show("dlgbeenden");
+        QVERIFY(driver.pressKey("dlgbeenden", Qt::Key_Escape));
+        QCOMPARE(driver.visibleScreens(), QStringList{"dlgbeenden"});
+    }
+
+    void infoScreenOpensOnce()
+    {
+        driver.startGame();
+        QVERIFY(driver.click("Brendelquiz", "CmdProgramminfo"));
+        bq::Form *first = bq::Forms::instance().loaded("frmwieso");
+        QVERIFY(driver.click("Brendelquiz", "CmdProgramminfo"));
+        QCOMPARE(bq::Forms::instance().loaded("frmwieso"), first);
+        int windows = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            windows += w->objectName() == QStringLiteral("frmwieso") && w->isVisible();
+        QCOMPARE(windows, 1);
+        QCOMPARE(driver.text("frmwieso", "LblHinweise"),
+                 QStringLiteral("Solltet Ihr Anregungen, Verbessungsvorschläge etc. haben, schreibt mir einfach "
+                                "eine email an  folgende Adresse:"));
+        QVERIFY(driver.text("frmwieso", "lblSinn").contains(QStringLiteral("als \"wahren\" Quellmärker")));
+        // OK closes only the info page; the welcome screen keeps its turns.
+        QVERIFY(driver.click("frmwieso", "cmdok"));
+        QCOMPARE(driver.visibleScreens(), QStringList{"Brendelquiz"});
+        QVERIFY(timerOf("Brendelquiz")->isActive());
+    }
+
+    void tickerRunsThroughTheRing()
+    {
+        driver.show("frmAbout");
+        const QString a = QStringLiteral("frmAbout");
+        QCOMPARE(timerOf(a)->interval(), 2000);
+        QVERIFY(timerOf(a)->isActive());
+        QCOMPARE(driver.text(a, "Text0"), QString());
+        const QStringList ring = bq::AboutScreen::kThanks;
+        QCOMPARE(ring.size(), 4);
+        for (const QString &entry : ring)
+            QVERIFY2(entry.contains(u'(') && entry.endsWith(u')'), qPrintable(entry));
+        // Whatever the player typed into the ticker is overwritten and never enters the ring.
+        driver.type(a, "Text0", QStringLiteral("meins"));
+        for (int t = 0; t < 8; ++t) {
+            tick(a);
+            QCOMPARE(driver.text(a, "Text0"), ring.at(t % 4));
+        }
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(driver.text(a, QStringLiteral("txtDank%1").arg(i + 1)), ring.at(i));
+        QCOMPARE(driver.text(a, "lblDisclaimer").right(8), QStringLiteral("erlaubt."));
+        QCOMPARE(driver.text(a, "lbldiesesoftware"), QStringLiteral("Diese Software ist "));
+        QCOMPARE(driver.text(a, "lblVersion"), QStringLiteral("Version 1.0"));
+    }
+
+    void firstTickerEntryAfterTwoSeconds()
+    {
+        driver.show("frmAbout");
+        QElapsedTimer clock;
+        clock.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!driver.text("frmAbout", "Text0").isEmpty(), 3000);
+        QVERIFY(clock.elapsed() >= 1900);
+        QCOMPARE(driver.text("frmAbout", "Text0"), bq::AboutScreen::kThanks.first());
+    }
+
+    void aboutScreenRefusesEveryClose()
+    {
+        driver.show("frmAbout");
+        bq::Form *about = bq::Forms::instance().form("frmAbout");
+        QVERIFY(!(about->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(about->windowFlags() & Qt::CustomizeWindowHint);
+        QVERIFY(!about->close());
+        QVERIFY(driver.pressKey("frmAbout", Qt::Key_Escape));
+        QCoreApplication::processEvents();
+        QCOMPARE(driver.visibleScreens(), QStringList{"frmAbout"});
+        QVERIFY(!driver.ended());
+        QVERIFY(driver.click("frmAbout", "cmdExit"));
+        QVERIFY(driver.ended());
+        QVERIFY(driver.visibleScreens().isEmpty());
+    }
+
+    void closingTheLastVisibleWindowEndsTheGame()
+    {
+        driver.startGame();
+        QVERIFY(driver.click("Brendelquiz", "cdmlos_gehts"));
+        QVERIFY(driver.click("DlgNamen_angeben", "OKButton"));
+        bq::Forms::instance().form("Brendelquiz")->close();
+        QVERIFY(!driver.ended()); // the greeting is still there
+        bq::Forms::instance().form("DlgNamen_anzeigen")->close();
+        // Only the hidden name dialog is left: the program does not linger invisibly.
+        QVERIFY(driver.ended());
+        QVERIFY(driver.journal().endsWith(QStringLiteral("end")));
+    }
+
+    void infoPageOutlivesTheWelcomeScreen()
+    {
+        driver.startGame();
+        QVERIFY(driver.click("Brendelquiz", "CmdProgramminfo"));
+        QVERIFY(driver.click("Brendelquiz", "Cmdbessernicht"));
+        bq::Forms::instance().form("dlgbeenden")->close();
+        QVERIFY(!driver.ended());
+        QCOMPARE(driver.visibleScreens(), QStringList{"frmwieso"});
+        QVERIFY(driver.click("frmwieso", "cmdok"));
+        QVERIFY(driver.ended());
+    }
+
+    void unloadForgetsEverything()
+    {
+        driver.show("DlgNamen_angeben");
+        driver.type("DlgNamen_angeben", "txt_Name", QStringLiteral("Hein"));
+        bq::Forms::instance().unload("DlgNamen_angeben");
+        QVERIFY(!bq::Forms::instance().isLoaded("DlgNamen_angeben"));
+        // Reading a control loads a fresh, hidden screen from its definition.
+        QCOMPARE(bq::Forms::instance().text("DlgNamen_angeben", "txt_Name"), QString());
+        QVERIFY(bq::Forms::instance().isLoaded("DlgNamen_angeben"));
+        QVERIFY(!bq::Forms::instance().isVisible("DlgNamen_angeben"));
+    }
+
+    void soundLookupOrder_data()
+    {
+        QTest::addColumn<QStringList>("present"); // directories holding the file: cwd, app, data
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("only data") << QStringList{"data"} << "data";
+        QTest::newRow("app before data") << QStringList{"app", "data"} << "app";
+        QTest::newRow("working dir first") << QStringList{"cwd", "app", "data"} << "cwd";
+        QTest::newRow("nowhere") << QStringList{} << "";
+    }
+
+    void soundLookupOrder()
+    {
+        QFETCH(QStringList, present);
+        QFETCH(QString, expected);
+        QTemporaryDir root;
+        QStringList dirs;
+        for (const char *name : {"cwd", "app", "data"}) {
+            QDir(root.path()).mkdir(QString::fromLatin1(name));
+            dirs << root.filePath(QString::fromLatin1(name));
+        }
+        for (const QString &where : present) {
+            QFile file(root.filePath(where + "/wow.wav"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("RIFF");
+        }
+        const QString found = bq::SoundLocator::find(QStringLiteral("wow.wav"), dirs);
+        QCOMPARE(found, expected.isEmpty() ? QString() : root.filePath(expected + "/wow.wav"));
+    }
+
+    void soundNamesAreTakenAsTheyStand()
+    {
+        QTemporaryDir dir;
+        const QStringList dirs{dir.path()};
+        QFile(dir.filePath("pfff.wav")).open(QIODevice::WriteOnly);
+        QDir(dir.path()).mkdir("danke"); // a directory is no sound
+        QVERIFY(bq::SoundLocator::find("pfff", dirs).isEmpty());
+        QVERIFY(bq::SoundLocator::find("danke", dirs).isEmpty());
+        QVERIFY(bq::SoundLocator::find("../pfff.wav", dirs).isEmpty());
+        QCOMPARE(bq::SoundLocator::find("pfff.wav", dirs), dir.filePath("pfff.wav"));
+    }
+
+    void missingOrUnplayableSoundsGiveTheAlert()
+    {
+        QTemporaryDir dir;
+        QFile(dir.filePath("applaus.oops")).open(QIODevice::WriteOnly);
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        auto &sound = bq::Sound::instance();
+        driver.sounds().failFiles = false;
+        const auto before = driver.sounds().played().size();
+        sound.play("applaus.oops");
+        QVERIFY(sound.waitIdle(2000));
+        sound.play("gibtsnicht.wav");
+        QVERIFY(sound.waitIdle(2000));
+        driver.sounds().failFiles = true; // found, but the sound server cannot play it
+        sound.play("applaus.oops");
+        QVERIFY(sound.waitIdle(2000));
+        driver.sounds().failFiles = false;
+        QDir::setCurrent(previous);
+        const auto played = driver.sounds().played();
+        QCOMPARE(played.size(), before + 3);
+        QCOMPARE(QString::fromStdString(played[before].file), dir.filePath("applaus.oops"));
+        QVERIFY(played[before + 1].file.empty());
+        QVERIFY(played[before + 2].file.empty());
+        QCOMPARE(driver.journal(), (QStringList{"play applaus.oops", "play gibtsnicht.wav", "play applaus.oops"}));
+    }
+
+    void playNeverWaitsForTheSoundThread()
+    {
+        // A backend that hangs like a frozen sound server.
+        struct HangingBackend : bq::SoundBackend {
+            std::atomic<bool> release{false};
+            bool playFile(const std::string &) override { return playAlert(); }
+            bool playAlert() override
+            {
+                while (!release)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                return true;
+            }
+        };
+        auto hanging = std::make_unique<HangingBackend>();
+        HangingBackend *backend = hanging.get();
+        bq::Sound::instance().setBackend(std::move(hanging));
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 200; ++i)
+            bq::Sound::instance().play(QStringLiteral("wow.wav"));
+        const qint64 spent = clock.elapsed();
+        backend->release = true;
+        QVERIFY(bq::Sound::instance().waitIdle(2000));
+        auto recording = std::make_unique<bq::test::RecordingSoundBackend>();
+        bq::Sound::instance().setBackend(std::move(recording));
+        QVERIFY2(spent < 200, qPrintable(QString::number(spent)));
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "tst_shell.moc"
