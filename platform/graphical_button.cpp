@@ -19,7 +19,7 @@ GraphicalButton::GraphicalButton(const QString &caption, const QString &iconPath
 void GraphicalButton::keyPressEvent(QKeyEvent *event)
 {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
-        animateClick();
+        click();
         return;
     }
     QToolButton::keyPressEvent(event);

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextBoundaryFinder>
@@ -59,6 +60,7 @@ void GameDriver::reset()
     m_boxes.clear();
     m_observer = nullptr;
     m_answerBoxes = true;
+    m_answerWithEnter = false;
 }
 
 QStringList GameDriver::finish()
@@ -90,7 +92,11 @@ bool GameDriver::click(const QString &screen, const QString &control)
     auto *button = form->control<QAbstractButton>(control);
     if (!button || !button->isVisible() || !button->isEnabled())
         return false;
-    QTest::mouseClick(button, Qt::LeftButton);
+    // An option button only takes clicks on its circle and caption, not on the free room
+    // beside them that the layout gives it.
+    const QPoint where = qobject_cast<QRadioButton *>(button) ? QPoint(6, button->height() / 2)
+                                                             : button->rect().center();
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, where);
     return true;
 }
 
@@ -113,6 +119,8 @@ bool GameDriver::pressKey(const QString &screen, int key)
     if (!form || !form->isVisible())
         return false;
     form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form, 2000))
+        return false;
     QWidget *target = form->focusWidget() ? form->focusWidget() : form;
     QTest::keyClick(target, Qt::Key(key));
     return true;
@@ -190,7 +198,11 @@ void GameDriver::answerOpenBox()
     m_boxes.append(seen);
     if (m_observer)
         m_observer(seen);
-    if (m_answerBoxes)
+    if (!m_answerBoxes)
+        return;
+    if (m_answerWithEnter)
+        QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
+    else
         box->button(QMessageBox::Ok)->click();
 }
 

@@ -79,6 +79,8 @@ public:
     void setBoxObserver(std::function<void(const SeenBox &)> observer) { m_observer = std::move(observer); }
     // When false, boxes stay open until the test answers them itself.
     void setAnswerBoxes(bool answer) { m_answerBoxes = answer; }
+    // Answers boxes with the Enter key instead of a click on OK.
+    void setAnswerWithEnter(bool enter) { m_answerWithEnter = enter; }
 
     RecordingSoundBackend &sounds() { return *m_sounds; }
 
@@ -92,6 +94,7 @@ private:
     QList<SeenBox> m_boxes;
     std::function<void(const SeenBox &)> m_observer;
     bool m_answerBoxes = true;
+    bool m_answerWithEnter = false;
     RecordingSoundBackend *m_sounds = nullptr;
 };
 
