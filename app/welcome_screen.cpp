@@ -34,7 +34,13 @@ WelcomeScreen::WelcomeScreen(const QString &name, const QString &caption, Window
 
     auto *greeting = makeTextView(QStringLiteral("txtBegrüssung"), kWelcomeText);
     greeting->setFont(screenFont("MS Sans Serif", 9.75));
-    greeting->setMinimumSize(460, 110);
+    // Wide enough for the text's own line breaks, so no line wraps a second time.
+    int widest = 0;
+    for (const QString &line : kWelcomeText.split(QStringLiteral("\r\n")))
+        widest = qMax(widest, greeting->fontMetrics().horizontalAdvance(line));
+    greeting->setLineWrapMode(QPlainTextEdit::NoWrap);
+    greeting->setFixedSize(widest + 24, greeting->fontMetrics().lineSpacing() * 5 + 16);
+    greeting->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *start = makeButton(QStringLiteral("cdmlos_gehts"), QStringLiteral("Roger, los gehts"),
                              artPath(QStringLiteral("icon-start")));

@@ -83,6 +83,7 @@ NameGreetingDialog::NameGreetingDialog(const QString &name, const QString &capti
     auto *welcome = makeLabel(QStringLiteral("Label1"), QStringLiteral("Herzlich Willkommen"));
     auto *playerLabel = makeLabel(QStringLiteral("lblName_ist"), {});
     playerLabel->setMinimumWidth(300);
+    playerLabel->setAlignment(Qt::AlignCenter);
     QFont nameFont = playerLabel->font();
     nameFont.setBold(true);
     playerLabel->setFont(nameFont);

@@ -41,7 +41,9 @@ QuestionScreen::QuestionScreen(const QString &name, const QString &caption, int 
 void QuestionScreen::buildLayout()
 {
     auto *root = new QVBoxLayout(this);
-    const int textWidth = 520;
+    root->setContentsMargins(18, 18, 18, 14);
+    root->setSpacing(8);
+    const int textWidth = 540;
 
     if (!m_def.greeting.empty()) {
         // The name label takes the free room, so a comma after it keeps its place.
@@ -110,10 +112,13 @@ void QuestionScreen::buildLayout()
         showArt(banner, utf8(m_def.banner), QSize(width, 40));
         root->addWidget(banner, 0, Qt::AlignHCenter);
     }
+    root->addSpacing(10);
     root->addStretch();
 
     auto *bottom = new QHBoxLayout;
     auto *topic = new QVBoxLayout;
+    topic->setSpacing(2);
+    topic->addStretch(); // the topic sits in the lower left corner
     topic->addWidget(makeLabel(utf8(m_def.themaLabel.name), utf8(m_def.themaLabel.text)));
     QLabel *topicWord = makeLabel(utf8(m_def.topicLabel.name), utf8(m_def.topicLabel.text));
     topicWord->setFont(screenFont("MS Sans Serif", 9.75, FontStyle::Bold));
