@@ -40,6 +40,8 @@ AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind
 {
     setWindowIcon(artIcon(QStringLiteral("app-icon")));
     setFixedSize(twips(8115), twips(6060));
+    // The screen's boxes are measured for its small standard face.
+    setFont(screenFont("MS Sans Serif", 8.25));
 
     const QFont standard = font();
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
