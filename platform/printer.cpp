@@ -1,0 +1,250 @@
+#include "platform/printer.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPixmap>
+#include <QTemporaryFile>
+
+#include <algorithm>
+
+namespace bq {
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+constexpr double kPicturePixelsPerInch = 96.0;
+
+} // namespace
+
+// One document from its first output to endDoc(): the PDF grows in memory.
+struct Printer::Job {
+    QBuffer buffer;
+    std::unique_ptr<QPdfWriter> writer;
+    QPainter painter;
+    double dotsPerMm = 0.0;
+    bool drawn = false;
+
+    QPointF toDevice(double xMm, double yMm) const
+    {
+        return {(kMarginMm + xMm) * dotsPerMm, (kMarginMm + yMm) * dotsPerMm};
+    }
+};
+
+Printer::Printer(PrintSpooler &spooler)
+    : m_spooler(spooler), m_font(QStringLiteral("Arial"))
+{
+    m_font.setPointSizeF(10.0);
+    m_font.setBold(false);
+    m_font.setItalic(false);
+}
+
+Printer::~Printer()
+{
+    if (m_job && m_job->painter.isActive())
+        m_job->painter.end();
+}
+
+void Printer::setPrintQuality(int quality)
+{
+    m_quality = quality;
+}
+
+int Printer::resolution() const
+{
+    switch (m_quality) {
+    case kQualityDraft:
+        return 150;
+    case kQualityLow:
+        return 300;
+    case kQualityMedium:
+        return 600;
+    case kQualityHigh:
+        return 1200;
+    default:
+        return m_quality > 0 ? std::clamp(m_quality, 72, 4800) : 1200;
+    }
+}
+
+void Printer::setScaleMode(int mode)
+{
+    m_scaleMode = mode;
+}
+
+double Printer::unitsPerMm() const
+{
+    switch (m_scaleMode) {
+    case kScaleTwips:
+        return 1440.0 / kMmPerInch;
+    case kScalePoints:
+        return 72.0 / kMmPerInch;
+    case kScalePixels:
+        return kPicturePixelsPerInch / kMmPerInch;
+    case kScaleInches:
+        return 1.0 / kMmPerInch;
+    case kScaleCentimeters:
+        return 0.1;
+    case kScaleMillimeters:
+    default:
+        return 1.0;
+    }
+}
+
+double Printer::toMm(float value) const
+{
+    return double(value) / unitsPerMm();
+}
+
+float Printer::fromMm(double mm) const
+{
+    return float(mm * unitsPerMm());
+}
+
+void Printer::setCurrentX(float x)
+{
+    m_xMm = toMm(x);
+}
+
+void Printer::setCurrentY(float y)
+{
+    m_yMm = toMm(y);
+}
+
+float Printer::currentX() const
+{
+    return fromMm(m_xMm);
+}
+
+float Printer::currentY() const
+{
+    return fromMm(m_yMm);
+}
+
+void Printer::setFontName(const QString &family)
+{
+    m_font.setFamily(family);
+}
+
+void Printer::setFontBold(bool bold)
+{
+    m_font.setBold(bold);
+}
+
+void Printer::setFontSize(float points)
+{
+    if (points > 0.0f)
+        m_font.setPointSizeF(points);
+}
+
+float Printer::scaleWidth() const
+{
+    return fromMm(kPaperWidthMm - 2.0 * kMarginMm);
+}
+
+float Printer::scaleHeight() const
+{
+    return fromMm(kPaperHeightMm - 2.0 * kMarginMm);
+}
+
+bool Printer::isPrinting() const
+{
+    return m_job != nullptr;
+}
+
+bool Printer::ensureJob()
+{
+    if (m_job)
+        return m_job->painter.isActive();
+    // A fresh PDF per document: an A4 sheet drawn edge to edge; the printable rim is
+    // ours to keep (kMarginMm), not left to whatever the writer would assume.
+    m_job = std::make_unique<Job>();
+    m_jobError.clear();
+    m_job->buffer.open(QIODevice::WriteOnly);
+    m_job->writer = std::make_unique<QPdfWriter>(&m_job->buffer);
+    QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                       QPageLayout::Point);
+    layout.setMode(QPageLayout::FullPageMode);
+    m_job->writer->setPageLayout(layout);
+    m_job->writer->setResolution(resolution());
+    m_job->writer->setCreator(QStringLiteral("Brendelquiz"));
+    m_job->writer->setTitle(m_documentName);
+    m_job->dotsPerMm = m_job->writer->resolution() / kMmPerInch;
+    if (!m_job->painter.begin(m_job->writer.get())) {
+        m_jobError = QStringLiteral("Die Druckseite konnte nicht angelegt werden.");
+        return false;
+    }
+    return true;
+}
+
+float Printer::textWidth(const QString &text)
+{
+    if (!ensureJob())
+        return 0.0f;
+    const QFontMetricsF metrics(m_font, m_job->writer.get());
+    return fromMm(metrics.horizontalAdvance(text) / m_job->dotsPerMm);
+}
+
+void Printer::print(const QString &text)
+{
+    if (!ensureJob())
+        return;
+    Job &job = *m_job;
+    const QFontMetricsF metrics(m_font, job.writer.get());
+    // The current y is the top of the line; the text stands on a baseline one ascent lower.
+    const QPointF top = job.toDevice(m_xMm, m_yMm);
+    job.painter.setFont(m_font);
+    job.painter.setPen(Qt::black);
+    job.painter.drawText(QPointF(top.x(), top.y() + metrics.ascent()), text);
+    job.drawn = true;
+    m_xMm = 0.0;
+    m_yMm += metrics.height() / job.dotsPerMm;
+}
+
+void Printer::paintPicture(const QPixmap &picture, float x, float y)
+{
+    if (!ensureJob() || picture.isNull())
+        return;
+    Job &job = *m_job;
+    const QSizeF natural = picture.deviceIndependentSize() * (kMmPerInch / kPicturePixelsPerInch);
+    const QPointF topLeft = job.toDevice(toMm(x), toMm(y));
+    const QRectF target(topLeft, natural * job.dotsPerMm);
+    job.painter.drawPixmap(target, picture, QRectF(picture.rect()));
+    job.drawn = true;
+}
+
+SpoolResult Printer::endDoc()
+{
+    SpoolResult result;
+    result.outcome = SpoolResult::Outcome::Failed;
+    if (!m_job) {
+        result.message = QStringLiteral("Es gab nichts zu drucken.");
+        return result;
+    }
+    const std::unique_ptr<Job> job = std::move(m_job);
+    if (!m_jobError.isEmpty()) {
+        result.message = m_jobError;
+        return result;
+    }
+    const bool drawn = job->drawn;
+    job->painter.end();
+    m_document = job->buffer.data();
+    if (!drawn) {
+        result.message = QStringLiteral("Es gab nichts zu drucken.");
+        return result;
+    }
+
+    // The print system takes files: the document goes there through a private temporary one.
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/brendelquiz-XXXXXX.pdf"));
+    if (!file.open() || file.write(m_document) != m_document.size() || !file.flush()) {
+        result.message = QStringLiteral("Die Druckdatei konnte nicht geschrieben werden: %1")
+                             .arg(file.errorString());
+        return result;
+    }
+    file.close();
+    return m_spooler.submit(file.fileName(), m_documentName);
+}
+
+} // namespace bq
