@@ -1,13 +1,123 @@
 #include "ending/congratulations_screen.h"
 
+#include "ending/certificate_printing.h"
+#include "platform/art.h"
+#include "platform/clock.h"
+#include "platform/forms.h"
+#include "platform/graphical_button.h"
+
 #include <QLabel>
+#include <QLocale>
+#include <QPushButton>
 
 namespace bq {
+namespace {
+
+const QString kScreen = QStringLiteral("frmGlückwunsch");
+
+QRect twipRect(int left, int top, int width, int height)
+{
+    return {twips(left), twips(top), twips(width), twips(height)};
+}
+
+struct CertificateLabel {
+    const char *name;
+    const char *text;
+    QRect rect;
+    QFont font;
+    Qt::Alignment align;
+    const char *colour;
+};
+
+} // namespace
 
 CongratulationsScreen::CongratulationsScreen(const QString &name, const QString &caption, WindowKind kind)
     : Form(name, caption, kind)
 {
-    makeLabel(QStringLiteral("lblName"), {});
+    setWindowIcon(artIcon(QStringLiteral("app-icon")));
+    resize(twips(8550), twips(8550));
+    move(twips(60), twips(345));
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
+    const QFont plain = screenFont("MS Sans Serif", 9.75, FontStyle::Bold);
+    const CertificateLabel labels[] = {
+        {"lblverleihenwir", "Hiermit verleihen wir", twipRect(480, 120, 7575, 375), plain, centre, "#000000"},
+        {"lblName", "", twipRect(1800, 720, 5055, 375), screenFont("Arial", 14.25, FontStyle::BoldItalic),
+         centre, "#0000FF"},
+        {"lblTitel", "den Titel", twipRect(2880, 1320, 2895, 255), plain, centre, "#000000"},
+        {"lblwahrerQuellmärker", "\"Wahre/r Quellmärker-Bürger/in\"", twipRect(1320, 1680, 6135, 375),
+         screenFont("MS Sans Serif", 13.5, FontStyle::Bold), centre, "#000000"},
+        {"lblText1", "Er/Sie darf sich von nun an \"Echter Quellmärker\" nennen.",
+         twipRect(360, 5400, 7935, 255), plain, centre, "#000000"},
+        {"LblText1_2", "Mit diesem Titel gehen folgende Privilegien auf den Träger über:",
+         twipRect(360, 5760, 7935, 255), plain, centre, "#000000"},
+        {"lblText2", "1. Alle Hessen, Schwaben, Badner und Elsässer müssen Ihn zuerst grüßen.",
+         twipRect(360, 6120, 8055, 375), plain, left, "#000000"},
+        {"lblText3", "2. Er hat das Recht jedes Quellmärker Weinfest mit einem Schwips zu verlassen.",
+         twipRect(360, 6480, 8055, 375), plain, left, "#000000"},
+        {"lblText4", "3. Er darf sich im Quellmärker Wald frei und ohne Aufsicht bewegen.",
+         twipRect(360, 6840, 8055, 375), plain, left, "#000000"},
+        {"lblMainz", "Mainz, den", twipRect(360, 7920, 1215, 255), plain, left, "#000000"},
+        {"lblDatum", "", twipRect(1680, 7920, 2535, 255), screenFont("Arial", 8.25, FontStyle::Bold), left,
+         "#000000"},
+        {"lblUnterschrift", "Knörz vun de Quellmork", twipRect(5040, 7920, 3015, 375),
+         screenFont("Arial", 14.25), centre, "#000000"},
+    };
+    for (const CertificateLabel &entry : labels) {
+        QLabel *label = makeLabel(QString::fromUtf8(entry.name), QString::fromUtf8(entry.text));
+        label->setGeometry(entry.rect);
+        label->setFont(entry.font);
+        label->setAlignment(entry.align);
+        label->setWordWrap(true);
+        label->setStyleSheet(QStringLiteral("background: #FFFFFF; color: %1").arg(QLatin1String(entry.colour)));
+    }
+
+    auto *image = makeLabel(QStringLiteral("Image1"), {});
+    image->move(twips(3240), twips(2400));
+    showArt(image, QStringLiteral("certificate"), QSize(150, 187));
+    image->setAccessibleName(QStringLiteral("Siegel der Urkunde"));
+    image->setStyleSheet(QStringLiteral("background: #FFFFFF"));
+
+    // Created first so that it comes first in the tab order and has the focus at the start.
+    QPushButton *ende = makeButton(QStringLiteral("cmdende"), QStringLiteral("&Programm beenden"));
+    ende->setGeometry(twipRect(6960, 3600, 1335, 975));
+
+    auto *druck = new GraphicalButton(QStringLiteral("&drucken"), artPath(QStringLiteral("icon-print")), this);
+    druck->setObjectName(QStringLiteral("Druck"));
+    druck->setGeometry(twipRect(6960, 2640, 1335, 975));
+
+    setTabOrder(ende, druck);
+    setInitialFocus(ende);
+    onClick(druck, [this] { Druck_Click(); });
+    onClick(ende, [this] { cmdende_Click(); });
+}
+
+void CongratulationsScreen::formLoad()
+{
+    // German month names whatever the desktop's language: the certificate is German.
+    const QLocale german(QLocale::German, QLocale::Germany);
+    control<QLabel>(QStringLiteral("lblDatum"))
+        ->setText(german.toString(Clock::today(), QStringLiteral("dd. MMMM yyyy")));
+}
+
+void CongratulationsScreen::Druck_Click()
+{
+    // Only a certificate that left the screen, on paper or as a file, closes it.
+    if (!printCertificate(*this))
+        return;
+    Forms::instance().unload(kScreen);
+    Forms::instance().show(QStringLiteral("frmAbout"));
+}
+
+void CongratulationsScreen::cmdende_Click()
+{
+    Forms::instance().unload(kScreen);
+    Forms::instance().show(QStringLiteral("frmAbout"));
 }
 
 } // namespace bq

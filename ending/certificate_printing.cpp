@@ -1,0 +1,217 @@
+#include "ending/certificate_printing.h"
+
+#include "platform/form.h"
+#include "platform/forms.h"
+#include "platform/messagebox.h"
+#include "platform/printer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace bq {
+namespace {
+
+enum class StepKind {
+    Text,    // a label's caption at a fixed place
+    Name,    // the player's name, placed by the estimate
+    Picture, // the seal, at its own size
+};
+
+// One step of the certificate page: where, in which font, and which control supplies it.
+// Positions are millimetres from the top-left of the printable area, sizes points.
+struct PrintStep {
+    StepKind kind;
+    float x;
+    float y;
+    const char *font;   // nullptr: the font stays as it is
+    float size;
+    bool boldOn;        // switches bold on; nothing ever switches it off again
+    const char *source; // control name
+};
+
+// The page from top to bottom, in the order it is printed. Place, date and signature print
+// bold because bold, once on for the privileges, stays on.
+constexpr PrintStep kPage[] = {
+    {StepKind::Text, 75, 20, "Arial", 12, false, "lblverleihenwir"},
+    {StepKind::Name, 0, 40, "Lucida Handwriting", 20, false, "lblName"},
+    {StepKind::Text, 85, 60, "Arial", 12, false, "lblTitel"},
+    {StepKind::Text, 48, 80, "Arial", 22, false, "lblwahrerQuellmärker"},
+    {StepKind::Picture, 78, 100, nullptr, 0, false, "Image1"},
+    {StepKind::Text, 50, 160, "Arial", 12, true, "lblText1"},
+    {StepKind::Text, 40, 165, "Arial", 12, true, "LblText1_2"},
+    {StepKind::Text, 40, 175, "Arial", 10, true, "lblText2"},
+    {StepKind::Text, 40, 185, "Arial", 10, true, "lblText3"},
+    {StepKind::Text, 40, 195, "Arial", 10, true, "lblText4"},
+    {StepKind::Text, 20, 235, "Arial", 10, false, "lblMainz"},
+    {StepKind::Text, 42, 235, "Lucida Handwriting", 10, false, "lblDatum"},
+    {StepKind::Text, 125, 232, "CommercialScript BT", 18, false, "lblUnterschrift"},
+};
+
+constexpr int kPrintQualityHigh = -4;
+constexpr int kScaleMillimetres = 6;
+
+QString withoutTrailingBlanks(QString text)
+{
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text;
+}
+
+QString withoutBlanks(const QString &text)
+{
+    qsizetype start = 0;
+    while (start < text.size() && text.at(start) == u' ')
+        ++start;
+    return withoutTrailingBlanks(text.mid(start));
+}
+
+// The estimate alone puts a long name partly off the paper. Names that fit keep the
+// estimate; otherwise the name moves left, never past the edge of the printable area,
+// and only a name wider than the whole line is printed smaller until it fits.
+void keepNameOnPaper(Printer &printer, const QString &name)
+{
+    const QString inked = withoutTrailingBlanks(name); // trailing blanks leave no ink
+    if (inked.isEmpty())
+        return;
+    const float room = printer.scaleWidth();
+    float x = std::max(0.0f, printer.currentX());
+    float width = printer.textWidth(inked);
+    if (x + width > room)
+        x = std::max(0.0f, room - width);
+    for (int attempt = 0; width > room && attempt < 50; ++attempt) {
+        // Text width grows with the size; shrink in proportion, a little more each round.
+        printer.setFontSize(printer.fontSize() * (room / width) * 0.995f);
+        width = printer.textWidth(inked);
+    }
+    printer.setCurrentX(x);
+}
+
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
+
+// Writes the PDF under the certificate's name, or "… (2).pdf" and so on when that exists:
+// an existing file is never touched.
+bool saveCertificate(const QByteArray &pdf, const QString &folder, QString *path, QString *error)
+{
+    const QDir dir(folder);
+    for (int copy = 1; copy <= 9999; ++copy) {
+        const QString fileName = copy == 1 ? certificateTitle() + QStringLiteral(".pdf")
+                                           : QStringLiteral("%1 (%2).pdf").arg(certificateTitle()).arg(copy);
+        const QString candidate = dir.filePath(fileName);
+        QFile file(candidate);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            const bool written = file.write(pdf) == pdf.size() && file.flush();
+            if (!written) {
+                *error = file.errorString();
+                file.close();
+                file.remove();
+                *path = candidate;
+                return false;
+            }
+            file.close();
+            *path = candidate;
+            return true;
+        }
+        const QFileInfo taken(candidate);
+        if (!taken.exists() && !taken.isSymLink()) {
+            *error = file.errorString();
+            *path = candidate;
+            return false;
+        }
+    }
+    *error = QStringLiteral("Es gibt dort schon zu viele Urkunden.");
+    *path = dir.filePath(certificateTitle() + QStringLiteral(".pdf"));
+    return false;
+}
+
+void runSteps(Printer &printer, const Form &screen)
+{
+    printer.setPrintQuality(kPrintQualityHigh);
+    printer.setScaleMode(kScaleMillimetres);
+    for (const PrintStep &step : kPage) {
+        const QString source = QString::fromUtf8(step.source);
+        if (step.kind == StepKind::Picture) {
+            const auto *image = screen.control<QLabel>(source);
+            printer.paintPicture(image ? image->pixmap() : QPixmap(), step.x, step.y);
+            continue;
+        }
+        const QString text = controlText(screen.control(source));
+        printer.setCurrentX(step.kind == StepKind::Name ? estimatedNameX(text) : step.x);
+        printer.setCurrentY(step.y);
+        printer.setFontName(QString::fromUtf8(step.font));
+        if (step.boldOn)
+            printer.setFontBold(true);
+        printer.setFontSize(step.size);
+        if (step.kind == StepKind::Name)
+            keepNameOnPaper(printer, text);
+        printer.print(text);
+    }
+}
+
+} // namespace
+
+QString certificateTitle()
+{
+    return QStringLiteral("Quellmärker-Urkunde");
+}
+
+float estimatedNameX(const QString &name)
+{
+    const auto n = static_cast<std::int32_t>(withoutBlanks(name).size());
+    const std::int32_t product = n * 5;
+    return static_cast<float>(100.0 - static_cast<double>(product) / 2.0);
+}
+
+bool printCertificate(const Form &screen)
+{
+    Printer printer;
+    printer.setDocumentName(certificateTitle());
+    runSteps(printer, screen);
+    const SpoolResult result = printer.endDoc();
+
+    switch (result.outcome) {
+    case SpoolResult::Outcome::Spooled:
+        return true;
+    case SpoolResult::Outcome::NoDestination: {
+        const QString folder = documentsFolder();
+        QString path;
+        QString error;
+        if (saveCertificate(printer.document(), folder, &path, &error)) {
+            messageBox(QStringLiteral("Es ist kein Standarddrucker eingerichtet. Deine Urkunde wurde deshalb "
+                                      "als PDF-Datei gespeichert:\n\n%1")
+                           .arg(QDir::toNativeSeparators(path)));
+            return true;
+        }
+        messageBox(QStringLiteral("Es ist kein Standarddrucker eingerichtet, und Deine Urkunde konnte auch "
+                                  "nicht als PDF-Datei gespeichert werden.\n\nDatei: %1\nGrund: %2\n\n"
+                                  "Die Urkunde bleibt auf dem Bildschirm.")
+                       .arg(QDir::toNativeSeparators(path), error),
+                   BoxStyle::Exclamation);
+        return false;
+    }
+    case SpoolResult::Outcome::Failed:
+        break;
+    }
+    const QString where = result.destination.isEmpty()
+                              ? QString()
+                              : QStringLiteral(" auf dem Drucker \"%1\"").arg(result.destination);
+    messageBox(QStringLiteral("Deine Urkunde konnte%1 nicht gedruckt werden.\n\nGrund: %2\n\n"
+                              "Die Urkunde bleibt auf dem Bildschirm: Du kannst es noch einmal versuchen "
+                              "oder mit \"Programm beenden\" weitergehen.")
+                   .arg(where, result.message),
+               BoxStyle::Exclamation);
+    return false;
+}
+
+} // namespace bq
