@@ -1,0 +1,529 @@
+// The printed certificate: the page is rendered by the real printer into a PDF and measured
+// with poppler; what happens when the print system refuses or is missing.
+
+#include "driver/game_driver.h"
+#include "platform/clock.h"
+#include "platform/forms.h"
+#include "platform/print_spooler.h"
+#include "quiz/name_dialogs.h"
+#include "tools/certificate_probe.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QPdfWriter>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+using namespace bq;
+using namespace bq::test;
+
+namespace {
+
+const QString kScreen = QStringLiteral("frmGlückwunsch");
+constexpr double kTolerance = 0.1; // mm
+
+// Takes the finished documents instead of a print queue, and answers as it is told.
+class CapturingSpooler : public PrintSpooler {
+public:
+    SpoolResult submit(const QString &pdfFile, const QString &title) override
+    {
+        QFile file(pdfFile);
+        if (file.open(QIODevice::ReadOnly))
+            documents.append(file.readAll());
+        titles.append(title);
+        SpoolResult result;
+        result.outcome = outcome;
+        result.message = message;
+        result.destination = QStringLiteral("Testdrucker");
+        result.jobId = outcome == SpoolResult::Outcome::Spooled ? documents.size() : 0;
+        return result;
+    }
+
+    SpoolResult::Outcome outcome = SpoolResult::Outcome::Spooled;
+    QString message;
+    QList<QByteArray> documents;
+    QStringList titles;
+};
+
+// How a face measures on a PDF page, independently of the printer under test.
+struct FaceMetrics {
+    double advanceMm;
+    double heightMm; // ascent + descent: the height of pdftotext's word box
+};
+
+FaceMetrics measure(const QString &family, double points, bool bold, const QString &text)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(1200);
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    const QFontMetricsF metrics(font, &writer);
+    const double dotsPerMm = 1200 / 25.4;
+    return {metrics.horizontalAdvance(text) / dotsPerMm, (metrics.ascent() + metrics.descent()) / dotsPerMm};
+}
+
+const PdfWord *findWord(const QList<PdfWord> &line, const QString &text)
+{
+    for (const PdfWord &word : line) {
+        if (word.text == text)
+            return &word;
+    }
+    return nullptr;
+}
+
+QString joined(const QList<PdfWord> &words, qsizetype from = 0)
+{
+    QStringList texts;
+    for (qsizetype i = from; i < words.size(); ++i)
+        texts.append(words.at(i).text);
+    return texts.join(u' ');
+}
+
+} // namespace
+
+class CertificateTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void linesStandWhereTheyBelong_data();
+    void linesStandWhereTheyBelong();
+    void fontsAreEmbeddedAfterSubstitution();
+    void sealStandsAtItsPlaceInItsOwnSize();
+    void nameStaysWholeOnPaper_data();
+    void nameStaysWholeOnPaper();
+    void datePrintedIsTheOneOfTheLoad();
+    void printingLeadsToTheAboutScreen();
+    void refusedJobKeepsTheCertificate();
+    void withoutPrinterTheCertificateBecomesAFile_data();
+    void withoutPrinterTheCertificateBecomesAFile();
+    void unwritableFolderKeepsTheCertificate();
+
+private:
+    void openCertificate(const QString &name);
+    // Clicks "&drucken" and writes the document the spooler got to a file.
+    void print(QString *pdfFile);
+    void useHome(const QString &home, const QString &configHome);
+
+    GameDriver m_driver;
+    CapturingSpooler *m_spooler = nullptr;
+    QTemporaryDir m_dir;
+    int m_printed = 0;
+    QString m_samplePdf;
+    QList<PdfWord> m_sample;
+    QByteArray m_home;
+    QByteArray m_configHome;
+};
+
+void CertificateTest::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    for (const char *tool : {"pdftotext", "pdffonts", "pdfimages", "pdfinfo", "pdftoppm"})
+        QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(),
+                 qPrintable(QStringLiteral("%1 is missing: make deps installs poppler-utils").arg(QLatin1String(tool))));
+    m_home = qgetenv("HOME");
+    m_configHome = qgetenv("XDG_CONFIG_HOME");
+
+    // The sample certificate that most checks read.
+    init();
+    openCertificate(kSampleName);
+    print(&m_samplePdf);
+    QVERIFY(!m_samplePdf.isEmpty());
+    m_sample = pdfWords(m_samplePdf);
+    QVERIFY(!m_sample.isEmpty());
+    cleanup();
+}
+
+void CertificateTest::init()
+{
+    m_driver.reset();
+    auto spooler = std::make_unique<CapturingSpooler>();
+    m_spooler = spooler.get();
+    PrintSpooler::setInstance(std::move(spooler));
+    Clock::fix(QDate(kSampleYear, kSampleMonth, kSampleDay));
+}
+
+void CertificateTest::cleanup()
+{
+    QCOMPARE(m_driver.finish(), QStringList());
+    Clock::release();
+    qputenv("HOME", m_home);
+    if (m_configHome.isEmpty())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", m_configHome);
+}
+
+void CertificateTest::cleanupTestCase()
+{
+    // Never leave a test process able to reach a real printer.
+    PrintSpooler::setInstance(std::make_unique<CapturingSpooler>());
+}
+
+void CertificateTest::openCertificate(const QString &name)
+{
+    m_driver.show(QStringLiteral("DlgNamen_angeben"));
+    QVERIFY(m_driver.type(QStringLiteral("DlgNamen_angeben"), QStringLiteral("txt_Name"), name));
+    // As in a game: the name dialog stays loaded but hidden, the name goes onto the certificate.
+    Forms::instance().hide(QStringLiteral("DlgNamen_angeben"));
+    copyPlayerName(kScreen, QStringLiteral("lblName"));
+    m_driver.show(kScreen);
+    QVERIFY(Forms::instance().isVisible(kScreen));
+}
+
+void CertificateTest::print(QString *pdfFile)
+{
+    const qsizetype before = m_spooler->documents.size();
+    QVERIFY(m_driver.click(kScreen, QStringLiteral("Druck")));
+    QCOMPARE(m_spooler->documents.size(), before + 1);
+    *pdfFile = m_dir.filePath(QStringLiteral("certificate-%1.pdf").arg(++m_printed));
+    QFile file(*pdfFile);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(m_spooler->documents.last());
+}
+
+void CertificateTest::useHome(const QString &home, const QString &configHome)
+{
+    qputenv("HOME", QFile::encodeName(home));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome));
+}
+
+void CertificateTest::linesStandWhereTheyBelong_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < expectedLines().size(); ++i) {
+        const ExpectedLine &line = expectedLines().at(i);
+        QTest::addRow("Schritt %d (%s)", line.step, line.label) << i;
+    }
+}
+
+// Each line starts at its place (plus the printable area's origin), in its face, size and
+// weight; bold only from step 6 on, kept to the end.
+void CertificateTest::linesStandWhereTheyBelong()
+{
+    QFETCH(int, index);
+    const ExpectedLine &expected = expectedLines().at(index);
+    const double sheetX = expected.x + kOriginMm;
+    const double sheetY = expected.y + kOriginMm;
+
+    QList<PdfWord> line = wordsNear(m_sample, sheetY);
+    line.erase(std::remove_if(line.begin(), line.end(),
+                              [&](const PdfWord &word) { return word.xMin < sheetX - 1.0; }),
+               line.end());
+    QVERIFY2(!line.isEmpty(), "nothing printed at the line's height");
+
+    const PdfWord &first = line.first();
+    QCOMPARE(first.text, QString::fromUtf8(expected.firstWord));
+    QVERIFY2(qAbs(first.xMin - sheetX) <= kTolerance,
+             qPrintable(QStringLiteral("x %1 mm, expected %2 mm").arg(first.xMin).arg(sheetX)));
+    QVERIFY2(qAbs(first.yMin - sheetY) <= kTolerance,
+             qPrintable(QStringLiteral("y %1 mm, expected %2 mm").arg(first.yMin).arg(sheetY)));
+    if (*expected.text)
+        QVERIFY2(joined(line).startsWith(QString::fromUtf8(expected.text)), qPrintable(joined(line)));
+
+    // The face, size and weight show in the size of a word's box.
+    const QString probe = QString::fromUtf8(expected.probeWord);
+    const PdfWord *word = findWord(line, probe);
+    QVERIFY2(word, qPrintable(QStringLiteral("no \"%1\" in: %2").arg(probe, joined(line))));
+    const QString family = QString::fromLatin1(expected.family);
+    const FaceMetrics want = measure(family, expected.points, expected.bold, probe);
+    const FaceMetrics otherWeight = measure(family, expected.points, !expected.bold, probe);
+    QVERIFY2(qAbs(want.advanceMm - otherWeight.advanceMm) > 0.15, "probe word cannot tell the weight");
+    QVERIFY2(qAbs((word->xMax - word->xMin) - want.advanceMm) <= 0.05,
+             qPrintable(QStringLiteral("\"%1\" is %2 mm wide, in %3 %4 pt%5 it is %6 mm")
+                            .arg(probe)
+                            .arg(word->xMax - word->xMin)
+                            .arg(family)
+                            .arg(expected.points)
+                            .arg(expected.bold ? QStringLiteral(" bold") : QString())
+                            .arg(want.advanceMm)));
+    QVERIFY2(qAbs((word->yMax - word->yMin) - want.heightMm) <= 0.05,
+             qPrintable(QStringLiteral("\"%1\" is %2 mm high, expected %3 mm")
+                            .arg(probe)
+                            .arg(word->yMax - word->yMin)
+                            .arg(want.heightMm)));
+}
+
+void CertificateTest::fontsAreEmbeddedAfterSubstitution()
+{
+    QStringList names;
+    for (const PdfFont &font : pdfFonts(m_samplePdf)) {
+        QVERIFY2(font.embedded, qPrintable(font.name));
+        names.append(font.name);
+    }
+    names.sort();
+    // Arial becomes Liberation Sans; both script faces become Dancing Script.
+    QCOMPARE(names, (QStringList{QStringLiteral("DancingScript"), QStringLiteral("DancingScript-Bold"),
+                                 QStringLiteral("LiberationSans"), QStringLiteral("LiberationSans-Bold")}));
+}
+
+void CertificateTest::sealStandsAtItsPlaceInItsOwnSize()
+{
+    // The seal as the screen shows it goes into the PDF with its 150 x 187 pixels at 96 per inch.
+    const QStringList images =
+        runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), m_samplePdf}).split(u'\n', Qt::SkipEmptyParts);
+    QStringList pictures;
+    for (const QString &row : images.mid(2)) {
+        const QStringList fields = row.split(u' ', Qt::SkipEmptyParts);
+        if (fields.size() > 13 && fields.at(2) == QLatin1String("image"))
+            pictures.append(QStringList{fields.at(3), fields.at(4), fields.at(12), fields.at(13)}.join(u' '));
+    }
+    QCOMPARE(pictures, QStringList{QStringLiteral("150 187 96 96")});
+
+    // Where it stands: a solid picture of the same size put in its place shows its edges.
+    openCertificate(kSampleName);
+    QPixmap block(150, 187);
+    block.fill(Qt::black);
+    Forms::instance().loaded(kScreen)->control<QLabel>(QStringLiteral("Image1"))->setPixmap(block);
+    QString pdf;
+    print(&pdf);
+    QVERIFY(!pdf.isEmpty());
+
+    constexpr int dpi = 600;
+    const double dotsPerMm = dpi / 25.4;
+    const QRect window = pixelWindow(QRectF(kPictureX + kOriginMm - 3, kPictureY + kOriginMm - 3,
+                                            kPictureWidthMm + 6, kPictureHeightMm + 6),
+                                     dpi);
+    const QImage raster = rasterize(pdf, dpi, window, m_dir.path());
+    QVERIFY(!raster.isNull());
+    const std::optional<QRectF> ink = inkBox(raster, raster.rect());
+    QVERIFY(ink);
+    const QRectF sheet(window.x() / dotsPerMm + ink->left() / dotsPerMm, window.y() / dotsPerMm + ink->top() / dotsPerMm,
+                       ink->width() / dotsPerMm, ink->height() / dotsPerMm);
+    const QString seen = QStringLiteral("seal at %1, %2 size %3 x %4 mm")
+                             .arg(sheet.left())
+                             .arg(sheet.top())
+                             .arg(sheet.width())
+                             .arg(sheet.height());
+    QVERIFY2(qAbs(sheet.left() - (kPictureX + kOriginMm)) <= kTolerance, qPrintable(seen));
+    QVERIFY2(qAbs(sheet.top() - (kPictureY + kOriginMm)) <= kTolerance, qPrintable(seen));
+    QVERIFY2(qAbs(sheet.width() - kPictureWidthMm) <= kTolerance, qPrintable(seen));
+    QVERIFY2(qAbs(sheet.height() - kPictureHeightMm) <= kTolerance, qPrintable(seen));
+}
+
+void CertificateTest::nameStaysWholeOnPaper_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("expectedX"); // NAN: the name ends at the right edge
+    QTest::addColumn<bool>("smaller");
+
+    const QString fortyOne = QStringLiteral("Friederike Auguste Wilhelmine Hahnenkampf");
+    const QString eightyThree = QStringLiteral(
+        "Maximiliane Friederike Auguste Wilhelmine von Hahnenkamp-Schwarzenbach und Kunz zu");
+    Q_ASSERT(fortyOne.size() == 41 && eightyThree.size() == 83);
+
+    QTest::newRow("zwölf Zeichen") << QStringLiteral("Karl Schmidt") << nameEstimate(12) << false;
+    QTest::newRow("Blanks hinten zählen nicht") << QStringLiteral("Karl Schmidt   ") << nameEstimate(12) << false;
+    QTest::newRow("ein Zeichen") << QStringLiteral("K") << nameEstimate(1) << false;
+    QTest::newRow("41 Zeichen: an den linken Rand") << fortyOne << 0.0 << false;
+    QTest::newRow("83 Zeichen: kleiner, bis er passt") << eightyThree << 0.0 << true;
+    QTest::newRow("breite Buchstaben: an den rechten Rand") << QString(30, u'W') << double(NAN) << false;
+}
+
+// The estimate stays for every name that fits; beyond it the name moves or shrinks, but it
+// is always whole on the sheet.
+void CertificateTest::nameStaysWholeOnPaper()
+{
+    QFETCH(QString, name);
+    QFETCH(double, expectedX);
+    QFETCH(bool, smaller);
+
+    openCertificate(name);
+    QString pdf;
+    print(&pdf);
+    QVERIFY(!pdf.isEmpty());
+    const double lineY = 40 + kOriginMm;
+    const QList<PdfWord> line = wordsNear(pdfWords(pdf), lineY);
+    QVERIFY(!line.isEmpty());
+    const double rightEdge = Printer::kPaperWidthMm - kOriginMm;
+    if (std::isnan(expectedX))
+        QVERIFY2(qAbs(line.last().xMax - rightEdge) <= kTolerance, qPrintable(QString::number(line.last().xMax)));
+    else
+        QVERIFY2(qAbs(line.first().xMin - (expectedX + kOriginMm)) <= kTolerance,
+                 qPrintable(QStringLiteral("x %1, expected %2").arg(line.first().xMin).arg(expectedX + kOriginMm)));
+    QVERIFY(line.first().xMin >= kOriginMm - 0.01);
+    QVERIFY(line.last().xMax <= rightEdge + 0.01);
+
+    const double fullHeight = measure(QStringLiteral("Dancing Script"), 20, false, name).heightMm;
+    const double height = line.first().yMax - line.first().yMin;
+    if (smaller)
+        QVERIFY2(height < fullHeight - 0.2, qPrintable(QString::number(height)));
+    else
+        QVERIFY2(qAbs(height - fullHeight) <= 0.05, qPrintable(QString::number(height)));
+
+    // Every bit of ink of the name lies on the sheet: nothing is cut off.
+    constexpr int dpi = 254;
+    const QRect window = pixelWindow(QRectF(0, lineY - 2, Printer::kPaperWidthMm, 14), dpi);
+    const QImage raster = rasterize(pdf, dpi, window, m_dir.path());
+    QVERIFY(!raster.isNull());
+    const std::optional<QRectF> ink = inkBox(raster, raster.rect());
+    QVERIFY(ink);
+    QVERIFY2(ink->left() / 10.0 >= kOriginMm - 1.0 && ink->right() / 10.0 <= rightEdge + 1.0,
+             qPrintable(QStringLiteral("ink from %1 to %2 mm").arg(ink->left() / 10.0).arg(ink->right() / 10.0)));
+}
+
+void CertificateTest::datePrintedIsTheOneOfTheLoad()
+{
+    openCertificate(kSampleName);
+    Clock::fix(QDate(2027, 3, 15)); // the player prints on a later day
+    QString pdf;
+    print(&pdf);
+    QVERIFY(!pdf.isEmpty());
+    QList<PdfWord> line = wordsNear(pdfWords(pdf), 235 + kOriginMm);
+    const PdfWord *day = findWord(line, QStringLiteral("01."));
+    QVERIFY(day);
+    QVERIFY(qAbs(day->xMin - (42 + kOriginMm)) <= kTolerance);
+    QVERIFY2(joined(line).endsWith(QStringLiteral("01. Januar 2027")), qPrintable(joined(line)));
+}
+
+void CertificateTest::printingLeadsToTheAboutScreen()
+{
+    openCertificate(kSampleName);
+    const int mark = m_driver.journalMark();
+    QString pdf;
+    print(&pdf);
+    QCOMPARE(m_driver.journalSince(mark),
+             (QStringList{QStringLiteral("unload frmGlückwunsch"), QStringLiteral("show frmAbout")}));
+    QVERIFY(m_driver.boxes().isEmpty());
+    QCOMPARE(m_driver.visibleScreens(), QStringList{QStringLiteral("frmAbout")});
+    QVERIFY(!m_driver.ended());
+    QCOMPARE(m_spooler->titles, QStringList{QStringLiteral("Quellmärker-Urkunde")});
+
+    // One A4 page.
+    const QString info = runTool(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595[.\\d]* x 84[12][.\\d]* pts \\(A4\\)"))),
+             qPrintable(info));
+}
+
+// The print system says no: the player learns why and keeps the certificate.
+void CertificateTest::refusedJobKeepsTheCertificate()
+{
+    const QString why = QStringLiteral("The printer or class is not currently accepting jobs.");
+    m_spooler->outcome = SpoolResult::Outcome::Failed;
+    m_spooler->message = why;
+    openCertificate(kSampleName);
+    const int mark = m_driver.journalMark();
+    QVERIFY(m_driver.click(kScreen, QStringLiteral("Druck")));
+
+    QCOMPARE(m_driver.boxes().size(), 1);
+    const SeenBox &box = m_driver.boxes().first();
+    QCOMPARE(box.style, 48);
+    QCOMPARE(box.title, QStringLiteral("Brendelquiz"));
+    QVERIFY2(box.text.contains(QStringLiteral("nicht gedruckt")) && box.text.contains(why)
+                 && box.text.contains(QStringLiteral("Testdrucker")),
+             qPrintable(box.text));
+    QVERIFY(box.visibleScreens.contains(kScreen));
+    QCOMPARE(m_driver.journalSince(mark), QStringList{QStringLiteral("msgbox Brendelquiz")});
+    QCOMPARE(m_driver.visibleScreens(), QStringList{kScreen});
+    QCOMPARE(m_driver.text(kScreen, QStringLiteral("lblName")), kSampleName);
+
+    // Once the printer takes jobs again, the same screen prints.
+    m_spooler->outcome = SpoolResult::Outcome::Spooled;
+    QVERIFY(m_driver.click(kScreen, QStringLiteral("Druck")));
+    QCOMPARE(m_spooler->documents.size(), 2);
+    QCOMPARE(m_driver.visibleScreens(), QStringList{QStringLiteral("frmAbout")});
+}
+
+void CertificateTest::withoutPrinterTheCertificateBecomesAFile_data()
+{
+    QTest::addColumn<QString>("documents");   // folder below home; empty: there is none
+    QTest::addColumn<bool>("userDirs");       // named in the desktop's user-dirs.dirs
+    QTest::addColumn<QStringList>("existing"); // certificates already there
+    QTest::addColumn<QString>("expected");
+
+    const QString first = QStringLiteral("Quellmärker-Urkunde.pdf");
+    const QString second = QStringLiteral("Quellmärker-Urkunde (2).pdf");
+    QTest::newRow("Dokumente") << QStringLiteral("Documents") << false << QStringList() << first;
+    QTest::newRow("eine Urkunde liegt schon da") << QStringLiteral("Documents") << false << QStringList{first}
+                                                 << second;
+    QTest::newRow("zwei Urkunden liegen schon da")
+        << QStringLiteral("Documents") << false << QStringList{first, second}
+        << QStringLiteral("Quellmärker-Urkunde (3).pdf");
+    QTest::newRow("Ordner des Desktops") << QStringLiteral("Eigene Papiere") << true << QStringList() << first;
+    QTest::newRow("kein Dokumente-Ordner: ins Home") << QString() << false << QStringList() << first;
+}
+
+// No default printer: the certificate is kept as a PDF, never over another file, and the
+// player is told where; the game goes on as after printing.
+void CertificateTest::withoutPrinterTheCertificateBecomesAFile()
+{
+    QFETCH(QString, documents);
+    QFETCH(bool, userDirs);
+    QFETCH(QStringList, existing);
+    QFETCH(QString, expected);
+
+    QTemporaryDir scratch;
+    const QString home = scratch.filePath(QStringLiteral("home"));
+    const QString config = scratch.filePath(QStringLiteral("config"));
+    const QString folder = documents.isEmpty() ? home : home + u'/' + documents;
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QDir().mkpath(config));
+    if (userDirs) {
+        QFile dirs(config + QStringLiteral("/user-dirs.dirs"));
+        QVERIFY(dirs.open(QIODevice::WriteOnly));
+        dirs.write("XDG_DOCUMENTS_DIR=\"$HOME/" + documents.toUtf8() + "\"\n");
+    }
+    for (const QString &name : existing) {
+        QFile old(folder + u'/' + name);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("alte Urkunde");
+    }
+    useHome(home, config);
+
+    m_spooler->outcome = SpoolResult::Outcome::NoDestination;
+    openCertificate(kSampleName);
+    const int mark = m_driver.journalMark();
+    QVERIFY(m_driver.click(kScreen, QStringLiteral("Druck")));
+
+    const QString path = folder + u'/' + expected;
+    QCOMPARE(m_driver.boxes().size(), 1);
+    QCOMPARE(m_driver.boxes().first().style, 0);
+    QVERIFY2(m_driver.boxes().first().text.contains(QDir::toNativeSeparators(path)),
+             qPrintable(m_driver.boxes().first().text));
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), m_spooler->documents.last());
+    for (const QString &name : existing) {
+        QFile old(folder + u'/' + name);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("alte Urkunde"));
+    }
+    QCOMPARE(m_driver.journalSince(mark),
+             (QStringList{QStringLiteral("msgbox Brendelquiz"), QStringLiteral("unload frmGlückwunsch"),
+                          QStringLiteral("show frmAbout")}));
+}
+
+void CertificateTest::unwritableFolderKeepsTheCertificate()
+{
+    // Nobody, not even root, creates files in /proc.
+    QTemporaryDir scratch;
+    useHome(QStringLiteral("/proc"), scratch.path());
+    m_spooler->outcome = SpoolResult::Outcome::NoDestination;
+    openCertificate(kSampleName);
+    const int mark = m_driver.journalMark();
+    QVERIFY(m_driver.click(kScreen, QStringLiteral("Druck")));
+
+    QCOMPARE(m_driver.boxes().size(), 1);
+    const SeenBox &box = m_driver.boxes().first();
+    QCOMPARE(box.style, 48);
+    QVERIFY2(box.text.contains(QStringLiteral("/proc/Quellmärker-Urkunde.pdf")), qPrintable(box.text));
+    QCOMPARE(m_driver.journalSince(mark), QStringList{QStringLiteral("msgbox Brendelquiz")});
+    QCOMPARE(m_driver.visibleScreens(), QStringList{kScreen});
+}
+
+QTEST_MAIN(CertificateTest)
+#include "tst_certificate.moc"
