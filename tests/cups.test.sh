@@ -1,0 +1,196 @@
+#!/usr/bin/env bash
+# The certificate through a real print system: a private CUPS daemon with a cups-pdf queue.
+#   - printed on the default queue: one A4 page whose ink stands where the layout says;
+#   - no default queue: the certificate becomes a PDF in the player's documents folder;
+#   - a queue that refuses jobs: the player is told why and keeps the certificate.
+# Nothing is written to /etc and no system service is touched: the daemon runs from a
+# temporary directory, inside a private mount namespace where cups-pdf's fixed
+# configuration file is replaced by our own.
+#
+# Usage: cups.test.sh <brendelquiz executable> <build directory>
+set -uo pipefail
+
+game_exe=${1:?usage: cups.test.sh <brendelquiz> <build-dir>}
+build_dir=${2:?usage: cups.test.sh <brendelquiz> <build-dir>}
+tool="$build_dir/tests/print_certificate"
+queue=CertPDF
+tolerance_note="0.3 mm"
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "SKIPPED: needs root (runs its own CUPS daemon and a private mount namespace)"
+    exit 77
+fi
+
+if [ -z "${BQ_CUPS_NAMESPACE:-}" ]; then
+    if ! unshare -m --propagation private true 2>/dev/null; then
+        echo "SKIPPED: needs root with mount namespaces (unshare -m is not permitted here)"
+        exit 77
+    fi
+    exec env BQ_CUPS_NAMESPACE=1 unshare -m --propagation private bash "$0" "$@"
+fi
+
+fail() {
+    echo "FAIL: $*"
+    failed=1
+}
+
+for program in cupsd lpadmin lpstat cupsreject cupsenable pdfinfo pdftoppm; do
+    command -v "$program" >/dev/null || { echo "FAIL: $program is missing; 'make deps' installs the test packages"; exit 1; }
+done
+ppd=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
+[ -x /usr/lib/cups/backend/cups-pdf ] && [ -f /etc/cups/cups-pdf.conf ] \
+    || { echo "FAIL: cups-pdf is missing; 'make deps' installs printer-driver-cups-pdf"; exit 1; }
+[ -x "$tool" ] || { echo "FAIL: $tool is not built"; exit 1; }
+[ -x "$game_exe" ] || { echo "FAIL: $game_exe is not built"; exit 1; }
+
+dir=$(mktemp -d /tmp/bq-cups.XXXXXX)
+chmod 755 "$dir"
+cupsd_pid=
+failed=0
+finish() {
+    if [ -n "$cupsd_pid" ]; then
+        kill "$cupsd_pid" 2>/dev/null
+        wait "$cupsd_pid" 2>/dev/null
+    fi
+    if [ "$failed" -ne 0 ]; then
+        echo "--- cupsd error log ---"
+        tail -n 40 "$dir/log/error_log" 2>/dev/null
+        echo "--- cups-pdf log ---"
+        tail -n 20 "$dir/log/cups-pdf_log" "$dir"/log/cups-pdf-*_log 2>/dev/null
+    fi
+    rm -rf "$dir"
+}
+trap finish EXIT
+
+mkdir -p "$dir/etc/ppd" "$dir/spool/tmp" "$dir/cache" "$dir/state" "$dir/log" "$dir/out" \
+         "$dir/cups-pdf-spool" "$dir/work" "$dir/home/Documents"
+chgrp lp "$dir/spool" "$dir/spool/tmp" "$dir/cache" "$dir/state"
+chmod 0710 "$dir/spool"
+chmod 1770 "$dir/spool/tmp"
+chmod 0770 "$dir/cache" "$dir/state"
+chmod 1777 "$dir/out" "$dir/cups-pdf-spool"
+
+cat >"$dir/etc/cups-files.conf" <<EOF
+ServerRoot $dir/etc
+RequestRoot $dir/spool
+TempDir $dir/spool/tmp
+CacheDir $dir/cache
+StateDir $dir/state
+AccessLog $dir/log/access_log
+ErrorLog $dir/log/error_log
+PageLog $dir/log/page_log
+User lp
+Group lp
+SystemGroup root
+EOF
+cat >"$dir/etc/cupsd.conf" <<EOF
+Listen $dir/cups.sock
+LogLevel info
+Browsing Off
+DefaultAuthType None
+WebInterface No
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+    Allow all
+  </Limit>
+</Policy>
+EOF
+cat >"$dir/cups-pdf.conf" <<EOF
+Out $dir/out
+AnonDirName $dir/out
+Spool $dir/cups-pdf-spool
+Log $dir/log
+LogType 3
+Grp lp
+UserUMask 0022
+Label 0
+TitlePref 1
+EOF
+mount --bind "$dir/cups-pdf.conf" /etc/cups/cups-pdf.conf || { echo "FAIL: cannot mount over cups-pdf.conf"; exit 1; }
+
+cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" &
+cupsd_pid=$!
+
+# Only our daemon, our queue and our player's folders.
+unset PRINTER LPDEST XDG_DOCUMENTS_DIR
+export CUPS_SERVER="$dir/cups.sock" CUPS_SERVERROOT="$dir/etc"
+export HOME="$dir/home" XDG_CONFIG_HOME="$dir/home/.config"
+export QT_QPA_PLATFORM=offscreen
+runtime="$dir/runtime"
+mkdir -m 700 "$runtime"
+export XDG_RUNTIME_DIR="$runtime"
+
+for _ in $(seq 100); do
+    lpstat -r 2>/dev/null | grep -q "is running" && break
+    sleep 0.1
+done
+lpstat -r | grep -q "is running" || { failed=1; echo "FAIL: cupsd did not start"; exit 1; }
+
+add_queue() {
+    lpadmin -p "$queue" -v cups-pdf:/ -E -m "$ppd" -o PageSize=A4 || { failed=1; echo "FAIL: lpadmin"; exit 1; }
+}
+pdfs_in() { find "$1" -name '*.pdf' -type f | sort; }
+
+add_queue
+lpadmin -d "$queue" || { failed=1; echo "FAIL: lpadmin -d"; exit 1; }
+
+echo "== 1. printed on the default queue"
+"$tool" play "Erika Mustermann" "$dir/work/expected-ink.txt" >"$dir/work/print.out" 2>"$dir/work/print.err"
+cat "$dir/work/print.out"
+grep -q '^BOX' "$dir/work/print.out" && fail "a message box appeared although the queue took the job"
+grep -q '^JOURNAL unload frmGlückwunsch$' "$dir/work/print.out" || fail "the congratulations screen was not unloaded"
+grep -q '^VISIBLE frmAbout$' "$dir/work/print.out" || fail "the about screen is not the one left on display"
+pdf=
+for _ in $(seq 300); do
+    pdf=$(pdfs_in "$dir/out" | head -n 1)
+    if [ -n "$pdf" ] && lpstat -W completed -o "$queue" 2>/dev/null | grep -q "$queue"; then break; fi
+    sleep 0.1
+done
+if [ -z "$pdf" ]; then
+    fail "cups-pdf wrote no PDF"
+else
+    echo "cups-pdf wrote: ${pdf#"$dir"/}"
+    info=$(pdfinfo "$pdf")
+    echo "$info" | grep -Eq '^Pages: +1$' || fail "the printed PDF does not have exactly one page"
+    echo "$info" | grep -Eq '^Page size: +595(\.[0-9]+)? x 84[12](\.[0-9]+)? pts \(A4\)' \
+        || fail "the printed page is not A4: $(echo "$info" | grep '^Page size')"
+    pdftoppm -gray -r 254 -singlefile "$pdf" "$dir/work/page" || fail "pdftoppm"
+    echo "ink of the printed page against the layout (tolerance $tolerance_note), pdftoppm -gray -r 254:"
+    "$tool" measure "$dir/work/page.pgm" 254 "$dir/work/expected-ink.txt" \
+        || fail "ink lies off its place by more than $tolerance_note"
+fi
+
+echo "== 2. no default destination: the certificate becomes a file"
+lpadmin -x "$queue"
+add_queue # the queue is back, but nobody made it the default
+lpstat -d 2>&1 | grep -qi "no system default" || fail "a default destination is still set: $(lpstat -d 2>&1)"
+jobs_before=$(pdfs_in "$dir/out" | wc -l)
+"$tool" play "Erika Mustermann" "$dir/work/expected-ink-2.txt" >"$dir/work/nodefault.out" 2>"$dir/work/nodefault.err"
+cat "$dir/work/nodefault.out"
+saved="$HOME/Documents/Quellmärker-Urkunde.pdf"
+grep -q "^BOX 0 .*$saved" "$dir/work/nodefault.out" || fail "no message box naming $saved"
+[ -f "$saved" ] || fail "$saved was not written"
+[ -f "$saved" ] && { pdfinfo "$saved" | grep -Eq '^Pages: +1$' || fail "$saved is not a one-page PDF"; }
+grep -q '^VISIBLE frmAbout$' "$dir/work/nodefault.out" || fail "the game did not go on to the about screen"
+sleep 1
+[ "$(pdfs_in "$dir/out" | wc -l)" -eq "$jobs_before" ] || fail "the certificate went to a queue that is not the default"
+
+echo "== 3. the default queue refuses jobs"
+lpadmin -d "$queue"
+cupsreject "$queue"
+"$tool" play "Erika Mustermann" "$dir/work/expected-ink-3.txt" >"$dir/work/refused.out" 2>"$dir/work/refused.err"
+cat "$dir/work/refused.out"
+grep -q '^BOX 48 .*nicht gedruckt.*accepting jobs' "$dir/work/refused.out" \
+    || fail "no exclamation box saying that and why printing failed"
+grep -q '^VISIBLE frmGlückwunsch$' "$dir/work/refused.out" || fail "the congratulations screen did not stay open"
+grep -q '^JOURNAL show frmAbout$' "$dir/work/refused.out" && fail "the game went on although nothing was printed"
+
+if [ "$failed" -ne 0 ]; then
+    exit 1
+fi
+echo "PASS: printing through CUPS"
