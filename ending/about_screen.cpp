@@ -10,23 +10,6 @@
 #include <QPushButton>
 
 namespace bq {
-namespace {
-
-QRect twipRect(int left, int top, int width, int height)
-{
-    return {twips(left), twips(top), twips(width), twips(height)};
-}
-
-struct AboutLabel {
-    const char *name;
-    const char *text;
-    QRect rect;
-    QFont font;
-    const char *style;
-    Qt::Alignment align;
-};
-
-} // namespace
 
 const QStringList AboutScreen::kThanks = {
     QStringLiteral("Oma Hilde (für den geheimen Rieslingvorrat)"),
@@ -46,34 +29,25 @@ AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind
     const QFont standard = font();
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
     const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
-    const AboutLabel labels[] = {
+    placeLabels({
         {"lblTitle", "Brendelquiz", twipRect(3000, 480, 2325, 480),
-         screenFont("MS Sans Serif", 13.5, FontStyle::Bold), "color: #0000FF", left},
-        {"lblVersion", "Version 1.0", twipRect(3000, 960, 1005, 225), standard, "", left},
+         screenFont("MS Sans Serif", 13.5, FontStyle::Bold), left, "#0000FF"},
+        {"lblVersion", "Version 1.0", twipRect(3000, 960, 1005, 225), standard, left},
         {"lblDescription", "Test für wahre Quellmärker oder die, die es gerne werden wollen!",
-         twipRect(2880, 1800, 2925, 690), screenFont("MS Sans Serif", 9.75), "color: #000000", left},
+         twipRect(2880, 1800, 2925, 690), screenFont("MS Sans Serif", 9.75), left, "#000000"},
         {"lblwerbe", "Hier könnte ein Werbebanner sein, das mir schlappe 3 Millionen einbringt.",
-         twipRect(6720, 1680, 1215, 1335), standard, "", centre},
-        {"lbldiesesoftware", "Diese Software ist ", twipRect(360, 2400, 1095, 495),
-         screenFont("Arial", 8.25), "", centre},
-        {"lbl100", "100% ig", twipRect(480, 2880, 975, 255), standard, "", centre},
-        {"lblbse", "BSE", twipRect(360, 3240, 1215, 255),
-         screenFont("MS Sans Serif", 8.25, FontStyle::Bold), "", centre},
-        {"lblfrei", "frei !", twipRect(360, 3600, 1215, 375), standard, "", centre},
-        {"lbl_Dank_an", "Ein herzliches Dankeschön geht an:", twipRect(2400, 3000, 4335, 255),
-         standard, "", centre},
+         twipRect(6720, 1680, 1215, 1335), standard, centre},
+        {"lbldiesesoftware", "Diese Software ist ", twipRect(360, 2400, 1095, 495), screenFont("Arial", 8.25),
+         centre},
+        {"lbl100", "100% ig", twipRect(480, 2880, 975, 255), standard, centre},
+        {"lblbse", "BSE", twipRect(360, 3240, 1215, 255), screenFont("MS Sans Serif", 8.25, FontStyle::Bold),
+         centre},
+        {"lblfrei", "frei !", twipRect(360, 3600, 1215, 375), standard, centre},
+        {"lbl_Dank_an", "Ein herzliches Dankeschön geht an:", twipRect(2400, 3000, 4335, 255), standard, centre},
         {"lblDisclaimer",
          "Alle Angaben ohne Gewähr. Weitergeben, Mitraten und lautes Lachen sind ausdrücklich erlaubt.",
-         twipRect(1080, 4680, 3870, 1065), standard, "color: #000000", left},
-    };
-    for (const AboutLabel &entry : labels) {
-        QLabel *label = makeLabel(QString::fromLatin1(entry.name), QString::fromUtf8(entry.text));
-        label->setGeometry(entry.rect);
-        label->setFont(entry.font);
-        label->setStyleSheet(QString::fromLatin1(entry.style));
-        label->setAlignment(entry.align);
-        label->setWordWrap(true);
-    }
+         twipRect(1080, 4680, 3870, 1065), standard, left, "#000000"},
+    });
 
     auto *picture1 = makeLabel(QStringLiteral("Picture1"), {});
     picture1->setGeometry(twipRect(480, 840, 975, 1575));

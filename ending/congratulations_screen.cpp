@@ -15,20 +15,6 @@ namespace {
 
 const QString kScreen = QStringLiteral("frmGlückwunsch");
 
-QRect twipRect(int left, int top, int width, int height)
-{
-    return {twips(left), twips(top), twips(width), twips(height)};
-}
-
-struct CertificateLabel {
-    const char *name;
-    const char *text;
-    QRect rect;
-    QFont font;
-    Qt::Alignment align;
-    const char *colour;
-};
-
 } // namespace
 
 CongratulationsScreen::CongratulationsScreen(const QString &name, const QString &caption, WindowKind kind)
@@ -45,7 +31,7 @@ CongratulationsScreen::CongratulationsScreen(const QString &name, const QString 
     const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
     const QFont plain = screenFont("MS Sans Serif", 9.75, FontStyle::Bold);
-    const CertificateLabel labels[] = {
+    placeLabels({
         {"lblverleihenwir", "Hiermit verleihen wir", twipRect(480, 120, 7575, 375), plain, centre, "#000000"},
         {"lblName", "", twipRect(1800, 720, 5055, 375), screenFont("Arial", 14.25, FontStyle::BoldItalic),
          centre, "#0000FF"},
@@ -67,15 +53,11 @@ CongratulationsScreen::CongratulationsScreen(const QString &name, const QString 
          "#000000"},
         {"lblUnterschrift", "Knörz vun de Quellmork", twipRect(5040, 7920, 3015, 375),
          screenFont("Arial", 14.25), centre, "#000000"},
-    };
-    for (const CertificateLabel &entry : labels) {
-        QLabel *label = makeLabel(QString::fromUtf8(entry.name), QString::fromUtf8(entry.text));
-        label->setGeometry(entry.rect);
-        label->setFont(entry.font);
-        label->setAlignment(entry.align);
-        label->setWordWrap(true);
-        label->setStyleSheet(QStringLiteral("background: #FFFFFF; color: %1").arg(QLatin1String(entry.colour)));
-    }
+    });
+
+    // Every label of the certificate is white, as the paper it stands for.
+    for (QLabel *label : findChildren<QLabel *>())
+        label->setAutoFillBackground(true);
 
     auto *image = makeLabel(QStringLiteral("Image1"), {});
     image->move(twips(3240), twips(2400));

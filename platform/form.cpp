@@ -45,6 +45,19 @@ QLabel *Form::makeLabel(const QString &controlName, const QString &text)
     return label;
 }
 
+void Form::placeLabels(std::initializer_list<PlacedLabel> labels)
+{
+    for (const PlacedLabel &entry : labels) {
+        QLabel *label = makeLabel(QString::fromUtf8(entry.name), QString::fromUtf8(entry.text));
+        label->setGeometry(entry.rect);
+        label->setFont(entry.font);
+        label->setAlignment(entry.align);
+        label->setWordWrap(true);
+        if (entry.colour)
+            label->setStyleSheet(QStringLiteral("color: %1").arg(QLatin1String(entry.colour)));
+    }
+}
+
 QPushButton *Form::makeButton(const QString &controlName, const QString &caption,
                               const QString &iconPath)
 {
@@ -123,6 +136,11 @@ void Form::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (m_initialFocus && !focusWidget())
         m_initialFocus->setFocus(Qt::OtherFocusReason);
+}
+
+QRect twipRect(int left, int top, int width, int height)
+{
+    return {twips(left), twips(top), twips(width), twips(height)};
 }
 
 QFont screenFont(const char *family, qreal pointSize, FontStyle style)

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 
 class QAbstractButton;
 class QLabel;
@@ -19,6 +21,23 @@ namespace bq {
 enum class WindowKind {
     Normal, // sizable, with minimise, maximise and close
     Dialog, // fixed size, close control only
+};
+
+enum class FontStyle { Regular, Bold, BoldItalic };
+QFont screenFont(const char *family, qreal pointSize, FontStyle style = FontStyle::Regular);
+
+// 15 twips make one pixel at 96 dpi.
+constexpr int twips(int t) { return t / 15; }
+QRect twipRect(int left, int top, int width, int height);
+
+// A label with a fixed box, for the screens whose every control has its place in twips.
+struct PlacedLabel {
+    const char *name;
+    const char *text;
+    QRect rect;
+    QFont font;
+    Qt::Alignment align;
+    const char *colour = nullptr; // text colour; the standard one when not given
 };
 
 // The base of every screen: a top-level window whose children are its controls,
@@ -52,6 +71,8 @@ public:
 
 protected:
     QLabel *makeLabel(const QString &controlName, const QString &text);
+    // Word-wrapped labels in their boxes.
+    void placeLabels(std::initializer_list<PlacedLabel> labels);
     QPushButton *makeButton(const QString &controlName, const QString &caption,
                             const QString &iconPath = {});
     QLineEdit *makeTextBox(const QString &controlName, const QString &text = {});
@@ -75,11 +96,5 @@ private:
     WindowKind m_kind;
     bool m_closeLocked = false;
 };
-
-enum class FontStyle { Regular, Bold, BoldItalic };
-QFont screenFont(const char *family, qreal pointSize, FontStyle style = FontStyle::Regular);
-
-// 15 twips make one pixel at 96 dpi.
-constexpr int twips(int t) { return t / 15; }
 
 } // namespace bq
