@@ -57,7 +57,7 @@ CongratulationsScreen::CongratulationsScreen(const QString &name, const QString 
 
     // Every label of the certificate is white, as the paper it stands for.
     for (QLabel *label : findChildren<QLabel *>())
-        label->setAutoFillBackground(true);
+        label->setStyleSheet(label->styleSheet() + QStringLiteral("; background: #FFFFFF"));
 
     auto *image = makeLabel(QStringLiteral("Image1"), {});
     image->move(twips(3240), twips(2400));
