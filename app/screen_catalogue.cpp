@@ -5,6 +5,7 @@
 #include "app/why_screen.h"
 #include "ending/about_screen.h"
 #include "ending/congratulations_screen.h"
+#include "platform/art.h"
 #include "quiz/name_dialogs.h"
 #include "quiz/question_screen.h"
 #include "quiz/verdict_dialog.h"
@@ -81,7 +82,11 @@ constexpr std::array<ScreenEntry, 56> kScreens{{
 // Never shown: it only carries the program's icon.
 class LogoDialog : public Form {
 public:
-    using Form::Form;
+    LogoDialog(const QString &name, const QString &caption, WindowKind kind)
+        : Form(name, caption, kind)
+    {
+        setWindowIcon(artIcon(QStringLiteral("app-icon")));
+    }
 };
 
 template <class Screen>

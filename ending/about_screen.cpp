@@ -23,6 +23,7 @@ AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind
 {
     setWindowIcon(artIcon(QStringLiteral("app-icon")));
     setFixedSize(twips(8115), twips(6060));
+    move(twips(2340), twips(1935));
     // The screen's boxes are measured for its small standard face.
     setFont(screenFont("MS Sans Serif", 8.25));
 

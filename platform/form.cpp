@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -133,6 +134,14 @@ void Form::fixDialogSize()
 
 void Form::showEvent(QShowEvent *event)
 {
+    // A screen without a place of its own opens in the middle of the screen.
+    if (!testAttribute(Qt::WA_Moved)) {
+        if (const QScreen *where = screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(where->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
     QWidget::showEvent(event);
     if (m_initialFocus && !focusWidget())
         m_initialFocus->setFocus(Qt::OtherFocusReason);
