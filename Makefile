@@ -33,6 +33,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 bench: build
+	cmake --build $(BUILD) -j$(JOBS) --target bench_tools
 	$(BUILD)/bench/run-bench.sh $(BUILD)
 
 package: build

@@ -1,3 +1,4 @@
+#include "app/first_paint.h"
 #include "app/game.h"
 
 #include <QApplication>
@@ -15,6 +16,8 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     }
     QApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("BQ_BENCH_FIRST_PAINT"))
+        bq::reportFirstPaintAndQuit();
     bq::Game game(app);
     game.start();
     const int status = app.exec();

@@ -1,0 +1,575 @@
+// In-process measurements of the game, played the way a player plays it: clicks, typing,
+// message boxes answered as soon as they are on the display.
+//
+//   bq_game_bench transitions won|lost  one game; every click that brings up a window,
+//                                       timed from the click to that window's first paint
+//   bq_game_bench memory                one won game with the certificate printed to PDF;
+//                                       the process's peak resident memory
+//   bq_game_bench growth GAMES          won games one after another in one process;
+//                                       resident memory after the first and after the last
+//   bq_game_bench sound [PID]           time PlaySound takes on this thread, through the
+//                                       real sound backend; with a PID, the sound server,
+//                                       again while that process is stopped
+//
+// Results are lines of words on standard output; problems go to standard error and give a
+// non-zero exit status.
+#include "app/game.h"
+#include "platform/forms.h"
+#include "platform/journal.h"
+#include "platform/print_spooler.h"
+#include "platform/sound.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QRadioButton>
+#include <QTextBoundaryFinder>
+#include <QTimer>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <sys/types.h>
+
+namespace {
+
+double nowMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+// A field of /proc/self/status in KiB ("VmRSS", "VmHWM").
+long statusKb(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray prefix = QByteArray(field) + ':';
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+[[noreturn]] void fail(const QString &why)
+{
+    std::fprintf(stderr, "bq_game_bench: %s\n", qPrintable(why));
+    std::fflush(stdout);
+    std::_Exit(1);
+}
+
+// The print system for the benchmark: takes the finished certificate PDF, checks that it
+// is one, and counts it. Nothing is sent anywhere.
+class CountingSpooler : public bq::PrintSpooler {
+public:
+    bq::SpoolResult submit(const QString &pdfFile, const QString &) override
+    {
+        QFile file(pdfFile);
+        bq::SpoolResult result;
+        if (!file.open(QIODevice::ReadOnly) || !file.read(5).startsWith("%PDF-") || file.size() < 1000) {
+            result.message = QStringLiteral("not a PDF");
+            return result;
+        }
+        bytes = file.size();
+        ++printed;
+        result.outcome = bq::SpoolResult::Outcome::Spooled;
+        result.destination = QStringLiteral("bench");
+        result.jobId = printed;
+        return result;
+    }
+    int printed = 0;
+    qint64 bytes = 0;
+};
+
+struct Transition {
+    QString name;
+    double ms;
+};
+
+// Times each click from the moment it is sent to the end of the first paint of every
+// window it brought up. A message box that comes up is answered once it is painted,
+// and that answer is timed the same way.
+class ScreenWatch : public QObject {
+public:
+    ScreenWatch() { qApp->installEventFilter(this); }
+
+    void begin(const QString &label)
+    {
+        m_active = true;
+        ++m_generation;
+        m_label = label;
+        m_pending.clear();
+        m_painted.clear();
+        m_shownNames.clear();
+        m_start = nowMs();
+    }
+
+    // After the click has returned: waits for the windows it brought up to be painted.
+    // A click that brought up no window is not a screen change and is not recorded.
+    void finish()
+    {
+        if (m_active && m_pending.isEmpty() && m_painted.isEmpty()) {
+            m_active = false;
+            return;
+        }
+        if (m_active) {
+            QEventLoop loop;
+            m_loop = &loop;
+            QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+            loop.exec();
+            m_loop = nullptr;
+        }
+        if (m_active)
+            fail(QStringLiteral("no paint within 5 s after %1").arg(m_label));
+    }
+
+    std::vector<Transition> transitions;
+    bool recording = true;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!m_active || !watched->isWidgetType())
+            return false;
+        auto *window = static_cast<QWidget *>(watched);
+        if (!window->isWindow())
+            return false;
+        switch (event->type()) {
+        case QEvent::Show:
+            if (!m_pending.contains(window)) {
+                m_pending.append(window);
+                m_shownNames.append(windowName(window));
+            }
+            break;
+        case QEvent::Hide:
+            m_pending.removeAll(window);
+            if (m_pending.isEmpty() && !m_painted.isEmpty())
+                scheduleEnd();
+            break;
+        case QEvent::Paint:
+            if (m_pending.removeAll(window) > 0) {
+                m_painted.append(window);
+                if (m_pending.isEmpty())
+                    scheduleEnd();
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    static QString windowName(QWidget *window)
+    {
+        if (auto *box = qobject_cast<QMessageBox *>(window))
+            return QStringLiteral("MessageBox '%1'").arg(box->windowTitle());
+        return window->objectName();
+    }
+
+    // Every control of the window is painted and the window flushed before a zero timer
+    // fires, so that is when the screen change is complete.
+    void scheduleEnd()
+    {
+        const int generation = m_generation;
+        QTimer::singleShot(0, this, [this, generation] {
+            if (!m_active || generation != m_generation || !m_pending.isEmpty())
+                return;
+            const double end = nowMs();
+            m_active = false;
+            if (recording)
+                transitions.push_back({m_label + QStringLiteral(" → ") + m_shownNames.join(QStringLiteral(" + ")),
+                                       end - m_start});
+            QMessageBox *box = nullptr;
+            for (const QPointer<QWidget> &window : std::as_const(m_painted)) {
+                if (auto *candidate = qobject_cast<QMessageBox *>(window.data()); candidate && candidate->isVisible())
+                    box = candidate;
+            }
+            if (m_loop)
+                m_loop->quit();
+            if (box)
+                answer(box);
+        });
+    }
+
+    void answer(QMessageBox *box);
+
+    bool m_active = false;
+    int m_generation = 0;
+    QString m_label;
+    double m_start = 0;
+    QList<QPointer<QWidget>> m_pending;
+    QList<QPointer<QWidget>> m_painted;
+    QStringList m_shownNames;
+    QEventLoop *m_loop = nullptr;
+};
+
+void sendClick(QAbstractButton *button)
+{
+    // An option button takes clicks on its circle and caption only.
+    const QPointF where = qobject_cast<QRadioButton *>(button) ? QPointF(6, button->height() / 2)
+                                                              : QPointF(button->rect().center());
+    const QPointF global = button->mapToGlobal(where);
+    QMouseEvent press(QEvent::MouseButtonPress, where, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(button, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, where, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(button, &release);
+}
+
+void ScreenWatch::answer(QMessageBox *box)
+{
+    QAbstractButton *ok = box->button(QMessageBox::Ok);
+    if (!ok)
+        fail(QStringLiteral("message box without OK"));
+    begin(QStringLiteral("MessageBox '%1'.OK").arg(box->windowTitle()));
+    sendClick(ok);
+}
+
+// Lets the game finish what the last step left behind, as it does while the player
+// reads the new screen: pending events and the deletion of unloaded screens.
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+class Player {
+public:
+    Player(ScreenWatch &watch, bq::Game &game)
+        : m_watch(watch), m_game(game)
+    {
+    }
+
+    // The first game starts as the program does; later ones show the welcome screen again.
+    void startGame()
+    {
+        settle();
+        m_watch.recording = false;
+        m_watch.begin(QStringLiteral("start"));
+        if (!m_started)
+            m_game.start();
+        else
+            bq::Forms::instance().show(QStringLiteral("Brendelquiz"));
+        m_started = true;
+        m_watch.finish();
+        m_watch.recording = true;
+    }
+
+    // A click on a button of a screen on display; times the screen change it makes.
+    void click(const QString &screen, const QString &control)
+    {
+        settle();
+        QAbstractButton *button = visibleButton(screen, control);
+        m_watch.begin(screen + u'.' + control);
+        sendClick(button);
+        m_watch.finish();
+    }
+
+    // Choosing an option changes no screen: not timed.
+    void choose(const QString &screen, const QString &control)
+    {
+        settle();
+        sendClick(visibleButton(screen, control));
+    }
+
+    void type(const QString &screen, const QString &control, const QString &text)
+    {
+        settle();
+        bq::Form *form = bq::Forms::instance().loaded(screen);
+        auto *box = form ? form->control<QLineEdit>(control) : nullptr;
+        if (!box || !box->isVisible())
+            fail(QStringLiteral("no text box %1.%2 on display").arg(screen, control));
+        box->setFocus();
+        QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+        qsizetype start = 0;
+        while (graphemes.toNextBoundary() != -1) {
+            const qsizetype end = graphemes.position();
+            const QString typed = text.mid(start, end - start);
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
+            QCoreApplication::sendEvent(box, &press);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, typed);
+            QCoreApplication::sendEvent(box, &release);
+            start = end;
+        }
+    }
+
+private:
+    static QAbstractButton *visibleButton(const QString &screen, const QString &control)
+    {
+        bq::Form *form = bq::Forms::instance().loaded(screen);
+        if (!form || !form->isVisible())
+            fail(QStringLiteral("screen %1 is not on display (on display: %2)")
+                     .arg(screen, bq::Forms::instance().visibleNames().join(u' ')));
+        auto *button = form->control<QAbstractButton>(control);
+        if (!button || !button->isVisible() || !button->isEnabled())
+            fail(QStringLiteral("no button %1.%2 to click").arg(screen, control));
+        return button;
+    }
+
+    ScreenWatch &m_watch;
+    bq::Game &m_game;
+    bool m_started = false;
+};
+
+QString screenOf(int question)
+{
+    return QStringLiteral("frmFrage%1").arg(question);
+}
+
+QString okButtonOf(int question)
+{
+    return question == 4 ? QStringLiteral("Command1") : QStringLiteral("cmdok");
+}
+
+QString answerBoxOf(int question)
+{
+    if (question == 8)
+        return QStringLiteral("txtNamen_angeben_Frage8");
+    if (question == 9)
+        return QStringLiteral("txt_AntwortFrage9");
+    return QStringLiteral("txtAntwortFrage%1").arg(question);
+}
+
+// The right answer to each question: an option to choose or a text to type.
+QString rightAnswer(int question)
+{
+    static const QStringList answers{
+        QStringLiteral("opt3"), QStringLiteral("opt2"), QStringLiteral("opt2"), QStringLiteral("opt2"),
+        QStringLiteral("opt2"), QStringLiteral("opt4"), QStringLiteral("opt4"), QStringLiteral("Konrad Elsholm"),
+        QStringLiteral("1946"), QStringLiteral("opt1"), QStringLiteral("Hambacher Schloss"),
+        QStringLiteral("Konstantin Bärenfels"), QStringLiteral("Edenkoben"), QStringLiteral("Wörth"),
+        QStringLiteral("Worms"), QStringLiteral("etwas")};
+    return answers.at(question - 1);
+}
+
+QString praiseOf(int question)
+{
+    static const QStringList dialogs{
+        QStringLiteral("DlgFrage1_richtig"),  QStringLiteral("Dlgfrage2_richtig"),  QStringLiteral("dlgfrage3_richtig"),
+        QStringLiteral("DlgFrage4_richtig"),  QStringLiteral("DlgFrage5_richtig"),  QStringLiteral("DlgFrage6_richtig"),
+        QStringLiteral("dlgFrage7_richtig"),  QStringLiteral("dlgFrage8_richtig"),  QStringLiteral("dlgFrage9_richtig"),
+        QStringLiteral("dlgFrage10_richtig"), QStringLiteral("dlgFrage11_richtig"), QStringLiteral("dlgFrage12_richtig"),
+        QStringLiteral("dlgFrage13_richtig"), QStringLiteral("dlgFrage14_richtig"), QStringLiteral("dlgFrage15_richtig")};
+    return dialogs.at(question - 1);
+}
+
+void answer(Player &player, int question, const QString &given)
+{
+    if (given.startsWith(QStringLiteral("opt")) && given.size() <= 4)
+        player.choose(screenOf(question), QStringLiteral("optAntwort") + given.mid(3));
+    else
+        player.type(screenOf(question), answerBoxOf(question), given);
+}
+
+void enterName(Player &player)
+{
+    player.click(QStringLiteral("Brendelquiz"), QStringLiteral("cdmlos_gehts"));
+    player.type(QStringLiteral("DlgNamen_angeben"), QStringLiteral("txt_Name"), QStringLiteral("Jürgen Ößel"));
+    player.click(QStringLiteral("DlgNamen_angeben"), QStringLiteral("OKButton"));
+    player.click(QStringLiteral("DlgNamen_anzeigen"), QStringLiteral("OKButton"));
+}
+
+void checkEnded()
+{
+    settle();
+    if (!bq::Forms::instance().hasEnded())
+        fail(QStringLiteral("the game did not end; on display: %1")
+                 .arg(bq::Forms::instance().visibleNames().join(u' ')));
+}
+
+// All sixteen questions right, the certificate printed, the program left from the about screen.
+void playWonGame(Player &player, CountingSpooler &spooler)
+{
+    const int printedBefore = spooler.printed;
+    player.startGame();
+    enterName(player);
+    for (int q = 1; q <= 16; ++q) {
+        answer(player, q, rightAnswer(q));
+        player.click(screenOf(q), okButtonOf(q));
+        if (q < 16)
+            player.click(praiseOf(q), QStringLiteral("OKButton"));
+    }
+    player.click(QStringLiteral("frmGlückwunsch"), QStringLiteral("Druck"));
+    if (spooler.printed != printedBefore + 1)
+        fail(QStringLiteral("the certificate was not printed"));
+    player.click(QStringLiteral("frmAbout"), QStringLiteral("cmdExit"));
+    checkEnded();
+}
+
+// Seven questions right, a wrong name typed at question 8, the scolding, the about screen.
+void playLostGame(Player &player)
+{
+    player.startGame();
+    enterName(player);
+    for (int q = 1; q <= 7; ++q) {
+        answer(player, q, rightAnswer(q));
+        player.click(screenOf(q), okButtonOf(q));
+        player.click(praiseOf(q), QStringLiteral("OKButton"));
+    }
+    answer(player, 8, QStringLiteral("Niemand"));
+    player.click(screenOf(8), okButtonOf(8));
+    player.click(QStringLiteral("dlgFrage8_falsch"), QStringLiteral("OKButton"));
+    player.click(QStringLiteral("frmAbout"), QStringLiteral("cmdExit"));
+    checkEnded();
+}
+
+// Back to the state of a freshly started program: every screen deleted, an empty journal.
+void clearGame()
+{
+    bq::Forms::instance().reset();
+    bq::Journal::instance().clear();
+    settle();
+    const QWidgetList left = QApplication::topLevelWidgets();
+    if (!left.isEmpty())
+        fail(QStringLiteral("%1 windows left after a game, first %2")
+                 .arg(left.size())
+                 .arg(left.first()->objectName()));
+}
+
+// What the game's sound thread does, with a count of the sounds the server took.
+class CountingBackend : public bq::SoundBackend {
+public:
+    explicit CountingBackend(std::unique_ptr<bq::SoundBackend> real)
+        : m_real(std::move(real))
+    {
+    }
+    bool playFile(const std::string &path) override
+    {
+        const bool ok = m_real->playFile(path);
+        (ok ? accepted : refused)++;
+        return ok;
+    }
+    bool playAlert() override
+    {
+        const bool ok = m_real->playAlert();
+        (ok ? accepted : refused)++;
+        return ok;
+    }
+    std::atomic<int> accepted{0};
+    std::atomic<int> refused{0};
+
+private:
+    std::unique_ptr<bq::SoundBackend> m_real;
+};
+
+double percentile(std::vector<double> values, double p)
+{
+    std::sort(values.begin(), values.end());
+    // Nearest rank: the smallest value with at least p of the values at or below it.
+    const auto rank = static_cast<size_t>(std::max(1.0, std::ceil(p * double(values.size()))));
+    return values.at(rank - 1);
+}
+
+// Calls PlaySound as a screen does, one sound every 20 ms, and times each call.
+void timeSoundCalls(const char *state, int calls, CountingBackend &backend)
+{
+    static const char *const names[] = {"wow.wav", "glass.wav", "hupe.wav", "applaus.wav",
+                                        "lachen.wav", "oops.wav", "bond.wav", "trumpet1.wav"};
+    const int acceptedBefore = backend.accepted;
+    const int refusedBefore = backend.refused;
+    std::vector<double> us;
+    for (int i = 0; i < calls; ++i) {
+        const QString name = QString::fromLatin1(names[i % std::size(names)]);
+        const auto start = std::chrono::steady_clock::now();
+        bq::Sound::instance().play(name);
+        const auto end = std::chrono::steady_clock::now();
+        us.push_back(std::chrono::duration<double, std::micro>(end - start).count());
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    std::printf("sound %s calls %d p50_us %.1f p99_us %.1f max_us %.1f accepted %d refused %d\n", state, calls,
+                percentile(us, 0.50), percentile(us, 0.99), *std::max_element(us.begin(), us.end()),
+                backend.accepted - acceptedBefore, backend.refused - refusedBefore);
+}
+
+int soundBench(pid_t server)
+{
+    auto owned = std::make_unique<CountingBackend>(bq::makeCanberraBackend());
+    CountingBackend &backend = *owned;
+    bq::Sound::instance().setBackend(std::move(owned));
+    // The first sound connects to the server.
+    bq::Sound::instance().play(QStringLiteral("wow.wav"));
+    if (!bq::Sound::instance().waitIdle(10000) || backend.accepted != 1)
+        fail(QStringLiteral("the sound server did not take the first sound"));
+    const int calls = 300;
+    timeSoundCalls("working", calls, backend);
+    bq::Sound::instance().waitIdle(5000);
+    if (server > 0) {
+        if (kill(server, SIGSTOP) != 0)
+            fail(QStringLiteral("cannot stop the sound server"));
+        timeSoundCalls("frozen", calls, backend);
+        kill(server, SIGCONT);
+    }
+    std::fflush(stdout);
+    // The sound thread may still be waiting for the server; it is not waited for.
+    std::_Exit(0);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    const QString mode = args.value(0);
+    if (mode == u"sound")
+        return soundBench(pid_t(args.value(1).toLong()));
+
+    bq::Game game(app);
+    auto spooler = std::make_unique<CountingSpooler>();
+    CountingSpooler &printed = *spooler;
+    bq::PrintSpooler::setInstance(std::move(spooler));
+    ScreenWatch watch;
+    Player player(watch, game);
+
+    if (mode == u"transitions") {
+        const bool won = args.value(1) == u"won";
+        if (won)
+            playWonGame(player, printed);
+        else
+            playLostGame(player);
+        for (const Transition &t : watch.transitions)
+            std::printf("transition %s %.3f %s\n", won ? "won" : "lost", t.ms, qPrintable(t.name));
+    } else if (mode == u"memory") {
+        playWonGame(player, printed);
+        std::printf("memory peak_kb %ld rss_kb %ld pdf_bytes %lld\n", statusKb("VmHWM"), statusKb("VmRSS"),
+                    static_cast<long long>(printed.bytes));
+    } else if (mode == u"growth") {
+        const int games = std::max(2, args.value(1).toInt());
+        long afterFirst = 0;
+        for (int game = 1; game <= games; ++game) {
+            playWonGame(player, printed);
+            clearGame();
+            if (game == 1)
+                afterFirst = statusKb("VmRSS");
+        }
+        std::printf("growth games %d rss_first_kb %ld rss_last_kb %ld widgets %lld printed %d\n", games, afterFirst,
+                    statusKb("VmRSS"), static_cast<long long>(QApplication::allWidgets().size()), printed.printed);
+    } else {
+        std::fprintf(stderr, "usage: bq_game_bench transitions won|lost | memory | growth GAMES | sound [PID]\n");
+        return 2;
+    }
+    std::fflush(stdout);
+    game.shutdown();
+    return 0;
+}

@@ -1,0 +1,173 @@
+#!/bin/bash
+# Measures the game against a bare Qt Widgets program and prints one markdown table.
+#
+#   bench/run-bench.sh BUILD_DIR
+#
+# Starts its own sound server (PulseAudio with a null sink) and its own X server (Xvfb),
+# and stops them again. Settings: BQ_BENCH_ROUNDS (start-up runs of each program, 15),
+# BQ_BENCH_REPEATS (scripted games of each kind for the screen changes, 5),
+# BQ_BENCH_GAMES (games for the memory growth, 100). BQ_BENCH_KEEP=1 keeps the raw results.
+set -euo pipefail
+
+BUILD=$(cd "${1:?usage: run-bench.sh BUILD_DIR}" && pwd)
+ROUNDS=${BQ_BENCH_ROUNDS:-15}
+REPEATS=${BQ_BENCH_REPEATS:-5}
+GAMES=${BQ_BENCH_GAMES:-100}
+
+GAME=$BUILD/brendelquiz
+BARE=$BUILD/bench/bq_bare_window
+STARTUP=$BUILD/bench/bq_startup
+PLAYER=$BUILD/bench/bq_game_bench
+for tool in "$GAME" "$BARE" "$STARTUP" "$PLAYER"; do
+    [ -x "$tool" ] || { echo "run-bench.sh: $tool is missing; build the bench_tools target" >&2; exit 1; }
+done
+for cmd in Xvfb pulseaudio parec; do
+    command -v "$cmd" >/dev/null || { echo "run-bench.sh: $cmd is needed (make deps)" >&2; exit 1; }
+done
+
+WORK=$(mktemp -d /tmp/bq-bench.XXXXXX)
+PIDS=()
+cleanup() {
+    local pid
+    for pid in "${PIDS[@]}"; do
+        kill -CONT "$pid" 2>/dev/null || true
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    if [ "${BQ_BENCH_KEEP:-0}" = 1 ]; then
+        echo "raw results kept in $WORK" >&2
+    else
+        rm -rf "$WORK"
+    fi
+}
+trap cleanup EXIT
+
+wait_until() { # SECONDS COMMAND...
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+note() { echo "run-bench.sh: $*" >&2; }
+
+# Runs a measuring program with its messages in a log; shows them only when it fails.
+measure() { # OUTPUT PROGRAM ARGS...
+    local out=$1
+    shift
+    if ! "$@" >>"$out" 2>"$WORK/messages"; then
+        note "failed: $*"
+        grep -v 'This plugin does not support' "$WORK/messages" >&2 || true
+        exit 1
+    fi
+}
+
+# A private, quiet desktop: own runtime and home directories, no session bus.
+mkdir -p -m 700 "$WORK/runtime" "$WORK/home"
+: >"$WORK/startup-offscreen"; : >"$WORK/startup-xvfb"; : >"$WORK/growth"; : >"$WORK/sound"
+export XDG_RUNTIME_DIR=$WORK/runtime HOME=$WORK/home
+unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
+export BQ_BENCH_FIRST_PAINT=1
+LOAD_BEFORE=$(cut -d' ' -f1-3 /proc/loadavg)
+
+# The sound server: a null sink, kept rendering in small blocks by a reader.
+PULSE=$WORK/pulse
+mkdir -p -m 700 "$PULSE" "$PULSE/state"
+PULSE_RUNTIME_PATH=$PULSE PULSE_STATE_PATH=$PULSE/state \
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disallow-exit \
+    --log-target=file:"$PULSE/log" \
+    -L "module-null-sink sink_name=testsink" \
+    -L "module-native-protocol-unix socket=$PULSE/native auth-anonymous=1" >/dev/null 2>&1 &
+PULSE_PID=$!
+PIDS+=("$PULSE_PID")
+export PULSE_SERVER=unix:$PULSE/native
+wait_until 10 test -S "$PULSE/native" || { note "the sound server did not start"; exit 1; }
+parec --device=testsink.monitor --latency-msec=10 --raw >/dev/null 2>&1 &
+PIDS+=("$!")
+sleep 2.2
+
+# 1. Start-up, offscreen and under Xvfb, bare and game taking turns.
+note "start-up offscreen ($ROUNDS runs each)"
+QT_QPA_PLATFORM=offscreen measure "$WORK/startup-offscreen" "$STARTUP" "$ROUNDS" 2 bare="$BARE" game="$GAME"
+
+note "start-up under Xvfb ($ROUNDS runs each)"
+: >"$WORK/xvfb-display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/xvfb-display" >"$WORK/xvfb.log" 2>&1 &
+XVFB_PID=$!
+PIDS+=("$XVFB_PID")
+wait_until 10 test -s "$WORK/xvfb-display" || { note "Xvfb did not start"; cat "$WORK/xvfb.log" >&2; exit 1; }
+QT_QPA_PLATFORM=xcb DISPLAY=":$(head -n1 "$WORK/xvfb-display")" \
+    measure "$WORK/startup-xvfb" "$STARTUP" "$ROUNDS" 2 bare="$BARE" game="$GAME"
+kill "$XVFB_PID"
+
+# 2-4 run in the game's sound folder, where the game finds its sounds.
+cd "$BUILD/sounds"
+export QT_QPA_PLATFORM=offscreen
+unset BQ_BENCH_FIRST_PAINT
+
+# 2. Screen changes: each scripted game in a fresh process, as a player starts it.
+note "screen changes ($REPEATS won and $REPEATS lost games)"
+: >"$WORK/transitions"
+for ((i = 0; i < REPEATS; i++)); do
+    measure "$WORK/transitions" "$PLAYER" transitions won
+    measure "$WORK/transitions" "$PLAYER" transitions lost
+done
+
+# 3. Memory: the peak of a whole won game with the certificate printed, three times;
+#    then the resident memory over many games in one process.
+note "memory"
+: >"$WORK/memory"
+for i in 1 2 3; do
+    measure "$WORK/memory" "$PLAYER" memory
+done
+note "memory over $GAMES games"
+measure "$WORK/growth" "$PLAYER" growth "$GAMES"
+
+# 4. PlaySound with the server working, then stopped.
+note "sound calls"
+measure "$WORK/sound" "$PLAYER" sound "$PULSE_PID"
+
+LOAD_AFTER=$(cut -d' ' -f1-3 /proc/loadavg)
+
+# The table.
+awk -v load_before="$LOAD_BEFORE" -v load_after="$LOAD_AFTER" -v rounds="$ROUNDS" -v repeats="$REPEATS" '
+function verdict(ok) { return ok ? "yes" : "**no**" }
+function mib(kb) { return sprintf("%.1f MiB", kb / 1024) }
+FILENAME ~ /startup-offscreen$/ && $1 == "median" { off_ms[$2] = $3; off_kb[$2] = $4 }
+FILENAME ~ /startup-xvfb$/ && $1 == "median" { x_ms[$2] = $3 }
+FILENAME ~ /transitions$/ && $1 == "transition" {
+    n++; ms[n] = $3; name = $4; for (i = 5; i <= NF; i++) name = name " " $i
+    label[n] = name " (" $2 " game)"
+    if ($3 > worst) { worst = $3; worst_name = label[n] }
+    if ($2 == "won") won++; else lost++
+}
+FILENAME ~ /memory$/ && $1 == "memory" { m++; peak[m] = $3 }
+FILENAME ~ /growth$/ && $1 == "growth" { games = $3; first = $5; last = $7 }
+FILENAME ~ /sound$/ && $1 == "sound" { p99[$2] = $8; taken[$2] = $12; calls[$2] = $4 }
+END {
+    # Nearest-rank percentiles of the screen changes.
+    for (i = 1; i <= n; i++) sorted[i] = ms[i]
+    for (i = 2; i <= n; i++) { v = sorted[i]; j = i - 1; while (j > 0 && sorted[j] > v) { sorted[j + 1] = sorted[j]; j-- } sorted[j + 1] = v }
+    r50 = int(0.5 * n); if (r50 < 0.5 * n) r50++; r99 = int(0.99 * n); if (r99 < 0.99 * n) r99++
+    # Median peak of the won games.
+    for (i = 2; i <= m; i++) { v = peak[i]; j = i - 1; while (j > 0 && peak[j] > v) { peak[j + 1] = peak[j]; j-- } peak[j + 1] = v }
+    game_peak = peak[int((m + 1) / 2)]
+
+    printf "| Measure | Bare Qt window | Brendelquiz | Figure | Goal | Met |\n"
+    printf "|---|---|---|---|---|---|\n"
+    ro = off_ms["game"] / off_ms["bare"]; rx = x_ms["game"] / x_ms["bare"]
+    printf "| Start-up to first paint, offscreen (median of %d) | %.1f ms | %.1f ms | %.2f× | ≤ 1.15× | %s |\n", rounds, off_ms["bare"], off_ms["game"], ro, verdict(ro <= 1.15)
+    printf "| Start-up to first paint, Xvfb (median of %d) | %.1f ms | %.1f ms | %.2f× | ≤ 1.15× | %s |\n", rounds, x_ms["bare"], x_ms["game"], rx, verdict(rx <= 1.15)
+    printf "| Screen change, click to painted, offscreen: p50 (%d clicks, %d won + %d lost games) | | %.2f ms | | | |\n", n, repeats, repeats, sorted[r50]
+    printf "| Screen change: p99 | | %.2f ms | | ≤ 8 ms | %s |\n", sorted[r99], verdict(sorted[r99] <= 8)
+    printf "| Screen change: slowest | | %.2f ms | %s | | |\n", worst, worst_name
+    rp = game_peak / off_kb["bare"]
+    printf "| Peak resident memory (VmHWM), won game with certificate printed to PDF | %s | %s | %.2f× | ≤ 1.3× | %s |\n", mib(off_kb["bare"]), mib(game_peak), rp, verdict(rp <= 1.3)
+    growth = last - first
+    printf "| Resident memory (VmRSS) after 1 and after %d games in one process | | %s → %s | %+d KiB | < 1 MiB | %s |\n", games, mib(first), mib(last), growth, verdict(growth < 1024)
+    printf "| PlaySound on the UI thread, p99, sound server working (%d of %d sounds taken) | | %.1f µs | | < 1 ms | %s |\n", taken["working"], calls["working"], p99["working"], verdict(p99["working"] < 1000)
+    printf "| PlaySound on the UI thread, p99, sound server stopped (SIGSTOP) | | %.1f µs | | < 1 ms | %s |\n", p99["frozen"], verdict(p99["frozen"] < 1000)
+    printf "\nLoad average before and after: %s / %s.\n\n", load_before, load_after
+}' "$WORK/startup-offscreen" "$WORK/startup-xvfb" "$WORK/transitions" "$WORK/memory" "$WORK/growth" "$WORK/sound"
