@@ -102,6 +102,14 @@ void NameGreetingDialog::OKButton_Click()
     Forms &forms = Forms::instance();
     forms.unload(QStringLiteral("DlgNamen_anzeigen"));
     forms.unload(QStringLiteral("Brendelquiz"));
+    // Once the game is on, nothing may lead into it a second time. A name dialog opened
+    // anew from the welcome screen meanwhile goes back into hiding with the name it holds,
+    // and a quit question still open goes away: "oh, nää" would bring back the welcome
+    // screen, and either way the first question would be shown again.
+    if (forms.isVisible(kNameDialog))
+        forms.hide(kNameDialog);
+    if (forms.isLoaded(QStringLiteral("dlgbeenden")))
+        forms.unload(QStringLiteral("dlgbeenden"));
     forms.show(QStringLiteral("frmFrage1"));
 }
 
