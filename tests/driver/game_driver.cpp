@@ -7,10 +7,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextBoundaryFinder>
+#include <QTimer>
+#include <QTimerEvent>
 
 namespace bq::test {
 
@@ -115,6 +119,11 @@ bool GameDriver::type(const QString &screen, const QString &control, const QStri
 
 bool GameDriver::pressKey(const QString &screen, int key)
 {
+    return pressKey(screen, key, Qt::NoModifier);
+}
+
+bool GameDriver::pressKey(const QString &screen, int key, Qt::KeyboardModifiers modifiers)
+{
     Form *form = Forms::instance().loaded(screen);
     if (!form || !form->isVisible())
         return false;
@@ -122,8 +131,88 @@ bool GameDriver::pressKey(const QString &screen, int key)
     if (!QTest::qWaitForWindowActive(form, 2000))
         return false;
     QWidget *target = form->focusWidget() ? form->focusWidget() : form;
-    QTest::keyClick(target, Qt::Key(key));
+    QTest::keyClick(target, Qt::Key(key), modifiers);
     return true;
+}
+
+namespace {
+
+Form *visibleForm(const QString &screen)
+{
+    Form *form = Forms::instance().loaded(screen);
+    return form && form->isVisible() ? form : nullptr;
+}
+
+} // namespace
+
+QStringList GameDriver::clickableControls(const QString &screen) const
+{
+    QStringList names;
+    if (Form *form = visibleForm(screen)) {
+        for (const QAbstractButton *button : form->findChildren<QAbstractButton *>()) {
+            if (button->isVisible() && button->isEnabled() && !button->objectName().isEmpty())
+                names.append(button->objectName());
+        }
+    }
+    return names;
+}
+
+QStringList GameDriver::textBoxes(const QString &screen) const
+{
+    QStringList names;
+    if (Form *form = visibleForm(screen)) {
+        for (const QWidget *child : form->findChildren<QWidget *>()) {
+            const bool box = qobject_cast<const QLineEdit *>(child) || qobject_cast<const QPlainTextEdit *>(child);
+            if (box && child->isVisible() && !child->objectName().isEmpty())
+                names.append(child->objectName());
+        }
+    }
+    return names;
+}
+
+bool GameDriver::paste(const QString &screen, const QString &control, const QString &text, bool replaceAll)
+{
+    Form *form = visibleForm(screen);
+    auto *box = form ? form->control<QLineEdit>(control) : nullptr;
+    if (!box || !box->isVisible() || !box->isEnabled() || box->isReadOnly())
+        return false;
+    box->setFocus();
+    if (replaceAll)
+        box->selectAll();
+    box->insert(text);
+    return true;
+}
+
+bool GameDriver::closeWindow(const QString &screen)
+{
+    Form *form = visibleForm(screen);
+    if (!form)
+        return false;
+    form->close();
+    return true;
+}
+
+bool GameDriver::tick(const QString &screen, const QString &timer)
+{
+    Form *form = Forms::instance().loaded(screen);
+    auto *running = form ? form->control<QTimer>(timer) : nullptr;
+    if (!running || !running->isActive())
+        return false;
+    QTimerEvent event(running->timerId());
+    QCoreApplication::sendEvent(running, &event);
+    return true;
+}
+
+QStringList GameDriver::runningTimers(const QString &screen) const
+{
+    QStringList names;
+    if (Form *form = Forms::instance().loaded(screen)) {
+        for (const QTimer *timer : form->findChildren<QTimer *>()) {
+            if (timer->isActive() && !timer->objectName().isEmpty())
+                names.append(timer->objectName());
+        }
+    }
+    return names;
 }
 
 QString GameDriver::text(const QString &screen, const QString &control) const

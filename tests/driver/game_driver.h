@@ -62,8 +62,22 @@ public:
     bool click(const QString &screen, const QString &control);
     bool type(const QString &screen, const QString &control, const QString &text);
     bool pressKey(const QString &screen, int key);
+    bool pressKey(const QString &screen, int key, Qt::KeyboardModifiers modifiers);
     QString text(const QString &screen, const QString &control) const;
     bool isControlVisible(const QString &screen, const QString &control) const;
+
+    // What a player can reach on a visible screen, in the screen's own order: the visible,
+    // enabled buttons and options, and the visible text boxes (also read-only ones).
+    QStringList clickableControls(const QString &screen) const;
+    QStringList textBoxes(const QString &screen) const;
+    // Pastes text into a text box at the cursor, or over all of its text, as the clipboard
+    // would; fast even for very long texts. False for a box that does not take input.
+    bool paste(const QString &screen, const QString &control, const QString &text, bool replaceAll);
+    // The window's own close control. False when the screen is not on display.
+    bool closeWindow(const QString &screen);
+    // Lets one running timer of the screen fire once, now. False when it is not running.
+    bool tick(const QString &screen, const QString &timer);
+    QStringList runningTimers(const QString &screen) const;
 
     QStringList visibleScreens() const;
     QStringList loadedScreens() const;

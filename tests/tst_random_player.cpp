@@ -1,0 +1,691 @@
+// A seeded random player. It plays whole games in-process, the way a careless, curious or
+// malicious player would: it clicks any visible, enabled button or option on any visible
+// screen (all screens take input at once), types or pastes any Unicode into any visible
+// text box, presses keys, asks windows to close and lets the timers tick. Some games it
+// plays to win, so that every screen up to the certificate is reached. After every action it
+// checks what must always hold:
+//   - at most one instance of any screen, and every live window is the screen's instance;
+//   - no question screen is shown twice in one run of the program;
+//   - the program ends only through "Ende" or because no screen is left on display, and
+//     never goes on with nothing on display;
+//   - the about screen, once shown, goes away only through "Ende";
+//   - the journal agrees with the screens that are loaded and on display;
+//   - name labels show exactly the player's name;
+//   - Qt prints no warning beyond the short list below.
+// When a game has ended, the next one starts as a fresh program would.
+//
+// Environment:
+//   BQ_RANDOM_SEEDS    seeds to play: "1-8" (the default), "5", or "3,9,12-14"
+//   BQ_RANDOM_ACTIONS  actions in all, shared evenly by the seeds (default 24000)
+//   BQ_RANDOM_VERBOSE  1: print each game's summary as it ends
+// A long run, 100,000 actions over 20 seeds (about 15 minutes on one core):
+//   BQ_RANDOM_SEEDS=101-120 BQ_RANDOM_ACTIONS=100000 build/tests/tst_random_player
+// On failure the test prints the seed, the action number and every action of that seed;
+// BQ_RANDOM_SEEDS=<seed> BQ_RANDOM_ACTIONS=<action number> replays it exactly.
+
+#include "app/screen_catalogue.h"
+#include "driver/game_driver.h"
+#include "platform/forms.h"
+#include "platform/journal.h"
+#include "quiz/question_catalogue.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+#include <memory>
+#include <random>
+
+using bq::test::GameDriver;
+
+namespace {
+
+// ---------------------------------------------------------------------------------------
+// Qt warnings. Anything Qt warns about fails the run, except these lines.
+const char *const kAllowedWarnings[] = {
+    // The offscreen platform cannot pass size hints or stacking to a window manager it does
+    // not have; every window with a layout and every show() says so.
+    "This plugin does not support propagateSizeHints()",
+    "This plugin does not support raise()",
+    // Qt Test's own remark when a window ignores a key the game gives no meaning to (Escape
+    // on a screen, or the release of a key whose press took the window away).
+    "Keyboard event not accepted by receiving widget",
+};
+
+QStringList &unexpectedWarnings()
+{
+    static QStringList warnings;
+    return warnings;
+}
+
+QtMessageHandler previousHandler = nullptr;
+
+void warningWatch(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
+        for (const char *allowed : kAllowedWarnings) {
+            if (message == QLatin1String(allowed))
+                return;
+        }
+        unexpectedWarnings().append(message);
+    }
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+// ---------------------------------------------------------------------------------------
+// Random choices that replay exactly from a seed.
+class Dice {
+public:
+    explicit Dice(quint32 seed) : m_engine(seed) {}
+
+    quint32 below(quint32 n) { return n ? quint32(m_engine() % n) : 0; }
+    bool chance(double p) { return below(1000000) < quint32(p * 1000000); }
+    template <class List>
+    const auto &pick(const List &list) { return list.at(qsizetype(below(quint32(list.size())))); }
+
+private:
+    std::mt19937 m_engine;
+};
+
+// Pieces that have broken programs before: markup, access-key ampersands, format
+// placeholders, emoji with modifiers and joiners, right-to-left text and its controls,
+// combining marks, control characters, byte-order mark, noncharacters, German letters,
+// and the game's own answers. (Lone surrogates are left out: no keyboard or clipboard
+// on the desktop can deliver one.)
+const QStringList &textPieces()
+{
+    static const QStringList pieces = [] {
+        QStringList list{
+            u"<b>fett</b>"_qs, u"<img src=\"x.png\">"_qs, u"<a href=\"#\">Link</a>"_qs, u"</td></table>"_qs,
+            u"&"_qs, u"&&"_qs, u"&amp;"_qs, u"&lt;b&gt;"_qs, u"Tom & Jerry"_qs, u"&drucken"_qs,
+            u"%1"_qs, u"%n %s %d"_qs, u"\\"_qs, u"\""_qs, u"'"_qs, u"`"_qs,
+            u"😀"_qs, u"👍🏽"_qs, u"👨‍👩‍👧‍👦"_qs, u"🇩🇪"_qs, u"🏳️‍🌈"_qs,
+            u"שלום"_qs, u"مرحبا بك"_qs, u"\u202Eabc\u202C"_qs, u"\u200F"_qs, u"\u200E"_qs, u"\u200B"_qs,
+            u"e\u0301"_qs, u"a\u0308\u0308\u0308\u0308"_qs, u"Z\u0336\u0337\u0338\u0334\u0335"_qs,
+            u"\n"_qs, u"\r\n"_qs, u"\r"_qs, u"\t"_qs, u"\u0001"_qs, u"\u001b[31m"_qs, u"\u007f"_qs,
+            u"\u2028"_qs, u"\u2029"_qs, u"\uFEFF"_qs, u"\uFFFF"_qs, u"\uFFFD"_qs, u"\U0010FFFF"_qs,
+            u"\U000E0001"_qs, u"ﷺ"_qs, u"꧅"_qs, u"𒐫"_qs,
+            u"Müller-Lüdenscheidt"_qs, u"Quellmärker"_qs, u"ß"_qs, u"ÄÖÜ"_qs, u" "_qs, u"   "_qs,
+            u"Mainz"_qs, u"Konrad Elsholm"_qs, u"1946"_qs, u"Edenkoben"_qs, u"etwas"_qs, u"Wörth"_qs,
+        };
+        list.append(QString(QChar(0)));
+        return list;
+    }();
+    return pieces;
+}
+
+QString randomCodePoint(Dice &dice)
+{
+    static const char32_t ranges[][2] = {
+        {0x20, 0x7E},       {0xA0, 0xFF},       {0x0300, 0x036F},   {0x0370, 0x03FF},
+        {0x0400, 0x04FF},   {0x0590, 0x05FF},   {0x0600, 0x06FF},   {0x0E00, 0x0E7F},
+        {0x2000, 0x206F},   {0x4E00, 0x9FFF},   {0xE000, 0xF8FF},   {0x1F300, 0x1FAFF},
+        {0x10000, 0x10FFFF}, {0x0, 0x1F},
+    };
+    const auto &range = ranges[dice.below(std::size(ranges))];
+    char32_t code = range[0] + dice.below(quint32(range[1] - range[0] + 1));
+    if (code >= 0xD800 && code <= 0xDFFF)
+        code = u'?';
+    return QString::fromUcs4(&code, 1);
+}
+
+// Cuts a text to at most n UTF-16 units without splitting a surrogate pair.
+QString cutTo(QString text, qsizetype n)
+{
+    if (text.size() <= n)
+        return text;
+    text.truncate(n);
+    if (!text.isEmpty() && text.back().isHighSurrogate())
+        text.chop(1);
+    return text;
+}
+
+QString randomText(Dice &dice)
+{
+    const quint32 kind = dice.below(100);
+    QString text;
+    if (kind < 10) {
+        // 10,000 characters: one piece over and over, or a jumble.
+        const QString piece = dice.chance(0.5) ? dice.pick(textPieces()) : randomCodePoint(dice);
+        while (text.size() < 10000)
+            text += dice.chance(0.9) ? piece : dice.pick(textPieces());
+        return cutTo(text, 10000);
+    }
+    const quint32 parts = kind < 70 ? 1 + dice.below(4) : 5 + dice.below(60);
+    for (quint32 i = 0; i < parts; ++i)
+        text += dice.chance(0.6) ? dice.pick(textPieces()) : randomCodePoint(dice);
+    return text;
+}
+
+// Names a player might give, from the dull to the hostile.
+const QStringList &playerNames()
+{
+    static const QStringList names{
+        u""_qs, u"   "_qs, u"Anna Schmitt"_qs, u" Anna Schmitt "_qs, u"<b>Anna</b>"_qs, u"Tom & Jerry"_qs,
+        u"&Anna"_qs, u"😀 Smiley"_qs, u"שלום עליכם"_qs, u"Zoë Ångström-Øre"_qs, u"Anna\nSchmitt"_qs,
+        u"%1 %2"_qs, QString(10000, u'W'), QStringLiteral("Anna ").repeated(2000),
+    };
+    return names;
+}
+
+QString shortForm(const QString &text)
+{
+    QString shown;
+    for (const QChar ch : text.left(40)) {
+        if (ch.isPrint() && !ch.isSurrogate())
+            shown += ch;
+        else
+            shown += QStringLiteral("\\u%1").arg(ch.unicode(), 4, 16, QLatin1Char('0'));
+    }
+    if (text.size() > 40)
+        shown += QStringLiteral("…(%1 chars)").arg(text.size());
+    return u'"' + shown + u'"';
+}
+
+const QString kAbout = QStringLiteral("frmAbout");
+const QString kNameDialog = QStringLiteral("DlgNamen_angeben");
+
+struct NameLabel {
+    const char *screen;
+    const char *label;
+};
+// The labels that show the player's name once the game is on; nothing else writes them.
+const NameLabel kNameLabels[] = {
+    {"frmFrage3", "lblTestername"}, {"frmFrage12", "lblName"}, {"frmFrage13", "lblName"},
+    {"frmFrage15", "lblNameFrage15"}, {"frmGlückwunsch", "lblName"},
+};
+
+bool isQuestionScreen(const QString &name)
+{
+    const bq::ScreenEntry *entry = bq::findScreen(name);
+    return entry && entry->role == bq::ScreenRole::Question;
+}
+
+// What has happened so far in one run of the game, read from the journal.
+struct RunModel {
+    QSet<QString> loaded;
+    QSet<QString> visible;
+    QHash<QString, int> questionShows;
+    bool ended = false;
+    qsizetype journalRead = 0;
+};
+
+struct Totals {
+    qint64 actions = 0;
+    int games = 0;
+    int endedByEnde = 0;
+    int endedEmpty = 0;
+    int abandoned = 0;
+    int certificates = 0;
+    QSet<QString> screensSeen;
+};
+
+} // namespace
+
+class RandomPlayerTest : public QObject {
+    Q_OBJECT
+
+private:
+    GameDriver driver;
+    Totals totals;
+
+    // One seed's play.
+    std::unique_ptr<Dice> dice;
+    quint32 seed = 0;
+    qint64 actionNumber = 0;
+    QStringList actions;
+    RunModel run;
+    double skill = 0;
+    int gameActions = 0;
+    bool endePressed = false;
+    QPointer<QAbstractButton> hookedEnde;
+    QString failure;
+
+    void startGame()
+    {
+        driver.reset();
+        run = RunModel{};
+        driver.startGame();
+        ++totals.games;
+        static const double skills[] = {0.0, 0.3, 0.6, 0.85, 0.97};
+        skill = skills[dice->below(std::size(skills))];
+        gameActions = 0;
+        actions.append(QStringLiteral("--- new game, skill %1").arg(skill));
+    }
+
+    void hookEnde()
+    {
+        bq::Form *about = bq::Forms::instance().loaded(kAbout);
+        auto *ende = about ? about->control<QAbstractButton>(QStringLiteral("cmdExit")) : nullptr;
+        if (ende && ende != hookedEnde) {
+            hookedEnde = ende;
+            connect(ende, &QAbstractButton::clicked, this, [this] { endePressed = true; });
+        }
+    }
+
+    // ---- actions ------------------------------------------------------------------------
+
+    QString doClick(const QString &screen, const QString &control)
+    {
+        driver.click(screen, control);
+        return QStringLiteral("click %1.%2").arg(screen, control);
+    }
+
+    QString doType(const QString &screen, const QString &box, const QString &text)
+    {
+        // Short texts are typed key by key; long ones, and sometimes short ones, pasted.
+        if (text.size() <= 60 && dice->chance(0.7)) {
+            driver.type(screen, box, text);
+            return QStringLiteral("type %1.%2 %3").arg(screen, box, shortForm(text));
+        }
+        const bool replace = dice->chance(0.5);
+        if (!driver.paste(screen, box, text, replace))
+            return QStringLiteral("paste %1.%2 (refused: read-only)").arg(screen, box);
+        return QStringLiteral("paste%1 %2.%3 %4").arg(replace ? u"-over"_qs : QString(), screen, box, shortForm(text));
+    }
+
+    QString randomKey(const QString &screen)
+    {
+        struct Key {
+            int key;
+            Qt::KeyboardModifiers modifiers;
+            const char *name;
+        };
+        static const Key keys[] = {
+            {Qt::Key_Return, Qt::NoModifier, "Return"},   {Qt::Key_Enter, Qt::NoModifier, "Enter"},
+            {Qt::Key_Escape, Qt::NoModifier, "Escape"},   {Qt::Key_Tab, Qt::NoModifier, "Tab"},
+            {Qt::Key_Backtab, Qt::ShiftModifier, "Shift+Tab"}, {Qt::Key_Space, Qt::NoModifier, "Space"},
+            {Qt::Key_Up, Qt::NoModifier, "Up"},           {Qt::Key_Down, Qt::NoModifier, "Down"},
+            {Qt::Key_Left, Qt::NoModifier, "Left"},       {Qt::Key_Right, Qt::NoModifier, "Right"},
+            {Qt::Key_Backspace, Qt::NoModifier, "Backspace"}, {Qt::Key_Delete, Qt::NoModifier, "Delete"},
+            {Qt::Key_D, Qt::AltModifier, "Alt+D"},        {Qt::Key_P, Qt::AltModifier, "Alt+P"},
+            {Qt::Key_A, Qt::ControlModifier, "Ctrl+A"},   {Qt::Key_C, Qt::ControlModifier, "Ctrl+C"},
+            {Qt::Key_X, Qt::ControlModifier, "Ctrl+X"},   {Qt::Key_V, Qt::ControlModifier, "Ctrl+V"},
+            {Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z"},
+        };
+        // The keys that move the game on come up more often than the rest.
+        const Key &key = dice->chance(0.6) ? keys[dice->below(6)] : keys[dice->below(std::size(keys))];
+        driver.pressKey(screen, key.key, key.modifiers);
+        return QStringLiteral("key %1 %2").arg(screen, QLatin1String(key.name));
+    }
+
+    // The next step of a player who wants to win, on one visible screen; empty if none.
+    QString guidedMove(const QStringList &visible)
+    {
+        QStringList candidates;
+        for (const QString &screen : visible) {
+            if (screen == kAbout && visible.size() > 1 && !dice->chance(0.05))
+                continue; // the about screen would end the game early
+            if (screen == u"Brendelquiz" && (visible.contains(kNameDialog) || visible.contains(u"DlgNamen_anzeigen")))
+                continue;
+            candidates.append(screen);
+        }
+        if (candidates.isEmpty())
+            return {};
+        const QString screen = dice->pick(candidates);
+        const bq::ScreenEntry *entry = bq::findScreen(screen);
+        if (entry && entry->role == bq::ScreenRole::Question) {
+            const bq::QuestionDef &def = bq::questionDef(entry->question);
+            bq::Form *form = bq::Forms::instance().loaded(screen);
+            if (def.answerBox && !def.accepted.empty()) {
+                const QString boxName = QString::fromUtf8(def.answerBox);
+                const QString typed = form->control<QLineEdit>(boxName)->text();
+                bool right = false;
+                for (const bq::AcceptedAnswer &accepted : def.accepted)
+                    right = right || typed == QString::fromUtf8(accepted.text);
+                if (!right) {
+                    const QString answer = QString::fromUtf8(def.accepted.at(dice->below(quint32(def.accepted.size()))).text);
+                    driver.paste(screen, boxName, answer, true);
+                    return QStringLiteral("answer %1.%2 %3").arg(screen, boxName, shortForm(answer));
+                }
+            } else {
+                const QString option = QStringLiteral("optAntwort%1").arg(def.correctOption);
+                if (!form->control<QRadioButton>(option)->isChecked())
+                    return doClick(screen, option);
+            }
+            return doClick(screen, QString::fromUtf8(def.okButton));
+        }
+        if (screen == kNameDialog) {
+            auto *box = bq::Forms::instance().loaded(screen)->control<QLineEdit>(QStringLiteral("txt_Name"));
+            if (box->text().isEmpty() && dice->chance(0.8)) {
+                const QString name = dice->pick(playerNames());
+                driver.paste(screen, QStringLiteral("txt_Name"), name, true);
+                return QStringLiteral("name %1").arg(shortForm(name));
+            }
+            return doClick(screen, QStringLiteral("OKButton"));
+        }
+        if (screen == u"Brendelquiz")
+            return doClick(screen, QStringLiteral("cdmlos_gehts"));
+        if (screen == u"frmGlückwunsch")
+            return doClick(screen, dice->chance(0.5) ? u"Druck"_qs : u"cmdende"_qs);
+        if (screen == kAbout)
+            return doClick(screen, QStringLiteral("cmdExit"));
+        if (screen == u"frmwieso")
+            return doClick(screen, QStringLiteral("cmdok"));
+        if (screen == u"dlgbeenden")
+            return doClick(screen, dice->chance(0.5) ? u"OKButton"_qs : u"CancelButton"_qs);
+        return doClick(screen, QStringLiteral("OKButton"));
+    }
+
+    QString randomAction()
+    {
+        const QStringList visible = driver.visibleScreens();
+        if (!visible.isEmpty() && dice->chance(skill)) {
+            const QString move = guidedMove(visible);
+            if (!move.isEmpty())
+                return move;
+        }
+        const quint32 roll = dice->below(100);
+        if (roll < 4) {
+            QCoreApplication::processEvents();
+            return QStringLiteral("process events");
+        }
+        if (roll < 6) {
+            const int ms = int(dice->below(25));
+            QTest::qWait(ms);
+            return QStringLiteral("wait %1 ms").arg(ms);
+        }
+        if (roll < 16) {
+            QStringList timers;
+            for (const QString &screen : driver.loadedScreens()) {
+                for (const QString &timer : driver.runningTimers(screen))
+                    timers.append(screen + u'.' + timer);
+            }
+            if (!timers.isEmpty()) {
+                const QString which = dice->pick(timers);
+                const int times = 1 + int(dice->below(5));
+                for (int i = 0; i < times; ++i)
+                    driver.tick(which.section(u'.', 0, 0), which.section(u'.', 1));
+                return QStringLiteral("tick %1 x%2").arg(which).arg(times);
+            }
+        }
+        if (visible.isEmpty())
+            return QStringLiteral("nothing to do");
+        const QString screen = dice->pick(visible);
+        if (roll < 21)
+            return QStringLiteral("close %1").arg(screen) + (driver.closeWindow(screen) ? QString() : u" (not shown)"_qs);
+        if (roll < 40)
+            return randomKey(screen);
+        if (roll < 58) {
+            const QStringList boxes = driver.textBoxes(screen);
+            if (!boxes.isEmpty())
+                return doType(screen, dice->pick(boxes), randomText(*dice));
+        }
+        const QStringList controls = driver.clickableControls(screen);
+        if (controls.isEmpty())
+            return QStringLiteral("look at %1").arg(screen);
+        return doClick(screen, dice->pick(controls));
+    }
+
+    // ---- checks -------------------------------------------------------------------------
+
+    bool fail(const QString &why)
+    {
+        if (failure.isEmpty())
+            failure = why;
+        return false;
+    }
+
+    bool readJournal()
+    {
+        const QList<bq::JournalEntry> &entries = bq::Journal::instance().entries();
+        if (entries.size() < run.journalRead)
+            return fail(QStringLiteral("the journal lost entries"));
+        for (qsizetype i = run.journalRead; i < entries.size(); ++i) {
+            const bq::JournalEntry &entry = entries.at(i);
+            const QString &name = entry.target;
+            if (run.ended)
+                return fail(QStringLiteral("the game went on after its end: %1").arg(entry.line()));
+            if (entry.op == u"load") {
+                if (run.loaded.contains(name))
+                    return fail(QStringLiteral("%1 loaded a second time while loaded").arg(name));
+                run.loaded.insert(name);
+            } else if (entry.op == u"show") {
+                if (!run.loaded.contains(name))
+                    return fail(QStringLiteral("%1 shown without being loaded").arg(name));
+                run.visible.insert(name);
+                totals.screensSeen.insert(name);
+                if (isQuestionScreen(name) && ++run.questionShows[name] > 1)
+                    return fail(QStringLiteral("%1 shown twice in one run").arg(name));
+            } else if (entry.op == u"hide" || entry.op == u"unload" || entry.op == u"close") {
+                if (name == kAbout)
+                    return fail(QStringLiteral("the about screen went away without \"Ende\": %1").arg(entry.line()));
+                run.visible.remove(name);
+                if (entry.op != u"hide")
+                    run.loaded.remove(name);
+            } else if (entry.op == u"set") {
+                if (!run.loaded.contains(name.section(u'.', 0, 0)))
+                    return fail(QStringLiteral("%1 written while its screen is not loaded").arg(name));
+            } else if (entry.op == u"end") {
+                if (!endePressed && !run.visible.isEmpty())
+                    return fail(QStringLiteral("the program ended with %1 on display and without \"Ende\"")
+                                    .arg(QStringList(run.visible.values()).join(u", ")));
+                if (endePressed)
+                    ++totals.endedByEnde;
+                else
+                    ++totals.endedEmpty;
+                run.ended = true;
+                run.loaded.clear();
+                run.visible.clear();
+            }
+        }
+        run.journalRead = entries.size();
+        return true;
+    }
+
+    static QStringList sorted(const QSet<QString> &set)
+    {
+        QStringList list(set.begin(), set.end());
+        list.sort();
+        return list;
+    }
+
+    bool checkInvariants(bool aboutWasVisible)
+    {
+        if (!unexpectedWarnings().isEmpty())
+            return fail(QStringLiteral("Qt warned: ") + unexpectedWarnings().join(u" | "));
+        if (QApplication::activeModalWidget())
+            return fail(QStringLiteral("a modal box is still open after the action"));
+        if (!readJournal())
+            return false;
+        bq::Forms &forms = bq::Forms::instance();
+        if (forms.hasEnded() != run.ended)
+            return fail(QStringLiteral("the runtime and the journal disagree about the end"));
+        if (aboutWasVisible && !run.ended && !forms.isVisible(kAbout))
+            return fail(QStringLiteral("the about screen is no longer on display"));
+        if (run.ended && aboutWasVisible && !endePressed)
+            return fail(QStringLiteral("the game ended under the about screen without \"Ende\""));
+
+        // The windows themselves: one per screen, each the screen's instance.
+        QHash<QString, int> instances;
+        QStringList shown;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *form = qobject_cast<bq::Form *>(widget);
+            if (!form) {
+                if (widget->isVisible())
+                    return fail(QStringLiteral("a window that is no screen is on display: %1 %2")
+                                    .arg(QLatin1String(widget->metaObject()->className()), widget->objectName()));
+                continue;
+            }
+            if (++instances[form->name()] > 1)
+                return fail(QStringLiteral("two instances of %1").arg(form->name()));
+            if (forms.loaded(form->name()) != form)
+                return fail(QStringLiteral("a window of %1 outlives its screen").arg(form->name()));
+            if (form->isVisible())
+                shown.append(form->name());
+        }
+        shown.sort();
+        if (run.ended) {
+            if (!shown.isEmpty())
+                return fail(QStringLiteral("windows left after the end: ") + shown.join(u", "));
+            return true;
+        }
+        if (shown.isEmpty())
+            return fail(QStringLiteral("no screen on display, yet the program goes on"));
+        if (shown != sorted(run.visible))
+            return fail(QStringLiteral("on display: %1; the journal says: %2")
+                            .arg(shown.join(u", "), sorted(run.visible).join(u", ")));
+        if (forms.loadedNames() != sorted(run.loaded))
+            return fail(QStringLiteral("loaded: %1; the journal says: %2")
+                            .arg(forms.loadedNames().join(u", "), sorted(run.loaded).join(u", ")));
+
+        // Once the game is on, every name label holds the name exactly as typed.
+        const bq::Form *nameDialog = forms.loaded(kNameDialog);
+        const QString name = nameDialog ? nameDialog->control<QLineEdit>(QStringLiteral("txt_Name"))->text() : QString();
+        for (const NameLabel &label : kNameLabels) {
+            const QString screen = QString::fromUtf8(label.screen);
+            if (!forms.isVisible(screen))
+                continue;
+            const QString shownName = driver.text(screen, QString::fromUtf8(label.label));
+            if (shownName != name)
+                return fail(QStringLiteral("%1.%2 shows %3, the name is %4")
+                                .arg(screen, QString::fromUtf8(label.label), shortForm(shownName), shortForm(name)));
+        }
+        return true;
+    }
+
+    void reportFailure()
+    {
+        std::fprintf(stderr, "\nRandom player: %s\nseed %u, action %lld of this seed\n"
+                             "replay: BQ_RANDOM_SEEDS=%u BQ_RANDOM_ACTIONS=%lld tests/tst_random_player\n"
+                             "actions of this seed:\n",
+                     qPrintable(failure), seed, actionNumber, seed, actionNumber);
+        qint64 n = 0;
+        for (const QString &action : std::as_const(actions)) {
+            if (action.startsWith(u"---"))
+                std::fprintf(stderr, "  %s\n", qPrintable(action));
+            else
+                std::fprintf(stderr, "  %6lld %s\n", ++n, qPrintable(action));
+        }
+        std::fflush(stderr);
+    }
+
+    static QList<quint32> seedsFromEnvironment()
+    {
+        const QString spec = qEnvironmentVariable("BQ_RANDOM_SEEDS", QStringLiteral("1-8"));
+        QList<quint32> seeds;
+        for (const QString &part : spec.split(u',', Qt::SkipEmptyParts)) {
+            const QStringList bounds = part.trimmed().split(u'-');
+            const quint32 first = bounds.first().toUInt();
+            const quint32 last = bounds.size() > 1 ? bounds.last().toUInt() : first;
+            for (quint32 s = first; s <= last && seeds.size() < 100000; ++s)
+                seeds.append(s);
+        }
+        return seeds;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        previousHandler = qInstallMessageHandler(warningWatch);
+    }
+
+    void cleanupTestCase()
+    {
+        qInstallMessageHandler(previousHandler);
+        std::printf("Random player: %lld actions, %d games (%d ended by \"Ende\", %d with nothing on display, "
+                    "%d abandoned), %d certificates reached, %lld of 56 screens shown\n",
+                    totals.actions, totals.games, totals.endedByEnde, totals.endedEmpty, totals.abandoned,
+                    totals.certificates, qint64(totals.screensSeen.size()));
+    }
+
+    void init() { driver.reset(); }
+    void cleanup() { QCOMPARE(driver.finish(), QStringList()); }
+
+    void playWholeGames_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<qint64>("count");
+        const QList<quint32> seeds = seedsFromEnvironment();
+        const qint64 total = qEnvironmentVariableIntValue("BQ_RANDOM_ACTIONS") > 0
+                                 ? qEnvironmentVariableIntValue("BQ_RANDOM_ACTIONS")
+                                 : 24000;
+        for (quint32 s : seeds)
+            QTest::addRow("seed %u", s) << s << qMax<qint64>(1, total / qMax<qsizetype>(1, seeds.size()));
+    }
+
+    void playWholeGames()
+    {
+        QFETCH(quint32, seed);
+        QFETCH(qint64, count);
+        this->seed = seed;
+        dice = std::make_unique<Dice>(seed);
+        actions.clear();
+        failure.clear();
+        unexpectedWarnings().clear();
+        const bool verbose = qEnvironmentVariableIntValue("BQ_RANDOM_VERBOSE") > 0;
+        constexpr int kActionsPerGame = 300; // then the player walks away and starts afresh
+        QElapsedTimer clock;
+        clock.start();
+
+        startGame();
+        for (actionNumber = 1; actionNumber <= count; ++actionNumber) {
+            hookEnde();
+            endePressed = false;
+            const bool aboutWasVisible = bq::Forms::instance().isVisible(kAbout);
+            actions.append(randomAction());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            ++totals.actions;
+            ++gameActions;
+            if (!checkInvariants(aboutWasVisible)) {
+                reportFailure();
+                QFAIL(qPrintable(failure));
+            }
+            const bool over = run.ended || gameActions >= kActionsPerGame;
+            if (over) {
+                if (!run.ended)
+                    ++totals.abandoned;
+                bool certificate = false;
+                for (const bq::JournalEntry &entry : bq::Journal::instance().entries())
+                    certificate = certificate || (entry.op == u"show" && entry.target == u"frmGlückwunsch");
+                totals.certificates += certificate;
+                if (verbose)
+                    std::printf("seed %u game of %d actions: %s%s\n", seed, gameActions,
+                                run.ended ? (endePressed ? "ended by Ende" : "ended, nothing on display")
+                                          : "abandoned",
+                                certificate ? ", certificate reached" : "");
+                startGame();
+            }
+        }
+        qInfo("seed %u: %lld actions in %lld ms", seed, count, clock.elapsed());
+    }
+};
+
+// The game must never reach the machine's printers, sound or the player's files from a
+// test: printing goes to a print system that is not there (the certificate is then kept as
+// a PDF in a private home), and the sound backend is the driver's recorder.
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    if (!home.isValid())
+        return 2;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral(".local/share"))));
+    qputenv("CUPS_SERVER", QFile::encodeName(home.filePath(QStringLiteral("no-cups.sock"))));
+    qputenv("CUPS_SERVERROOT", QFile::encodeName(home.path()));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        QDir(home.path()).mkdir(QStringLiteral("runtime"));
+        QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.filePath(QStringLiteral("runtime"))));
+    }
+    QApplication app(argc, argv);
+    RandomPlayerTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_random_player.moc"
