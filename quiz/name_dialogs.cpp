@@ -87,6 +87,9 @@ NameGreetingDialog::NameGreetingDialog(const QString &name, const QString &capti
     QFont nameFont = playerLabel->font();
     nameFont.setBold(true);
     playerLabel->setFont(nameFont);
+    // However long the name, the greeting stays on the screen: the label shows what fits
+    // of it in three lines of at most 600 pixels, and keeps the whole name as its text.
+    playerLabel->setMaximumSize(600, playerLabel->fontMetrics().lineSpacing() * 3);
     auto *ok = makeButton(QStringLiteral("OKButton"), QStringLiteral("OK"));
 
     auto *root = new QVBoxLayout(this);

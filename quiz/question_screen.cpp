@@ -22,6 +22,13 @@ QString utf8(const char *text)
     return QString::fromUtf8(text);
 }
 
+// A name label never makes its screen taller than three lines of the name: a name pasted
+// with hundreds of line breaks would otherwise push the window far past the screen.
+void keepNameOnScreen(QLabel *label)
+{
+    label->setMaximumHeight(label->fontMetrics().lineSpacing() * 3);
+}
+
 } // namespace
 
 QuestionScreen::QuestionScreen(const QString &name, const QString &caption, int question)
@@ -55,6 +62,7 @@ void QuestionScreen::buildLayout()
                 label->setFont(screenFont("Arial", 12, FontStyle::Bold));
                 label->setMinimumWidth(120);
                 label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+                keepNameOnScreen(label);
             }
             row->addWidget(label, holdsName ? 1 : 0);
         }
@@ -67,6 +75,7 @@ void QuestionScreen::buildLayout()
         if (*def.text == '\0') {
             label->setFont(screenFont("Arial", 12, FontStyle::Bold));
             label->setWordWrap(false);
+            keepNameOnScreen(label);
         } else {
             label->setFont(screenFont("MS Sans Serif", 9.75, FontStyle::Bold));
         }
