@@ -10,7 +10,7 @@
 //     never goes on with nothing on display;
 //   - the about screen, once shown, goes away only through "Ende";
 //   - the journal agrees with the screens that are loaded and on display;
-//   - name labels show exactly the player's name;
+//   - name labels show exactly the player's name, and no window grows past the screen;
 //   - Qt prints no warning beyond the short list below.
 // When a game has ended, the next one starts as a fresh program would.
 //
@@ -203,7 +203,7 @@ struct NameLabel {
 // The labels that show the player's name once the game is on; nothing else writes them.
 const NameLabel kNameLabels[] = {
     {"frmFrage3", "lblTestername"}, {"frmFrage12", "lblName"}, {"frmFrage13", "lblName"},
-    {"frmFrage15", "lblNameFrage15"}, {"frmGlückwunsch", "lblName"},
+    {"frmFrage15", "lblNameFrage15"}, {"frmFrage16", "lblName"}, {"frmGlückwunsch", "lblName"},
 };
 
 bool isQuestionScreen(const QString &name)
@@ -539,6 +539,14 @@ private:
         if (forms.loadedNames() != sorted(run.loaded))
             return fail(QStringLiteral("loaded: %1; the journal says: %2")
                             .arg(forms.loadedNames().join(u", "), sorted(run.loaded).join(u", ")));
+
+        // Whatever was typed, no window grows past a desktop screen.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        for (const QString &screen : std::as_const(shown)) {
+            const QSize size = forms.loaded(screen)->frameGeometry().size();
+            if (size.width() > 1920 || size.height() > 1200)
+                return fail(QStringLiteral("%1 has grown to %2 x %3 px").arg(screen).arg(size.width()).arg(size.height()));
+        }
 
         // Once the game is on, every name label holds the name exactly as typed.
         const bq::Form *nameDialog = forms.loaded(kNameDialog);

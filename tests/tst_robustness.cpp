@@ -1,0 +1,641 @@
+// Bad input and a broken machine: names of every kind shown exactly as typed on every
+// screen that greets the player, with no window growing past the screen; the game started
+// only once however the name dialogs are juggled; broken sound files, no sound server and a
+// frozen one through the real sound backend, with the user-interface thread never waiting.
+
+#include "driver/game_driver.h"
+#include "platform/forms.h"
+#include "platform/journal.h"
+#include "platform/sound.h"
+#include "quiz/question_catalogue.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <mutex>
+#include <random>
+
+using bq::test::GameDriver;
+
+namespace {
+
+// No window may grow past a common desktop screen, whatever the player typed.
+constexpr QSize kLargestWindow(1920, 1200);
+
+// The user-interface thread hands a sound to the sound thread and goes on. A call that
+// waited for the sound server or read the file would take from tens of milliseconds (a
+// 100 MB file) to half a minute (a hung server); a few milliseconds is the budget, with
+// room for a busy machine and the sanitizer build.
+constexpr qint64 kPlayBudgetUs = 20000;
+
+// ---------------------------------------------------------------------------------------
+// Names
+
+struct NameLabel {
+    const char *screen;
+    const char *label;
+};
+const NameLabel kNameLabels[] = {
+    {"frmFrage3", "lblTestername"}, {"frmFrage12", "lblName"}, {"frmFrage13", "lblName"},
+    {"frmFrage15", "lblNameFrage15"}, {"frmFrage16", "lblName"}, {"frmGlückwunsch", "lblName"},
+};
+
+QString questionScreen(int question)
+{
+    return QStringLiteral("frmFrage%1").arg(question);
+}
+
+// ---------------------------------------------------------------------------------------
+// Sound files
+
+// A WAV file: the header says `claimedFrames` frames, the file holds `frames` of a tone.
+QByteArray wav(quint16 format, quint16 bits, quint32 frames, quint32 claimedFrames)
+{
+    const quint16 channels = 1;
+    const quint32 rate = 22050;
+    const quint16 blockAlign = quint16(channels * bits / 8);
+    QByteArray data;
+    for (quint32 i = 0; i < frames; ++i) {
+        const double sample = 0.3 * std::sin(2 * M_PI * 440 * i / rate);
+        if (format == 3) {
+            const float value = float(sample);
+            data.append(reinterpret_cast<const char *>(&value), 4);
+        } else {
+            const qint32 value = qint32(sample * ((1 << (bits - 1)) - 1));
+            const qint32 little = qToLittleEndian(value);
+            data.append(reinterpret_cast<const char *>(&little), bits / 8);
+        }
+    }
+    auto u32 = [](quint32 v) { v = qToLittleEndian(v); return QByteArray(reinterpret_cast<const char *>(&v), 4); };
+    auto u16 = [](quint16 v) { v = qToLittleEndian(v); return QByteArray(reinterpret_cast<const char *>(&v), 2); };
+    const quint32 dataBytes = claimedFrames * blockAlign;
+    QByteArray file = "RIFF" + u32(36 + dataBytes) + "WAVE";
+    file += "fmt " + u32(16) + u16(format) + u16(channels) + u32(rate) + u32(rate * blockAlign) + u16(blockAlign)
+            + u16(bits);
+    file += "data" + u32(dataBytes) + data;
+    return file;
+}
+
+QByteArray goodWav()
+{
+    return wav(1, 16, 4410, 4410);
+}
+
+enum class Heard { File, Alert, Either };
+
+struct SoundFileKind {
+    const char *name;
+    Heard withServer; // what a working sound server makes of it
+};
+
+const SoundFileKind kSoundFileKinds[] = {
+    {"good", Heard::File},
+    {"missing", Heard::Alert},
+    {"empty", Heard::Alert},
+    {"header cut short", Heard::Alert},
+    {"data cut short", Heard::Either},
+    {"random bytes", Heard::Alert},
+    {"float WAV", Heard::Alert},
+    {"24-bit WAV", Heard::Alert},
+    {"directory", Heard::Alert},
+    {"unreadable", Heard::Either}, // played as root, who reads anything; the alert for others
+    {"100 MB of nothing", Heard::Alert},
+    {"100 MB WAV", Heard::Either},
+};
+
+// Puts a sound of the given kind where the game looks for `soundName`.
+bool makeSoundFile(const QDir &dir, const QString &soundName, const QString &kind)
+{
+    const QString path = dir.filePath(soundName);
+    if (kind == u"missing")
+        return !QFileInfo::exists(path);
+    if (kind == u"directory")
+        return dir.mkdir(soundName);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (kind == u"good" || kind == u"unreadable") {
+        file.write(goodWav());
+    } else if (kind == u"header cut short") {
+        file.write(goodWav().left(22));
+    } else if (kind == u"data cut short") {
+        file.write(wav(1, 16, 200, 22050 * 5));
+    } else if (kind == u"random bytes") {
+        std::mt19937 bytes(7);
+        QByteArray noise(65536, Qt::Uninitialized);
+        for (char &byte : noise)
+            byte = char(bytes());
+        file.write(noise);
+    } else if (kind == u"float WAV") {
+        file.write(wav(3, 32, 4410, 4410));
+    } else if (kind == u"24-bit WAV") {
+        file.write(wav(1, 24, 4410, 4410));
+    } else if (kind == u"100 MB of nothing") {
+        file.resize(100 * 1024 * 1024); // sparse: no disk is filled
+    } else if (kind == u"100 MB WAV") {
+        file.write(wav(1, 16, 0, (100 * 1024 * 1024 - 44) / 2));
+        file.resize(100 * 1024 * 1024);
+    } else if (kind != u"empty") {
+        return false;
+    }
+    file.close();
+    if (kind == u"unreadable")
+        return QFile::setPermissions(path, QFileDevice::Permissions());
+    return true;
+}
+
+// The real sound backend, watched: what the sound thread asked of it and what it answered.
+class WatchedBackend : public bq::SoundBackend {
+public:
+    struct Call {
+        bool alert;
+        std::string file;
+        bool result;
+    };
+
+    explicit WatchedBackend(std::unique_ptr<bq::SoundBackend> real) : m_real(std::move(real)) {}
+
+    bool playFile(const std::string &path) override
+    {
+        const bool result = m_real->playFile(path);
+        std::lock_guard lock(m_mutex);
+        m_calls.push_back({false, path, result});
+        return result;
+    }
+    bool playAlert() override
+    {
+        const bool result = m_real->playAlert();
+        std::lock_guard lock(m_mutex);
+        m_calls.push_back({true, {}, result});
+        return result;
+    }
+    std::vector<Call> calls() const
+    {
+        std::lock_guard lock(m_mutex);
+        return m_calls;
+    }
+
+private:
+    std::unique_ptr<bq::SoundBackend> m_real;
+    mutable std::mutex m_mutex;
+    std::vector<Call> m_calls;
+};
+
+// Where the sound thread should find a sound server, or not.
+enum class Server { Missing, NotConfigured, Private };
+
+const char *serverName(Server server)
+{
+    switch (server) {
+    case Server::Missing:
+        return "no server at the given address";
+    case Server::NotConfigured:
+        return "no server anywhere";
+    case Server::Private:
+        return "private server";
+    }
+    return "";
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Server)
+
+class RobustnessTest : public QObject {
+    Q_OBJECT
+
+private:
+    GameDriver driver;
+    QTemporaryDir scratch;
+    QProcess pulse;
+    QString pulseSocket;
+    QString startDir;
+
+    // ---- names --------------------------------------------------------------------------
+
+    void checkWindowSizes()
+    {
+        // Layouts settle in posted events, as they would before the next paint.
+        QCoreApplication::processEvents();
+        for (const QString &screen : driver.visibleScreens()) {
+            const QSize size = bq::Forms::instance().loaded(screen)->frameGeometry().size();
+            QVERIFY2(size.width() <= kLargestWindow.width() && size.height() <= kLargestWindow.height(),
+                     qPrintable(QStringLiteral("%1 is %2 x %3 px").arg(screen).arg(size.width()).arg(size.height())));
+        }
+    }
+
+    void checkNameLabel(const QString &screen, const QString &labelName, const QString &name)
+    {
+        auto *label = bq::Forms::instance().loaded(screen)->control<QLabel>(labelName);
+        QVERIFY2(label, qPrintable(screen + u'.' + labelName));
+        QVERIFY2(label->text() == name, qPrintable(screen + u'.' + labelName + QStringLiteral(" differs from the name")));
+        // Shown as typed: no markup, no access key taken from an ampersand.
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QVERIFY(!label->buddy());
+    }
+
+    // Gives question `q` its right answer and presses OK.
+    void answerRightly(int q)
+    {
+        const bq::QuestionDef &def = bq::questionDef(q);
+        const QString screen = questionScreen(q);
+        if (def.answerBox && !def.accepted.empty())
+            QVERIFY(driver.paste(screen, QString::fromUtf8(def.answerBox), QString::fromUtf8(def.accepted.front().text), true));
+        else
+            QVERIFY(driver.click(screen, QStringLiteral("optAntwort%1").arg(def.correctOption)));
+        QVERIFY(driver.click(screen, QString::fromUtf8(def.okButton)));
+    }
+
+    void playWinningGame()
+    {
+        for (int q = 1; q <= 16; ++q) {
+            QCOMPARE(driver.visibleScreens(), QStringList{questionScreen(q)});
+            answerRightly(q);
+            if (q < 16) {
+                const QString praise = QString::fromUtf8(bq::questionDef(q).right.target);
+                QCOMPARE(driver.visibleScreens(), QStringList{praise});
+                QVERIFY(driver.click(praise, QStringLiteral("OKButton")));
+            }
+        }
+        QCOMPARE(driver.visibleScreens(), QStringList{QStringLiteral("frmGlückwunsch")});
+    }
+
+    // ---- sounds -------------------------------------------------------------------------
+
+    bool startPrivateSoundServer()
+    {
+        if (pulse.state() == QProcess::Running)
+            return true;
+        const QString pulseBinary = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
+        const QString pactl = QStandardPaths::findExecutable(QStringLiteral("pactl"));
+        if (pulseBinary.isEmpty() || pactl.isEmpty())
+            return false;
+        const QString dir = scratch.filePath(QStringLiteral("pulse"));
+        QDir().mkpath(dir + QStringLiteral("/state"));
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        pulseSocket = dir + QStringLiteral("/native");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir);
+        env.insert(QStringLiteral("PULSE_STATE_PATH"), dir + QStringLiteral("/state"));
+        env.insert(QStringLiteral("HOME"), dir);
+        pulse.setProcessEnvironment(env);
+        pulse.setProgram(pulseBinary);
+        pulse.setArguments({QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
+                            QStringLiteral("--use-pid-file=no"), QStringLiteral("--disallow-exit"),
+                            QStringLiteral("--log-target=file:") + dir + QStringLiteral("/log"),
+                            QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=testsink"),
+                            QStringLiteral("-L"),
+                            QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1").arg(pulseSocket)});
+        pulse.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        pulse.start();
+        if (!pulse.waitForStarted(5000))
+            return false;
+        env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + pulseSocket);
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 10000) {
+            QProcess info;
+            info.setProcessEnvironment(env);
+            info.start(pactl, {QStringLiteral("set-default-sink"), QStringLiteral("testsink")});
+            if (info.waitForFinished(5000) && info.exitStatus() == QProcess::NormalExit && info.exitCode() == 0)
+                return true;
+            QTest::qWait(100);
+        }
+        return false;
+    }
+
+    // Points the sound thread's next connection at the server under test, with a fresh
+    // backend, so that no connection made before carries over.
+    WatchedBackend *useRealBackend(Server server)
+    {
+        qunsetenv("PULSE_SERVER");
+        switch (server) {
+        case Server::Missing:
+            qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + scratch.filePath(QStringLiteral("keine/native"))));
+            break;
+        case Server::NotConfigured:
+            break; // the client configuration forbids starting one, and none runs here
+        case Server::Private:
+            qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + pulseSocket));
+            break;
+        }
+        auto backend = std::make_unique<WatchedBackend>(bq::makeCanberraBackend());
+        WatchedBackend *watched = backend.get();
+        bq::Sound::instance().setBackend(std::move(backend));
+        return watched;
+    }
+
+    // Asks for the sound `times` times from this, the user-interface thread; the slowest call.
+    static qint64 slowestPlayUs(const QString &soundName, int times)
+    {
+        qint64 slowest = 0;
+        for (int i = 0; i < times; ++i) {
+            QElapsedTimer clock;
+            clock.start();
+            bq::Sound::instance().play(soundName);
+            slowest = qMax(slowest, clock.nsecsElapsed() / 1000);
+        }
+        return slowest;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(scratch.isValid());
+        startDir = QDir::currentPath();
+        // Never start a sound server behind the test's back, and find none in the usual places.
+        const QString clientConf = scratch.filePath(QStringLiteral("client.conf"));
+        QFile conf(clientConf);
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("autospawn = no\n");
+        conf.close();
+        qputenv("PULSE_CLIENTCONFIG", QFile::encodeName(clientConf));
+        qputenv("PULSE_RUNTIME_PATH", QFile::encodeName(scratch.filePath(QStringLiteral("no-pulse"))));
+    }
+
+    void cleanupTestCase()
+    {
+        QDir::setCurrent(startDir);
+        if (pulse.state() == QProcess::Running) {
+            pulse.terminate();
+            if (!pulse.waitForFinished(5000))
+                pulse.kill();
+        }
+    }
+
+    void init() { driver.reset(); }
+    void cleanup()
+    {
+        QDir::setCurrent(startDir);
+        QCOMPARE(driver.finish(), QStringList());
+    }
+
+    void namesShownAsTypedAndWindowsStayOnScreen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("paste"); // typed key by key, or pasted
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("blanks only") << QStringLiteral("     ") << false;
+        QTest::newRow("10,000 characters") << QString(10000, u'W') << true;
+        QTest::newRow("10,000 characters of words") << QStringLiteral("Anna ").repeated(2000) << true;
+        QTest::newRow("emoji") << QStringLiteral("👨‍👩‍👧 Familie 🇩🇪 👍🏽") << false;
+        QTest::newRow("right to left") << QStringLiteral("שלום עליכם مرحبا") << false;
+        QTest::newRow("direction override") << QStringLiteral("\u202Eknörz\u202C Anna") << true;
+        QTest::newRow("markup") << QStringLiteral("<b>Anna</b> <img src=\"x\"> &amp; <br>") << false;
+        QTest::newRow("ampersand") << QStringLiteral("&Anna & Bernd &&") << false;
+        QTest::newRow("newline pasted in") << QStringLiteral("Anna\nSchmitt") << true;
+        QTest::newRow("500 lines pasted in") << QStringLiteral("Anna\n").repeated(500) << true;
+        QTest::newRow("combining marks") << QStringLiteral("Zoe\u0308 A\u030Angstro\u0308m") << false;
+        QTest::newRow("placeholders") << QStringLiteral("%1 %2 %n") << false;
+    }
+
+    void namesShownAsTypedAndWindowsStayOnScreen()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, paste);
+        driver.startGame();
+        QVERIFY(driver.click(QStringLiteral("Brendelquiz"), QStringLiteral("cdmlos_gehts")));
+        const QString dialog = QStringLiteral("DlgNamen_angeben");
+        if (paste)
+            QVERIFY(driver.paste(dialog, QStringLiteral("txt_Name"), name, true));
+        else
+            QVERIFY(driver.type(dialog, QStringLiteral("txt_Name"), name));
+        // The box keeps every character it was given: the name is exactly this text.
+        QCOMPARE(driver.text(dialog, QStringLiteral("txt_Name")), name);
+        checkWindowSizes();
+        QVERIFY(driver.click(dialog, QStringLiteral("OKButton")));
+
+        checkNameLabel(QStringLiteral("DlgNamen_anzeigen"), QStringLiteral("lblName_ist"), name);
+        checkWindowSizes();
+        QVERIFY(driver.click(QStringLiteral("DlgNamen_anzeigen"), QStringLiteral("OKButton")));
+
+        for (int q = 1; q <= 16; ++q) {
+            const QString screen = questionScreen(q);
+            QCOMPARE(driver.visibleScreens(), QStringList{screen});
+            for (const NameLabel &label : kNameLabels) {
+                if (screen == QString::fromUtf8(label.screen))
+                    checkNameLabel(screen, QString::fromUtf8(label.label), name);
+            }
+            checkWindowSizes();
+            answerRightly(q);
+            if (q < 16)
+                QVERIFY(driver.click(QString::fromUtf8(bq::questionDef(q).right.target), QStringLiteral("OKButton")));
+        }
+        const QString certificate = QStringLiteral("frmGlückwunsch");
+        QCOMPARE(driver.visibleScreens(), QStringList{certificate});
+        checkNameLabel(certificate, QStringLiteral("lblName"), name);
+        checkWindowSizes();
+        QVERIFY(driver.click(certificate, QStringLiteral("cmdende")));
+        QVERIFY(driver.click(QStringLiteral("frmAbout"), QStringLiteral("cmdExit")));
+        QVERIFY(driver.ended());
+    }
+
+    // The welcome screen stays usable beside the name dialogs, so the way into the game can
+    // be opened a second time. Once the game is on, it must stay closed.
+    void gameStartsOnlyOnce_data()
+    {
+        QTest::addColumn<QStringList>("before"); // screen.control clicks before the greeting's OK
+        QTest::addColumn<QStringList>("journal"); // what the greeting's OK does
+        QTest::addColumn<QStringList>("visible");
+
+        const QStringList named{"Brendelquiz.cdmlos_gehts", "DlgNamen_angeben.OKButton"};
+        QTest::newRow("name dialog opened again")
+            << named + QStringList{"Brendelquiz.cdmlos_gehts"}
+            << QStringList{"unload DlgNamen_anzeigen", "unload Brendelquiz", "hide DlgNamen_angeben", "show frmFrage1"}
+            << QStringList{"frmFrage1"};
+        QTest::newRow("quit question open")
+            << QStringList{"Brendelquiz.cdmlos_gehts", "Brendelquiz.Cmdbessernicht", "DlgNamen_angeben.OKButton"}
+            << QStringList{"unload DlgNamen_anzeigen", "unload Brendelquiz", "unload dlgbeenden", "show frmFrage1"}
+            << QStringList{"frmFrage1"};
+        QTest::newRow("both") << named + QStringList{"Brendelquiz.cdmlos_gehts", "Brendelquiz.Cmdbessernicht"}
+                              << QStringList{"unload DlgNamen_anzeigen", "unload Brendelquiz", "hide DlgNamen_angeben",
+                                             "unload dlgbeenden", "show frmFrage1"}
+                              << QStringList{"frmFrage1"};
+        QTest::newRow("info page stays open") << named + QStringList{"Brendelquiz.CmdProgramminfo"}
+                                              << QStringList{"unload DlgNamen_anzeigen", "unload Brendelquiz", "show frmFrage1"}
+                                              << QStringList{"frmFrage1", "frmwieso"};
+    }
+
+    void gameStartsOnlyOnce()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, journal);
+        QFETCH(QStringList, visible);
+        driver.startGame();
+        for (const QString &step : before)
+            QVERIFY2(driver.click(step.section(u'.', 0, 0), step.section(u'.', 1)), qPrintable(step));
+        const int mark = driver.journalMark();
+        QVERIFY(driver.click(QStringLiteral("DlgNamen_anzeigen"), QStringLiteral("OKButton")));
+        QCOMPARE(driver.journalSince(mark), journal);
+        QCOMPARE(driver.visibleScreens(), visible);
+        // The name dialog keeps the name for the labels that come later.
+        QVERIFY(bq::Forms::instance().isLoaded(QStringLiteral("DlgNamen_angeben")));
+        // Play on to the end: the first question is never shown again.
+        if (visible.contains(u"frmwieso"))
+            QVERIFY(driver.click(QStringLiteral("frmwieso"), QStringLiteral("cmdok")));
+        playWinningGame();
+        QCOMPARE(driver.journal().count(QStringLiteral("show frmFrage1")), 1);
+    }
+
+    void brokenSoundFilesNeverHoldUpTheGame_data()
+    {
+        QTest::addColumn<Server>("server");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("heard");
+        for (Server server : {Server::Missing, Server::NotConfigured, Server::Private}) {
+            for (const SoundFileKind &kind : kSoundFileKinds)
+                QTest::addRow("%s, %s", serverName(server), kind.name)
+                    << server << QString::fromLatin1(kind.name) << int(kind.withServer);
+        }
+    }
+
+    void brokenSoundFilesNeverHoldUpTheGame()
+    {
+        QFETCH(Server, server);
+        QFETCH(QString, kind);
+        QFETCH(int, heard);
+        if (server == Server::Private && !startPrivateSoundServer())
+            QSKIP("no PulseAudio to start a private sound server with");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString soundName = QStringLiteral("wow.wav");
+        QVERIFY(makeSoundFile(QDir(dir.path()), soundName, kind));
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const QString found = bq::SoundLocator::find(soundName);
+        WatchedBackend *backend = useRealBackend(server);
+
+        const qint64 slowest = slowestPlayUs(soundName, 20);
+        QVERIFY2(slowest < kPlayBudgetUs, qPrintable(QStringLiteral("a sound request took %1 µs").arg(slowest)));
+        // The sound thread is done soon after, whatever the file held.
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY2(bq::Sound::instance().waitIdle(20000), "the sound thread is stuck on the file");
+        qInfo("slowest request %lld µs; sound thread done %lld ms later", slowest, clock.elapsed());
+
+        const std::vector<WatchedBackend::Call> calls = backend->calls();
+        QVERIFY(!calls.empty());
+        const WatchedBackend::Call &last = calls.back();
+        if (server != Server::Private)
+            return; // nothing can be heard without a server; only the waiting counts
+        // With a server, every request is heard: the file, or when it cannot be played,
+        // the desktop's alert.
+        if (last.alert) {
+            QVERIFY2(last.result, "the alert sound was refused");
+            QVERIFY2(Heard(heard) != Heard::File, "a good sound file was not played");
+            if (!found.isEmpty()) {
+                QVERIFY(calls.size() >= 2);
+                const WatchedBackend::Call &file = calls.at(calls.size() - 2);
+                QVERIFY(!file.alert && !file.result);
+            }
+        } else {
+            QVERIFY2(last.result, "the sound thread gave up on the file without playing the alert");
+            QVERIFY2(Heard(heard) != Heard::Alert, "a file that cannot be played was taken as played");
+            QCOMPARE(QString::fromStdString(last.file), found);
+        }
+    }
+
+    // Every sound of the game broken in another way: a whole game still runs to the end.
+    void wholeGameWithBrokenSounds_data()
+    {
+        QTest::addColumn<Server>("server");
+        QTest::newRow(serverName(Server::Missing)) << Server::Missing;
+        QTest::newRow(serverName(Server::NotConfigured)) << Server::NotConfigured;
+        QTest::newRow(serverName(Server::Private)) << Server::Private;
+    }
+
+    void wholeGameWithBrokenSounds()
+    {
+        QFETCH(Server, server);
+        if (server == Server::Private && !startPrivateSoundServer())
+            QSKIP("no PulseAudio to start a private sound server with");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QStringList sounds{"danke", "wow.wav", "applaus.wav", "hupe.wav", "trumpet1.wav", "pfff",
+                                 "glass.wav", "lachen1.wav", "lachen.wav", "bond.wav", "oops.wav", "applaus.oops"};
+        QStringList kinds;
+        for (const SoundFileKind &kind : kSoundFileKinds) {
+            if (QByteArrayView(kind.name) != "good")
+                kinds.append(QString::fromLatin1(kind.name));
+        }
+        for (int i = 0; i < sounds.size(); ++i)
+            QVERIFY(makeSoundFile(QDir(dir.path()), sounds.at(i), kinds.at(i % kinds.size())));
+        QVERIFY(QDir::setCurrent(dir.path()));
+        useRealBackend(server);
+
+        QElapsedTimer clock;
+        clock.start();
+        driver.startGame();
+        driver.enterName(QStringLiteral("Anna Schmitt"));
+        playWinningGame();
+        QVERIFY(driver.click(QStringLiteral("frmGlückwunsch"), QStringLiteral("cmdende")));
+        QVERIFY(driver.click(QStringLiteral("frmAbout"), QStringLiteral("cmdExit")));
+        QVERIFY(driver.ended());
+        qInfo("a whole game with broken sounds took %lld ms", clock.elapsed());
+        QVERIFY(bq::Sound::instance().waitIdle(20000));
+    }
+
+    // Last, because the sound thread stays caught until the server goes away: a server that
+    // takes the connection and never answers. The game and its requests never wait for it.
+    void frozenSoundServerNeverHoldsUpTheGame()
+    {
+        const QString socketPath = scratch.filePath(QStringLiteral("frozen.sock"));
+        const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(listener >= 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray encoded = QFile::encodeName(socketPath);
+        QVERIFY(size_t(encoded.size()) < sizeof(address.sun_path));
+        qstrncpy(address.sun_path, encoded.constData(), sizeof(address.sun_path));
+        QVERIFY(::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0);
+        QVERIFY(::listen(listener, 16) == 0); // connections wait in the queue, never accepted
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(makeSoundFile(QDir(dir.path()), QStringLiteral("wow.wav"), QStringLiteral("good")));
+        QVERIFY(QDir::setCurrent(dir.path()));
+        useRealBackend(Server::Missing);
+        qputenv("PULSE_SERVER", "unix:" + encoded);
+
+        const qint64 first = slowestPlayUs(QStringLiteral("wow.wav"), 1);
+        QTest::qWait(200); // the sound thread is now waiting for the server's answer
+        const qint64 slowest = qMax(first, slowestPlayUs(QStringLiteral("wow.wav"), 50));
+        QVERIFY2(slowest < kPlayBudgetUs, qPrintable(QStringLiteral("a sound request took %1 µs").arg(slowest)));
+        QVERIFY2(!bq::Sound::instance().waitIdle(300), "the sound thread was not held by the frozen server: the test proves nothing");
+
+        QElapsedTimer clock;
+        clock.start();
+        driver.startGame();
+        driver.enterName(QStringLiteral("Anna Schmitt"));
+        playWinningGame();
+        QVERIFY(driver.click(QStringLiteral("frmGlückwunsch"), QStringLiteral("cmdende")));
+        QVERIFY(driver.click(QStringLiteral("frmAbout"), QStringLiteral("cmdExit")));
+        QVERIFY(driver.ended());
+        qInfo("a whole game with a frozen sound server took %lld ms; slowest sound request %lld µs",
+              clock.elapsed(), slowest);
+        QVERIFY2(clock.elapsed() < 10000, "the game waited for the frozen sound server");
+
+        // The server goes away: the sound thread comes free and takes new requests again.
+        ::close(listener);
+        QFile::remove(socketPath);
+        QVERIFY2(bq::Sound::instance().waitIdle(40000), "the sound thread stayed stuck after the server went away");
+    }
+};
+
+QTEST_MAIN(RobustnessTest)
+
+#include "tst_robustness.moc"
