@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 
 # What building, running and testing the game needs from Debian.
-BUILD_DEPS = build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libcanberra-dev libcups2-dev
+BUILD_DEPS = build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libcanberra-dev libcups2-dev librsvg2-bin
 RUN_DEPS = libqt6svg6 qt6-translations-l10n libcanberra0 libcanberra-pulse sound-theme-freedesktop \
            libcups2 fonts-liberation fonts-comic-neue fonts-dancingscript fonts-dejavu-core
 TEST_DEPS = poppler-utils xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils sox \
@@ -36,7 +36,10 @@ bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target bench_tools
 	$(BUILD)/bench/run-bench.sh $(BUILD)
 
+# The package installs under /usr, and the program is built to look for its sounds there.
 package: build
+	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(BUILD) -j$(JOBS)
 	cd $(BUILD) && cpack -G DEB
 
 clean:

@@ -1,0 +1,139 @@
+# Shared by the desktop-stack test scripts: private servers that live as long as the script.
+#
+# Source it, then call desk_init. Everything lives in $DESK_TMP and is removed, and every
+# server stopped, when the script exits, however it exits.
+
+desk_fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+desk_skip() {
+    echo "SKIP: $*" >&2
+    exit 77
+}
+
+desk_note() {
+    echo "$*"
+}
+
+DESK_PIDS=()
+DESK_FROZEN=()
+
+desk_cleanup() {
+    local pid
+    # A frozen sound server must be thawed before it can be told to stop.
+    for pid in "${DESK_FROZEN[@]}"; do kill -CONT "$pid" 2>/dev/null; done
+    for pid in "${DESK_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+    for pid in "${DESK_PIDS[@]}"; do
+        wait_until 3 desk_gone "$pid" || kill -KILL "$pid" 2>/dev/null
+    done
+    [ -n "${DESK_TMP:-}" ] && rm -rf "$DESK_TMP"
+}
+
+# desk_init: a private temporary home for the script and its servers.
+desk_init() {
+    DESK_TMP="$(mktemp -d /tmp/bq-desk.XXXXXX)" || desk_fail "cannot make a temporary directory"
+    chmod 700 "$DESK_TMP"
+    trap desk_cleanup EXIT
+    trap 'exit 130' INT TERM
+    export HOME="$DESK_TMP/home"
+    export XDG_RUNTIME_DIR="$DESK_TMP/runtime"
+    mkdir -p -m 700 "$HOME" "$XDG_RUNTIME_DIR"
+    unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY QT_QPA_PLATFORM
+    # No sound server of the surrounding session, and none started behind our back.
+    export PULSE_SERVER="unix:$DESK_TMP/no-sound-server"
+    printf 'autospawn = no\n' >"$DESK_TMP/pulse-client.conf"
+    export PULSE_CLIENTCONFIG="$DESK_TMP/pulse-client.conf"
+}
+
+desk_need() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || desk_fail "$tool is not installed (make deps installs it)"
+    done
+}
+
+# wait_until SECONDS COMMAND...: runs the command every 50 ms until it succeeds.
+wait_until() {
+    local limit=$(( $1 * 20 )); shift
+    local i
+    for (( i = 0; i < limit; i++ )); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# desk_start_xvfb: a private X server on a free display; exports DISPLAY.
+desk_start_xvfb() {
+    desk_need Xvfb
+    local fifo="$DESK_TMP/xvfb-display"
+    : >"$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+        3>"$fifo" >"$DESK_TMP/xvfb.log" 2>&1 &
+    DESK_PIDS+=($!)
+    DESK_XVFB_PID=$!
+    wait_until 10 test -s "$fifo" || { cat "$DESK_TMP/xvfb.log" >&2; desk_fail "Xvfb did not start within 10 s"; }
+    export DISPLAY=":$(head -n1 "$fifo")"
+    unset XAUTHORITY
+}
+
+# desk_start_pulse: a private PulseAudio with one null sink "testsink", kept rendering in
+# small blocks by a low-latency reader. Exports PULSE_SERVER; sets DESK_PULSE_PID.
+desk_start_pulse() {
+    desk_need pulseaudio parec pactl
+    local dir="$DESK_TMP/pulse"
+    mkdir -p -m 700 "$dir" "$dir/state"
+    PULSE_RUNTIME_PATH="$dir" PULSE_STATE_PATH="$dir/state" \
+        pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disallow-exit \
+        --log-target=file:"$dir/log" \
+        -L "module-null-sink sink_name=testsink" \
+        -L "module-native-protocol-unix socket=$dir/native auth-anonymous=1" >/dev/null 2>&1 &
+    DESK_PULSE_PID=$!
+    DESK_PIDS+=("$DESK_PULSE_PID")
+    export PULSE_SERVER="unix:$dir/native"
+    wait_until 10 pactl info >/dev/null 2>&1 || {
+        cat "$dir/log" >&2 2>/dev/null
+        desk_fail "the private sound server did not answer within 10 s"
+    }
+    pactl set-default-sink testsink >/dev/null
+    # Without a reader that wants small blocks the null sink renders two seconds at a time.
+    parec --device=testsink.monitor --latency-msec=10 --raw >/dev/null 2>&1 &
+    DESK_PIDS+=($!)
+    sleep 2.2
+}
+
+# desk_record FILE: records the sink's monitor until desk_stop_recording.
+desk_record() {
+    local before
+    before=$(desk_recorders)
+    parecord --device=testsink.monitor --rate=44100 --channels=1 --format=s16le \
+        --file-format=wav --latency-msec=20 "$1" >/dev/null 2>&1 &
+    DESK_RECORDER_PID=$!
+    DESK_PIDS+=("$DESK_RECORDER_PID")
+    # The recorder is listening once its stream exists on the server.
+    wait_until 5 desk_more_recorders "$before" || desk_fail "parecord did not start within 5 s"
+}
+
+desk_recorders() {
+    pactl list short source-outputs 2>/dev/null | wc -l
+}
+
+desk_more_recorders() {
+    [ "$(desk_recorders)" -gt "$1" ]
+}
+
+desk_stop_recording() {
+    kill -INT "$DESK_RECORDER_PID" 2>/dev/null
+    wait_until 5 desk_gone "$DESK_RECORDER_PID" || desk_fail "parecord did not stop within 5 s"
+    wait "$DESK_RECORDER_PID" 2>/dev/null
+}
+
+# desk_gone PID: the process has ended (a child not yet waited for counts as ended).
+desk_gone() {
+    local state=""
+    [ -r "/proc/$1/stat" ] || return 0
+    read -r _ _ state _ <"/proc/$1/stat" 2>/dev/null || return 0
+    [ "$state" = Z ]
+}

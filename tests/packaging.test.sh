@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# The game as it is installed and packaged: the desktop entry and the AppStream metadata are
+# valid, `cmake --install` lays everything out in its standard place, the installed program
+# starts from another working directory and shows its icon, and the Debian package carries
+# version 1.00, the installed files and the run-time packages the library scan cannot see.
+#
+# usage: packaging.test.sh <brendelquiz program> <build directory>
+set -u
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+. "$here/desk/lib.sh"
+
+build_dir="$(cd "${2:?usage: packaging.test.sh <program> <build directory>}" && pwd)"
+packaging="$here/../packaging"
+ulimit -c 0
+
+desk_need desktop-file-validate appstreamcli cpack dpkg-deb xdotool xprop
+desk_init
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# 1. The desktop files as they are kept in the repository.
+desktop-file-validate "$packaging/brendelquiz.desktop" || fail "brendelquiz.desktop is not valid"
+appstreamcli validate --no-net "$packaging/de.quellmark.brendelquiz.metainfo.xml" \
+    || fail "the AppStream metainfo file is not valid"
+
+# 2. Installed into a staging directory under the prefix the program was built for.
+prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:[A-Z]*=//p' "$build_dir/CMakeCache.txt")
+[ -n "$prefix" ] || desk_fail "no CMAKE_INSTALL_PREFIX in $build_dir/CMakeCache.txt"
+root="$DESK_TMP/root"
+DESTDIR="$root" cmake --install "$build_dir" >"$DESK_TMP/install.log" 2>&1 \
+    || { cat "$DESK_TMP/install.log" >&2; desk_fail "cmake --install failed"; }
+installed="$root$prefix"
+expected_files=(
+    bin/brendelquiz
+    share/applications/brendelquiz.desktop
+    share/metainfo/de.quellmark.brendelquiz.metainfo.xml
+    share/icons/hicolor/scalable/apps/brendelquiz.svg
+)
+for sound in pfff danke wow.wav applaus.wav hupe.wav trumpet1.wav glass.wav lachen1.wav \
+             lachen.wav bond.wav applaus.oops oops.wav; do
+    expected_files+=("share/brendelquiz/sounds/$sound")
+done
+for file in "${expected_files[@]}"; do
+    [ -f "$installed/$file" ] || fail "cmake --install did not install $prefix/$file"
+done
+[ -x "$installed/bin/brendelquiz" ] || fail "the installed program is not executable"
+# Bitmap icons, when they were made, are PNGs of their folder's size.
+for png in "$installed"/share/icons/hicolor/*x*/apps/brendelquiz.png; do
+    [ -f "$png" ] || continue
+    size=$(basename "$(dirname "$(dirname "$png")")")
+    read -r width height < <(od -An -tu1 -j16 -N8 "$png" | awk '{ print $3 * 256 + $4, $7 * 256 + $8 }')
+    [ "${width}x${height}" = "$size" ] || fail "the $size icon is ${width}x${height}"
+done
+desktop-file-validate "$installed/share/applications/brendelquiz.desktop" \
+    || fail "the installed desktop entry is not valid"
+appstreamcli validate-tree --no-net "$installed" >"$DESK_TMP/tree.log" 2>&1 \
+    || { cat "$DESK_TMP/tree.log" >&2; fail "the installed tree does not pass appstreamcli validate-tree"; }
+grep -qx 'Icon=brendelquiz' "$installed/share/applications/brendelquiz.desktop" \
+    || fail "the desktop entry does not name the installed icon"
+grep -qx 'Exec=brendelquiz' "$installed/share/applications/brendelquiz.desktop" \
+    || fail "the desktop entry does not start the installed program"
+# After the working directory and the program's own folder, the program looks for its
+# sounds in the data directory it was built for: that must be where they are installed.
+# (The program keeps the path as UTF-16 text.)
+utf16_pattern=$(printf '%s' "$prefix/share/brendelquiz/sounds" | sed 's/./&\\x00/g')
+LC_ALL=C grep -qaP "$utf16_pattern" "$installed/bin/brendelquiz" \
+    || fail "the installed program does not look for its sounds in $prefix/share/brendelquiz/sounds"
+
+# 3. The installed program starts in another working directory and shows its icon.
+desk_start_xvfb
+(cd / && exec "$installed/bin/brendelquiz") >"$DESK_TMP/game.out" 2>"$DESK_TMP/game.err" &
+game=$!
+DESK_PIDS+=("$game")
+window=""
+wait_until 10 eval 'window=$(xdotool search --onlyvisible --name "^Herzlich Willkommen zum Brendelquiz$" 2>/dev/null | head -n1); [ -n "$window" ]' \
+    || { cat "$DESK_TMP/game.err" >&2; desk_fail "the installed program showed no welcome window within 10 s"; }
+icon_sizes=$(xprop -id "$window" -notype _NET_WM_ICON 2>/dev/null | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+echo "installed program: welcome window up from /, window icon sizes: ${icon_sizes:-none}"
+[ -n "$icon_sizes" ] || fail "the installed program's window carries no icon"
+wm_class=$(xprop -id "$window" -notype WM_CLASS 2>/dev/null)
+echo "$wm_class" | grep -q '"brendelquiz"' || fail "the window's class ($wm_class) does not match the desktop entry"
+kill "$game"
+wait_until 5 desk_gone "$game" || fail "the installed program did not end on SIGTERM within 5 s"
+
+# 4. The Debian package.
+started=$SECONDS
+cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$DESK_TMP/package" >"$DESK_TMP/cpack.log" 2>&1 \
+    || { cat "$DESK_TMP/cpack.log" >&2; desk_fail "cpack could not build the Debian package"; }
+echo "cpack took $((SECONDS - started)) s"
+deb=$(ls "$DESK_TMP"/package/brendelquiz_*.deb 2>/dev/null | head -n1)
+[ -n "$deb" ] || desk_fail "cpack made no brendelquiz_*.deb"
+version=$(dpkg-deb -f "$deb" Version)
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "package: $(basename "$deb"), version $version"
+echo "depends: $depends"
+[ "$version" = "1.00" ] || fail "the package has version $version instead of 1.00"
+for needed in libqt6gui6 libqt6svg6 libqt6widgets6 libcanberra0 libcanberra-pulse sound-theme-freedesktop \
+              qt6-translations-l10n fonts-liberation fonts-comic-neue fonts-dancingscript libcups2; do
+    echo "$depends" | tr ',' '\n' | grep -q "^ *$needed\\b" || fail "the package does not depend on $needed"
+done
+dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|^\./|/|' >"$DESK_TMP/contents"
+for file in "${expected_files[@]}"; do
+    grep -qxF "$prefix/$file" "$DESK_TMP/contents" || fail "the package does not hold $prefix/$file"
+done
+
+[ "$failures" -eq 0 ] || exit 1
+echo "PASS"
