@@ -1,0 +1,152 @@
+// The game on a Debian desktop: the faces it names are drawn with installed fonts, Qt's own
+// menus and buttons speak German, and the version the program carries is the one in its
+// desktop metadata.
+#include "app/game.h"
+#include "platform/fonts.h"
+#include "platform/forms.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <memory>
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+private:
+    // What a menu entry says, without its access-key marker and shortcut.
+    static QString plainCaption(const QAction *action)
+    {
+        return action->text().section(u'\t', 0, 0).remove(u'&');
+    }
+
+    static QString sourceFile(const QString &relative)
+    {
+        return qEnvironmentVariable("BQ_TEST_SOURCE_DIR") + u'/' + relative;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // Start-up as the program does it, with the welcome screen on display.
+        m_game = std::make_unique<bq::Game>(*qApp);
+        m_game->start();
+        QVERIFY(bq::Forms::instance().isVisible(QStringLiteral("Brendelquiz")));
+    }
+
+    void cleanupTestCase()
+    {
+        m_game->shutdown();
+        m_game.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+    }
+
+    void namedFacesUseInstalledFonts_data()
+    {
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<QString>("drawnWith");
+        QTest::newRow("Arial") << "Arial" << "Liberation Sans";
+        QTest::newRow("MS Sans Serif") << "MS Sans Serif" << "Liberation Sans";
+        QTest::newRow("Comic Sans MS") << "Comic Sans MS" << "Comic Neue";
+        QTest::newRow("Lucida Handwriting") << "Lucida Handwriting" << "Dancing Script";
+        QTest::newRow("CommercialScript BT") << "CommercialScript BT" << "Dancing Script";
+    }
+
+    void namedFacesUseInstalledFonts()
+    {
+        QFETCH(QString, named);
+        QFETCH(QString, drawnWith);
+        QVERIFY2(QFontDatabase::hasFamily(drawnWith),
+                 qPrintable(drawnWith + QStringLiteral(" is not installed (the Makefile's deps target installs it)")));
+        for (const bool bold : {false, true}) {
+            QFont font(named);
+            font.setPointSizeF(9.75);
+            font.setBold(bold);
+            const QFontInfo info(font);
+            QCOMPARE(info.family(), drawnWith);
+            QCOMPARE(info.bold(), bold);
+        }
+    }
+
+    // What a player sees on the right mouse button in the name box or an answer box.
+    void textBoxMenuSpeaksGerman_data()
+    {
+        QTest::addColumn<int>("entry"); // counted without the separators
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shortcut");
+        QTest::newRow("undo") << 0 << "Rückgängig" << "Strg+Z";
+        QTest::newRow("redo") << 1 << "Wiederherstellen" << "Strg+Y";
+        QTest::newRow("cut") << 2 << "Ausschneiden" << "Strg+X";
+        QTest::newRow("copy") << 3 << "Kopieren" << "Strg+C";
+        QTest::newRow("paste") << 4 << "Einfügen" << "Strg+V";
+        QTest::newRow("delete") << 5 << "Löschen" << "";
+        QTest::newRow("select all") << 6 << "Alles auswählen" << "Strg+A";
+    }
+
+    void textBoxMenuSpeaksGerman()
+    {
+        QFETCH(int, entry);
+        QFETCH(QString, caption);
+        QFETCH(QString, shortcut);
+        QLineEdit box;
+        box.setText(QStringLiteral("Jürgen Müller"));
+        std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        QList<QAction *> entries = menu->actions();
+        entries.removeIf([](const QAction *action) { return action->isSeparator(); });
+        QVERIFY2(entry < entries.size(), qPrintable(QString::number(entries.size())));
+        const QAction *action = entries.at(entry);
+        QCOMPARE(plainCaption(action), caption);
+        QCOMPARE(action->text().section(u'\t', 1), shortcut);
+    }
+
+    void standardButtonsSpeakGerman_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("OK stays OK") << int(QDialogButtonBox::Ok) << "OK";
+        QTest::newRow("Cancel") << int(QDialogButtonBox::Cancel) << "Abbrechen";
+        QTest::newRow("Close") << int(QDialogButtonBox::Close) << "Schließen";
+        QTest::newRow("Yes") << int(QDialogButtonBox::Yes) << "Ja";
+        QTest::newRow("No") << int(QDialogButtonBox::No) << "Nein";
+    }
+
+    void standardButtonsSpeakGerman()
+    {
+        QFETCH(int, button);
+        QFETCH(QString, caption);
+        const auto standard = static_cast<QDialogButtonBox::StandardButton>(button);
+        QDialogButtonBox box{QDialogButtonBox::StandardButtons(standard)};
+        QPushButton *pushButton = box.button(standard);
+        QVERIFY(pushButton);
+        QCOMPARE(pushButton->text().remove(u'&'), caption);
+    }
+
+    // The same version everywhere a desktop or a package manager reads it.
+    void versionMatchesDesktopMetadata()
+    {
+        QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.00"));
+        QFile metainfo(sourceFile(QStringLiteral("packaging/de.quellmark.brendelquiz.metainfo.xml")));
+        QVERIFY2(metainfo.open(QIODevice::ReadOnly), qPrintable(metainfo.fileName()));
+        const QString xml = QString::fromUtf8(metainfo.readAll());
+        const QRegularExpressionMatch newest =
+            QRegularExpression(QStringLiteral("<release\\s+version=\"([^\"]+)\"")).match(xml);
+        QVERIFY2(newest.hasMatch(), "the metainfo file lists no release");
+        QCOMPARE(newest.captured(1), QApplication::applicationVersion());
+    }
+
+private:
+    std::unique_ptr<bq::Game> m_game;
+};
+
+QTEST_MAIN(DesktopTest)
+#include "tst_desktop.moc"
