@@ -1,0 +1,145 @@
+#!/usr/bin/env bash
+# The built game on a real X server (Xvfb) with a real sound server, played with real key
+# presses, typing and mouse clicks (xdotool, through the XTEST extension), started from a
+# foreign working directory.
+#
+# usage: x11.test.sh <brendelquiz program> <build directory>
+set -u
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+. "$here/desk/lib.sh"
+
+exe="${1:?usage: x11.test.sh <program> <build directory>}"
+[ -x "$exe" ] || desk_fail "$exe is not a program"
+exe="$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")"
+ulimit -c 0
+
+desk_need xdotool sox soxi
+desk_init
+
+desk_start_xvfb
+desk_start_pulse
+elsewhere="$DESK_TMP/elsewhere"
+mkdir -p "$elsewhere"
+
+GAME_PID=""
+start_game() {
+    (cd "$elsewhere" && exec "$exe") >"$DESK_TMP/game.out" 2>"$DESK_TMP/game.err" &
+    GAME_PID=$!
+    DESK_PIDS+=("$GAME_PID")
+}
+game_fail() {
+    echo "--- the game's stderr:" >&2
+    cat "$DESK_TMP/game.err" >&2
+    echo "--- windows on display:" >&2
+    for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+        echo "  $(xdotool getwindowname "$w" 2>/dev/null)" >&2
+    done
+    desk_fail "$*"
+}
+
+# window TITLE: waits for the visible window with exactly that title; its id goes to WIN.
+window() {
+    local pattern="^$(printf '%s' "$1" | sed 's/[][\.*^$?+(){}|]/\\&/g')\$"
+    WIN=""
+    wait_until 10 eval 'WIN=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1); [ -n "$WIN" ]' \
+        || game_fail "the window \"$1\" did not appear within 10 s"
+}
+# no_window TITLE: no visible window with that title is left (within 5 s).
+no_window() {
+    local pattern="^$(printf '%s' "$1" | sed 's/[][\.*^$?+(){}|]/\\&/g')\$"
+    wait_until 5 eval '[ -z "$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null)" ]' \
+        || game_fail "the window \"$1\" is still on display"
+}
+# focus WINDOW: waits until the window has the keyboard focus, as a player would.
+focus() {
+    local target="$1"
+    wait_until 5 eval '[ "$(xdotool getwindowfocus 2>/dev/null)" = "$target" ]' \
+        || game_fail "the window \"$(xdotool getwindowname "$1")\" did not get the keyboard focus"
+}
+press() {
+    local id="$1"; shift
+    focus "$id"
+    xdotool key --delay 30 "$@"
+}
+# click WINDOW X Y: a real mouse click at a point of the window (negative: from the far edge).
+click() {
+    local id="$1" x="$2" y="$3" WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$id" | grep -E '^(WIDTH|HEIGHT)=')"
+    [ "$x" -lt 0 ] && x=$((WIDTH + x))
+    [ "$y" -lt 0 ] && y=$((HEIGHT + y))
+    xdotool mousemove --window "$id" "$x" "$y" click 1
+}
+# game_ends: the game is gone within 5 s with status 0.
+game_ends() {
+    wait_until 5 desk_gone "$GAME_PID" || game_fail "the game was still running 5 s after \"Ende\""
+    wait "$GAME_PID"
+    local status=$?
+    [ "$status" -eq 0 ] || game_fail "the game ended with status $status after \"Ende\""
+}
+sounds_done() {
+    [ "$(pactl list short sink-inputs 2>/dev/null | wc -l)" -eq 0 ]
+}
+heard_ms() {
+    sox "$1" "$DESK_TMP/trimmed.wav" silence 1 0.0005 -80d reverse silence 1 0.0005 -80d reverse 2>/dev/null \
+        || { echo 0; return; }
+    awk -v d="$(soxi -D "$DESK_TMP/trimmed.wav")" 'BEGIN { printf "%d", d * 1000 + 0.5 }'
+}
+
+welcome="Herzlich Willkommen zum Brendelquiz"
+
+# 1. The keyboard alone: "Besser nicht", take it back, then give in as a coward.
+start_game
+window "$welcome"; w=$WIN
+press "$w" Tab space                       # the focus starts on "Roger, los gehts"
+window "Beenden?"; q=$WIN
+no_window "$welcome"
+press "$q" Tab Return                      # "oh, nää"
+window "Brendelquiz"; box=$WIN
+press "$box" Return
+no_window "Beenden?"
+window "$welcome"; w=$WIN
+no_window "Brendelquiz"
+press "$w" Tab space
+window "Beenden?"; q=$WIN
+desk_record "$DESK_TMP/pfff.wav"
+press "$q" Return                          # "doooch": the coward's "pfff"
+window "Ok,schliessen wir das Programm"; c=$WIN
+wait_until 10 sounds_done || game_fail "the sound of the coward dialog did not end within 10 s"
+desk_stop_recording
+press "$c" Return
+window "Info Brendelquiz"; a=$WIN
+press "$a" Return                          # "Ende" has the focus
+game_ends
+heard=$(heard_ms "$DESK_TMP/pfff.wav")
+expected=$(heard_ms "$here/../resources/sounds/pfff")
+echo "keyboard path: welcome, quit box, message box, welcome, quit box, coward, about, end;" \
+     "\"pfff\" heard ${heard} ms of ${expected} ms"
+diff=$((heard - expected))
+[ "${diff#-}" -le 30 ] || desk_fail "the game, started elsewhere, played ${heard} ms of sound instead of its ${expected} ms \"pfff\""
+
+# 2. Typing and the mouse: a name with umlauts, the first question, give up, end.
+start_game
+window "$welcome"; w=$WIN
+press "$w" Return                          # "Roger, los gehts"
+window "Name?"; n=$WIN
+focus "$n"
+xdotool type --delay 30 "Jürgen Müller"
+click "$n" -40 -20                         # "OK", the lower right button
+window "Hallo"; h=$WIN
+no_window "Name?"
+press "$h" Return
+window "noch 14 Fragen bis zum ordentlichen Quellmärker"; f=$WIN
+no_window "Hallo"
+no_window "$welcome"
+click "$f" -275 -45                        # "aufgeben", the first of the three buttons at the lower right
+window "Info Brendelquiz"; a=$WIN
+no_window "noch 14 Fragen bis zum ordentlichen Quellmärker"
+click "$a" 428 344                         # "Ende"
+game_ends
+echo "mouse path: welcome, name typed, greeting, question 1, given up, about, end"
+
+if [ -s "$DESK_TMP/game.err" ]; then
+    echo "the game's stderr:"
+    cat "$DESK_TMP/game.err"
+fi
+echo "PASS"
