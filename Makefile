@@ -13,7 +13,7 @@ DEPS = $(BUILD_DEPS) $(RUN_DEPS) $(TEST_DEPS)
 
 SUDO = $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: deps build run test check bench package clean
+.PHONY: deps build run test check bench package screenshots clean
 
 deps:
 	@missing="$$(for p in $(DEPS); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done)"; \
@@ -41,6 +41,10 @@ package: build
 	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=/usr
 	cmake --build $(BUILD) -j$(JOBS)
 	cd $(BUILD) && cpack -G DEB
+
+# A picture of every screen, taken on a private X server, in $(BUILD)/screenshots.
+screenshots: build
+	bash tests/desk/screenshots.sh $(BUILD) $(BUILD)/screenshots
 
 clean:
 	rm -rf $(BUILD)

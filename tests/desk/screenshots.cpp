@@ -1,0 +1,255 @@
+// Pictures of every screen of the game, for people to look at: the welcome, info, quit,
+// coward and about screens, the name dialogs, all sixteen question screens with an answer
+// filled in, every praise and scolding dialog, the congratulations screen and message boxes.
+//
+//   screenshots OUTPUT_DIRECTORY
+//
+// Plays the game in-process (silently) on the real display platform and saves each window
+// as NN-<screen>.png. Exits non-zero when a screen could not be reached.
+#include "app/screen_catalogue.h"
+#include "driver/game_driver.h"
+#include "platform/form.h"
+#include "platform/forms.h"
+#include "quiz/question_catalogue.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+using bq::test::GameDriver;
+
+class Photographer {
+public:
+    Photographer(GameDriver &driver, const QDir &out)
+        : m_driver(driver)
+        , m_out(out)
+    {
+    }
+
+    int failures() const { return m_failures; }
+
+    void fail(const QString &what)
+    {
+        std::fprintf(stderr, "screenshots: %s\n", qPrintable(what));
+        ++m_failures;
+    }
+
+    void save(QWidget *window, const QString &label)
+    {
+        if (!QTest::qWaitForWindowExposed(window, 3000))
+            fail(QStringLiteral("%1 was not on display within 3 s").arg(label));
+        QCoreApplication::processEvents();
+        const QPixmap picture = window->grab();
+        const QString file = m_out.filePath(QStringLiteral("%1-%2.png").arg(++m_count, 2, 10, QChar(u'0')).arg(label));
+        if (picture.isNull() || !picture.save(file))
+            fail(QStringLiteral("could not save %1").arg(file));
+        else
+            std::printf("%s\n", qPrintable(file));
+    }
+
+    // A picture of a screen that should be on display now.
+    void shoot(const QString &screen)
+    {
+        bq::Form *form = bq::Forms::instance().loaded(screen);
+        if (!form || !form->isVisible()) {
+            fail(QStringLiteral("%1 is not on display (on display: %2)")
+                     .arg(screen, m_driver.visibleScreens().join(u", ")));
+            return;
+        }
+        save(form, screen);
+    }
+
+    // Does what opens a message box, takes its picture and answers it.
+    void shootBox(const QString &label, const std::function<void()> &open)
+    {
+        bool seen = false;
+        QTimer watch;
+        watch.setInterval(10);
+        QObject::connect(&watch, &QTimer::timeout, &watch, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || seen)
+                return;
+            seen = true;
+            watch.stop();
+            save(box, label);
+            box->button(QMessageBox::Ok)->click();
+        });
+        m_driver.setAnswerBoxes(false);
+        watch.start();
+        open();
+        watch.stop();
+        m_driver.setAnswerBoxes(true);
+        if (!seen)
+            fail(QStringLiteral("no message box for %1").arg(label));
+    }
+
+    void click(const QString &screen, const QString &control)
+    {
+        if (!m_driver.click(screen, control))
+            fail(QStringLiteral("cannot click %1.%2").arg(screen, control));
+    }
+
+    void type(const QString &screen, const QString &control, const QString &text)
+    {
+        if (!m_driver.type(screen, control, text))
+            fail(QStringLiteral("cannot type into %1.%2").arg(screen, control));
+    }
+
+private:
+    GameDriver &m_driver;
+    QDir m_out;
+    int m_count = 0;
+    int m_failures = 0;
+};
+
+QString questionScreen(int question)
+{
+    return QStringLiteral("frmFrage%1").arg(question);
+}
+
+QString verdictDialog(int question, bq::ScreenRole role)
+{
+    for (const bq::ScreenEntry &entry : bq::screenCatalogue()) {
+        if (entry.role == role && entry.question == question)
+            return QString::fromUtf8(entry.name);
+    }
+    return {};
+}
+
+// Fills in the right answer (an accepted spelling without a remark where there is one),
+// or a wrong one.
+void answer(Photographer &camera, int question, bool right)
+{
+    const bq::QuestionDef &def = bq::questionDef(question);
+    const QString screen = questionScreen(question);
+    if (def.answerBox) {
+        QString text = right ? QString::fromUtf8(def.accepted.front().text) : QStringLiteral("keine Ahnung");
+        if (right) {
+            for (const bq::AcceptedAnswer &accepted : def.accepted) {
+                if (!accepted.remark) {
+                    text = QString::fromUtf8(accepted.text);
+                    break;
+                }
+            }
+        }
+        camera.type(screen, QString::fromUtf8(def.answerBox), text);
+    } else {
+        const int options = static_cast<int>(def.options.size());
+        const int option = right ? def.correctOption : def.correctOption % options + 1;
+        camera.click(screen, QStringLiteral("optAntwort%1").arg(option));
+    }
+}
+
+void playRightTo(Photographer &camera, GameDriver &driver, int question)
+{
+    driver.startGame();
+    driver.enterName(QStringLiteral("Jürgen Müller"));
+    for (int q = 1; q < question; ++q) {
+        answer(camera, q, true);
+        camera.click(questionScreen(q), QString::fromUtf8(bq::questionDef(q).okButton));
+        camera.click(verdictDialog(q, bq::ScreenRole::Right), QStringLiteral("OKButton"));
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fputs("usage: screenshots OUTPUT_DIRECTORY\n", stderr);
+        return 2;
+    }
+    QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath(QStringLiteral(".")))
+        return 2;
+    for (const QString &old : out.entryList({QStringLiteral("*.png")}, QDir::Files))
+        out.remove(old);
+
+    GameDriver driver;
+    Photographer camera(driver, out);
+
+    // The welcome screen and everything reached from it without playing.
+    driver.reset();
+    driver.startGame();
+    camera.shoot(QStringLiteral("Brendelquiz"));
+    camera.click(QStringLiteral("Brendelquiz"), QStringLiteral("CmdProgramminfo"));
+    camera.shoot(QStringLiteral("frmwieso"));
+    camera.click(QStringLiteral("frmwieso"), QStringLiteral("cmdok"));
+    camera.click(QStringLiteral("Brendelquiz"), QStringLiteral("Cmdbessernicht"));
+    camera.shoot(QStringLiteral("dlgbeenden"));
+    camera.shootBox(QStringLiteral("msgbox-oh-naeae"), [&] {
+        camera.click(QStringLiteral("dlgbeenden"), QStringLiteral("CancelButton"));
+    });
+    camera.click(QStringLiteral("Brendelquiz"), QStringLiteral("Cmdbessernicht"));
+    camera.click(QStringLiteral("dlgbeenden"), QStringLiteral("OKButton"));
+    camera.shoot(QStringLiteral("Dlgfeigling"));
+    camera.click(QStringLiteral("Dlgfeigling"), QStringLiteral("OKButton"));
+    camera.shoot(QStringLiteral("frmAbout"));
+
+    // A whole game answered rightly, with the name dialogs, a help box and a remark box.
+    driver.reset();
+    driver.startGame();
+    camera.click(QStringLiteral("Brendelquiz"), QStringLiteral("cdmlos_gehts"));
+    camera.type(QStringLiteral("DlgNamen_angeben"), QStringLiteral("txt_Name"), QStringLiteral("Jürgen Müller"));
+    camera.shoot(QStringLiteral("DlgNamen_angeben"));
+    camera.click(QStringLiteral("DlgNamen_angeben"), QStringLiteral("OKButton"));
+    camera.shoot(QStringLiteral("DlgNamen_anzeigen"));
+    camera.click(QStringLiteral("DlgNamen_anzeigen"), QStringLiteral("OKButton"));
+    bool remarkShown = false;
+    for (int q = 1; q <= 16; ++q) {
+        const bq::QuestionDef &def = bq::questionDef(q);
+        const QString screen = questionScreen(q);
+        if (q == 1) {
+            camera.shootBox(QStringLiteral("msgbox-hilfe"), [&] {
+                camera.click(screen, QString::fromUtf8(def.helpButton));
+            });
+        }
+        const bq::AcceptedAnswer *withRemark = nullptr;
+        for (const bq::AcceptedAnswer &accepted : def.accepted) {
+            if (accepted.remark && !withRemark)
+                withRemark = &accepted;
+        }
+        if (withRemark && !remarkShown) {
+            camera.type(screen, QString::fromUtf8(def.answerBox), QString::fromUtf8(withRemark->text));
+            camera.shoot(screen);
+            camera.shootBox(QStringLiteral("msgbox-bemerkung"), [&] {
+                camera.click(screen, QString::fromUtf8(def.okButton));
+            });
+            remarkShown = true;
+        } else {
+            answer(camera, q, true);
+            camera.shoot(screen);
+            camera.click(screen, QString::fromUtf8(def.okButton));
+        }
+        if (q < 16) {
+            const QString praise = verdictDialog(q, bq::ScreenRole::Right);
+            camera.shoot(praise);
+            camera.click(praise, QStringLiteral("OKButton"));
+        }
+    }
+    camera.shoot(QStringLiteral("frmGlückwunsch"));
+
+    // Every scolding.
+    for (int q = 1; q <= 16; ++q) {
+        driver.reset();
+        playRightTo(camera, driver, q);
+        answer(camera, q, false);
+        camera.click(questionScreen(q), QString::fromUtf8(bq::questionDef(q).okButton));
+        camera.shoot(verdictDialog(q, bq::ScreenRole::Wrong));
+    }
+
+    const QStringList left = driver.finish();
+    if (!left.isEmpty())
+        camera.fail(QStringLiteral("windows left behind: %1").arg(left.join(u", ")));
+    return camera.failures() == 0 ? 0 : 1;
+}

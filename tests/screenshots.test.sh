@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# `make screenshots` keeps working: every screen of the game is reached on a real X server
+# and saved as a picture with something on it.
+#
+# usage: screenshots.test.sh <brendelquiz program> <build directory>
+set -u
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+build_dir="${2:?usage: screenshots.test.sh <program> <build directory>}"
+out="$(mktemp -d /tmp/bq-shots.XXXXXX)"
+trap 'rm -rf "$out"' EXIT
+
+bash "$here/desk/screenshots.sh" "$build_dir" "$out" || exit 1
+failures=0
+count=0
+for png in "$out"/*.png; do
+    [ -f "$png" ] || continue
+    count=$((count + 1))
+    signature=$(od -An -tx1 -N8 "$png" | tr -d ' \n')
+    size=$(wc -c <"$png")
+    if [ "$signature" != 89504e470d0a1a0a ]; then
+        echo "FAIL: $(basename "$png") is not a PNG picture" >&2
+        failures=$((failures + 1))
+    elif [ "$size" -lt 1500 ]; then
+        # An empty window of one colour packs into a few hundred bytes.
+        echo "FAIL: $(basename "$png") holds almost nothing ($size bytes)" >&2
+        failures=$((failures + 1))
+    fi
+done
+# The welcome, info, quit, coward and about screens (5), the name dialogs (2), the questions
+# (16), the praises (15), the congratulations screen, the scoldings (16) and three message boxes.
+[ "$count" -eq 58 ] || { echo "FAIL: $count pictures instead of 58" >&2; failures=$((failures + 1)); }
+[ "$failures" -eq 0 ] || exit 1
+echo "PASS: $count pictures"
