@@ -1,5 +1,6 @@
 #include "platform/art.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -28,7 +29,19 @@ QString artPath(const QString &artName)
 
 QIcon artIcon(const QString &artName)
 {
-    return QIcon(artPath(artName));
+    return sharedIcon(artPath(artName));
+}
+
+QIcon sharedIcon(const QString &path)
+{
+    // A fresh QIcon would parse its picture again and keep its own drawings in the
+    // pixmap cache, which then grows with every screen loaded. Never destroyed: the icons'
+    // engine lives in a plugin that may be gone by the time static objects are destroyed.
+    static auto *icons = new QHash<QString, QIcon>;
+    auto it = icons->find(path);
+    if (it == icons->end())
+        it = icons->insert(path, QIcon(path));
+    return it.value();
 }
 
 QPixmap artPixmap(const QString &artName, QSize size, qreal devicePixelRatio)

@@ -14,6 +14,9 @@ namespace bq {
 // Makes the pictures available; called once at start-up.
 void loadArt();
 QIcon artIcon(const QString &artName);
+// One icon per picture file for the whole program: the file is read once, and each size
+// drawn once, however many screens show it.
+QIcon sharedIcon(const QString &path);
 QPixmap artPixmap(const QString &artName, QSize size, qreal devicePixelRatio = 1.0);
 QString artPath(const QString &artName);
 // Shows a picture in a label at its natural size.

@@ -1,5 +1,6 @@
 #include "platform/form.h"
 
+#include "platform/art.h"
 #include "platform/forms.h"
 #include "platform/sound.h"
 
@@ -67,7 +68,7 @@ QPushButton *Form::makeButton(const QString &controlName, const QString &caption
     // Enter presses the button that has the focus, as in any dialog.
     button->setAutoDefault(true);
     if (!iconPath.isEmpty()) {
-        button->setIcon(QIcon(iconPath));
+        button->setIcon(sharedIcon(iconPath));
         button->setIconSize(QSize(32, 32));
     }
     return button;

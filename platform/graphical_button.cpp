@@ -1,5 +1,7 @@
 #include "platform/graphical_button.h"
 
+#include "platform/art.h"
+
 #include <QIcon>
 #include <QKeyEvent>
 
@@ -9,7 +11,7 @@ GraphicalButton::GraphicalButton(const QString &caption, const QString &iconPath
     : QToolButton(parent)
 {
     setText(caption);
-    setIcon(QIcon(iconPath));
+    setIcon(sharedIcon(iconPath));
     setIconSize(QSize(32, 32));
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setFocusPolicy(Qt::StrongFocus);
