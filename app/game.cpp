@@ -10,6 +10,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <malloc.h>
+
 namespace bq {
 
 Game::Game(QApplication &app)
@@ -21,6 +23,11 @@ Game::~Game() = default;
 
 void Game::prepare()
 {
+    // Big buffers (each window's backing store, the certificate's PDF) get memory of their
+    // own that goes back to the system when they are freed. By default the C library would
+    // raise this threshold after the first such buffer and then carve them from the heap,
+    // which creeps upwards with every game instead of being reused.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     QApplication::setApplicationName(QStringLiteral("brendelquiz"));
     QApplication::setApplicationDisplayName(QStringLiteral("Brendelquiz"));
     QApplication::setApplicationVersion(QStringLiteral(BQ_VERSION));
