@@ -295,7 +295,8 @@ private:
         env.insert(QStringLiteral("HOME"), dir);
         pulse.setProcessEnvironment(env);
         pulse.setProgram(pulseBinary);
-        pulse.setArguments({QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
+        // Should the test die, the server goes away by itself once no client is left.
+        pulse.setArguments({QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=20"),
                             QStringLiteral("--use-pid-file=no"), QStringLiteral("--disallow-exit"),
                             QStringLiteral("--log-target=file:") + dir + QStringLiteral("/log"),
                             QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=testsink"),
