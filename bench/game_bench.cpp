@@ -3,8 +3,9 @@
 //
 //   bq_game_bench transitions won|lost  one game; every click that brings up a window,
 //                                       timed from the click to that window's first paint
-//   bq_game_bench memory                one won game with the certificate printed to PDF;
-//                                       the process's peak resident memory
+//   bq_game_bench memory                one won game with the certificate printed to PDF
+//                                       (no printer: the game saves it in the documents
+//                                       folder); the process's peak resident memory
 //   bq_game_bench growth GAMES          won games one after another in one process;
 //                                       resident memory after the first and after the last
 //   bq_game_bench sound [PID]           time PlaySound takes on this thread, through the
@@ -16,12 +17,12 @@
 #include "app/game.h"
 #include "platform/forms.h"
 #include "platform/journal.h"
-#include "platform/print_spooler.h"
 #include "platform/sound.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEventLoop>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -29,6 +30,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTextBoundaryFinder>
 #include <QTimer>
 
@@ -77,28 +79,21 @@ long statusKb(const char *field)
     std::_Exit(1);
 }
 
-// The print system for the benchmark: takes the finished certificate PDF, checks that it
-// is one, and counts it. Nothing is sent anywhere.
-class CountingSpooler : public bq::PrintSpooler {
-public:
-    bq::SpoolResult submit(const QString &pdfFile, const QString &) override
-    {
-        QFile file(pdfFile);
-        bq::SpoolResult result;
-        if (!file.open(QIODevice::ReadOnly) || !file.read(5).startsWith("%PDF-") || file.size() < 1000) {
-            result.message = QStringLiteral("not a PDF");
-            return result;
-        }
-        bytes = file.size();
-        ++printed;
-        result.outcome = bq::SpoolResult::Outcome::Spooled;
-        result.destination = QStringLiteral("bench");
-        result.jobId = printed;
-        return result;
-    }
-    int printed = 0;
-    qint64 bytes = 0;
-};
+// The certificate as the game keeps it when there is no printer: a PDF in the player's
+// documents folder. Checks that one was written, and removes it for the next game.
+bool takeSavedCertificate(qint64 *bytes)
+{
+    const QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const QStringList saved = folder.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    if (saved.size() != 1)
+        return false;
+    QFile file(folder.filePath(saved.first()));
+    if (!file.open(QIODevice::ReadOnly) || !file.read(5).startsWith("%PDF-") || file.size() < 1000)
+        return false;
+    *bytes = file.size();
+    file.close();
+    return file.remove();
+}
 
 struct Transition {
     QString name;
@@ -133,8 +128,11 @@ public:
         }
         if (m_active) {
             QEventLoop loop;
+            QTimer timeout;
+            timeout.setSingleShot(true);
+            connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+            timeout.start(5000);
             m_loop = &loop;
-            QTimer::singleShot(5000, &loop, &QEventLoop::quit);
             loop.exec();
             m_loop = nullptr;
         }
@@ -265,6 +263,7 @@ public:
     void startGame()
     {
         settle();
+        const bool recording = m_watch.recording;
         m_watch.recording = false;
         m_watch.begin(QStringLiteral("start"));
         if (!m_started)
@@ -273,7 +272,7 @@ public:
             bq::Forms::instance().show(QStringLiteral("Brendelquiz"));
         m_started = true;
         m_watch.finish();
-        m_watch.recording = true;
+        m_watch.recording = recording;
     }
 
     // A click on a button of a screen on display; times the screen change it makes.
@@ -398,10 +397,10 @@ void checkEnded()
                  .arg(bq::Forms::instance().visibleNames().join(u' ')));
 }
 
-// All sixteen questions right, the certificate printed, the program left from the about screen.
-void playWonGame(Player &player, CountingSpooler &spooler)
+// All sixteen questions right, the certificate printed, the program left from the about
+// screen. Returns the size of the certificate's PDF.
+qint64 playWonGame(Player &player)
 {
-    const int printedBefore = spooler.printed;
     player.startGame();
     enterName(player);
     for (int q = 1; q <= 16; ++q) {
@@ -411,10 +410,12 @@ void playWonGame(Player &player, CountingSpooler &spooler)
             player.click(praiseOf(q), QStringLiteral("OKButton"));
     }
     player.click(QStringLiteral("frmGlückwunsch"), QStringLiteral("Druck"));
-    if (spooler.printed != printedBefore + 1)
-        fail(QStringLiteral("the certificate was not printed"));
+    qint64 bytes = 0;
+    if (!takeSavedCertificate(&bytes))
+        fail(QStringLiteral("the certificate was not saved as a PDF"));
     player.click(QStringLiteral("frmAbout"), QStringLiteral("cmdExit"));
     checkEnded();
+    return bytes;
 }
 
 // Seven questions right, a wrong name typed at question 8, the scolding, the about screen.
@@ -536,35 +537,33 @@ int main(int argc, char *argv[])
         return soundBench(pid_t(args.value(1).toLong()));
 
     bq::Game game(app);
-    auto spooler = std::make_unique<CountingSpooler>();
-    CountingSpooler &printed = *spooler;
-    bq::PrintSpooler::setInstance(std::move(spooler));
     ScreenWatch watch;
     Player player(watch, game);
 
     if (mode == u"transitions") {
         const bool won = args.value(1) == u"won";
         if (won)
-            playWonGame(player, printed);
+            playWonGame(player);
         else
             playLostGame(player);
         for (const Transition &t : watch.transitions)
             std::printf("transition %s %.3f %s\n", won ? "won" : "lost", t.ms, qPrintable(t.name));
     } else if (mode == u"memory") {
-        playWonGame(player, printed);
+        const qint64 pdfBytes = playWonGame(player);
         std::printf("memory peak_kb %ld rss_kb %ld pdf_bytes %lld\n", statusKb("VmHWM"), statusKb("VmRSS"),
-                    static_cast<long long>(printed.bytes));
+                    static_cast<long long>(pdfBytes));
     } else if (mode == u"growth") {
         const int games = std::max(2, args.value(1).toInt());
+        watch.recording = false;
         long afterFirst = 0;
         for (int game = 1; game <= games; ++game) {
-            playWonGame(player, printed);
+            playWonGame(player);
             clearGame();
             if (game == 1)
                 afterFirst = statusKb("VmRSS");
         }
-        std::printf("growth games %d rss_first_kb %ld rss_last_kb %ld widgets %lld printed %d\n", games, afterFirst,
-                    statusKb("VmRSS"), static_cast<long long>(QApplication::allWidgets().size()), printed.printed);
+        std::printf("growth games %d rss_first_kb %ld rss_last_kb %ld widgets %lld\n", games, afterFirst,
+                    statusKb("VmRSS"), static_cast<long long>(QApplication::allWidgets().size()));
     } else {
         std::fprintf(stderr, "usage: bq_game_bench transitions won|lost | memory | growth GAMES | sound [PID]\n");
         return 2;

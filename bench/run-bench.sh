@@ -64,8 +64,10 @@ measure() { # OUTPUT PROGRAM ARGS...
     fi
 }
 
-# A private, quiet desktop: own runtime and home directories, no session bus.
-mkdir -p -m 700 "$WORK/runtime" "$WORK/home"
+# A private, quiet desktop: own runtime and home directories, no session bus, and a print
+# system that has no printer, so the game keeps the certificate as a PDF in Documents.
+mkdir -p -m 700 "$WORK/runtime" "$WORK/home" "$WORK/home/Documents"
+export CUPS_SERVER=$WORK/no-cups/cups.sock
 : >"$WORK/startup-offscreen"; : >"$WORK/startup-xvfb"; : >"$WORK/growth"; : >"$WORK/sound"
 export XDG_RUNTIME_DIR=$WORK/runtime HOME=$WORK/home
 unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
