@@ -2,8 +2,46 @@
 
 #include <canberra.h>
 
+#include <dlfcn.h>
+
+#include <type_traits>
+
 namespace bq {
 namespace {
+
+// libcanberra and the codecs it brings are loaded by the sound thread when the first sound
+// plays, not before the first screen: the game is not linked against them.
+struct Canberra {
+    decltype(&ca_context_create) create = nullptr;
+    decltype(&ca_context_destroy) destroy = nullptr;
+    decltype(&ca_context_change_props) changeProps = nullptr;
+    decltype(&ca_context_open) open = nullptr;
+    decltype(&ca_context_cancel) cancel = nullptr;
+    decltype(&ca_context_play) play = nullptr;
+
+    bool loaded() const { return create && destroy && changeProps && open && cancel && play; }
+
+    static const Canberra &library()
+    {
+        static const Canberra canberra = [] {
+            Canberra functions;
+            void *handle = dlopen("libcanberra.so.0", RTLD_NOW | RTLD_LOCAL);
+            if (!handle)
+                return functions;
+            const auto resolve = [handle](auto &function, const char *name) {
+                function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(handle, name));
+            };
+            resolve(functions.create, "ca_context_create");
+            resolve(functions.destroy, "ca_context_destroy");
+            resolve(functions.changeProps, "ca_context_change_props");
+            resolve(functions.open, "ca_context_open");
+            resolve(functions.cancel, "ca_context_cancel");
+            resolve(functions.play, "ca_context_play");
+            return functions;
+        }();
+        return canberra;
+    }
+};
 
 // Plays through the desktop's sound server. Every call may block (a hung server holds
 // each call for half a minute), which is why it only ever runs on the sound thread.
@@ -12,29 +50,31 @@ public:
     ~CanberraBackend() override
     {
         if (m_context)
-            ca_context_destroy(m_context);
+            Canberra::library().destroy(m_context);
     }
 
     bool playFile(const std::string &path) override
     {
         if (!open())
             return false;
-        ca_context_cancel(m_context, kChannel);
-        return ca_context_play(m_context, kChannel,
-                               CA_PROP_MEDIA_FILENAME, path.c_str(),
-                               CA_PROP_CANBERRA_CACHE_CONTROL, "never",
-                               nullptr) == CA_SUCCESS;
+        const Canberra &ca = Canberra::library();
+        ca.cancel(m_context, kChannel);
+        return ca.play(m_context, kChannel,
+                       CA_PROP_MEDIA_FILENAME, path.c_str(),
+                       CA_PROP_CANBERRA_CACHE_CONTROL, "never",
+                       nullptr) == CA_SUCCESS;
     }
 
     bool playAlert() override
     {
         if (!open())
             return false;
-        ca_context_cancel(m_context, kChannel);
-        return ca_context_play(m_context, kChannel,
-                               CA_PROP_EVENT_ID, "dialog-warning",
-                               CA_PROP_EVENT_DESCRIPTION, "Brendelquiz",
-                               nullptr) == CA_SUCCESS;
+        const Canberra &ca = Canberra::library();
+        ca.cancel(m_context, kChannel);
+        return ca.play(m_context, kChannel,
+                       CA_PROP_EVENT_ID, "dialog-warning",
+                       CA_PROP_EVENT_DESCRIPTION, "Brendelquiz",
+                       nullptr) == CA_SUCCESS;
     }
 
 private:
@@ -44,17 +84,20 @@ private:
     {
         if (m_context)
             return true;
-        if (ca_context_create(&m_context) != CA_SUCCESS) {
+        const Canberra &ca = Canberra::library();
+        if (!ca.loaded())
+            return false;
+        if (ca.create(&m_context) != CA_SUCCESS) {
             m_context = nullptr;
             return false;
         }
-        ca_context_change_props(m_context,
-                                CA_PROP_APPLICATION_NAME, "Brendelquiz",
-                                CA_PROP_APPLICATION_ID, "brendelquiz",
-                                nullptr);
-        if (ca_context_open(m_context) != CA_SUCCESS) {
+        ca.changeProps(m_context,
+                       CA_PROP_APPLICATION_NAME, "Brendelquiz",
+                       CA_PROP_APPLICATION_ID, "brendelquiz",
+                       nullptr);
+        if (ca.open(m_context) != CA_SUCCESS) {
             // Try again with the next sound: the server may come up later.
-            ca_context_destroy(m_context);
+            ca.destroy(m_context);
             m_context = nullptr;
             return false;
         }
