@@ -1,9 +1,17 @@
 #include "platform/art.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QHash>
+#include <QIconEngine>
 #include <QLabel>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
+
+#include <memory>
+#include <optional>
 
 // The pictures are compiled into the game's library; the linker needs to be told.
 static void initArtResources()
@@ -32,6 +40,92 @@ QIcon artIcon(const QString &artName)
     return sharedIcon(artPath(artName));
 }
 
+namespace {
+
+// An icon drawn from its SVG file when a size of it is first needed, and kept in that size.
+// Qt's own SVG icon engine reads the whole file once more as soon as the icon is made,
+// only to check it, and loads a plugin to do so; screens are built faster without that.
+class SvgIconEngine final : public QIconEngine {
+public:
+    explicit SvgIconEngine(const QString &path)
+        : m_path(path)
+    {
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        QSize natural = defaultSize();
+        if (natural.isEmpty())
+            return size;
+        natural.scale(size, Qt::KeepAspectRatio);
+        return natural;
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        const QSize actual = actualSize(size, mode, state);
+        const quint64 key = (quint64(quint32(actual.width())) << 32) | (quint32(actual.height()) << 2) | quint32(mode);
+        if (const auto it = m_pixmaps.constFind(key); it != m_pixmaps.cend())
+            return it.value();
+        QPixmap drawn;
+        if (mode == QIcon::Normal || mode == QIcon::Active) {
+            drawn = QPixmap(actual);
+            drawn.fill(Qt::transparent);
+            QPainter painter(&drawn);
+            renderer().render(&painter, QRectF(QPointF(0, 0), actual));
+        } else {
+            // Greyed out or highlighted the way the style does it for any icon.
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            drawn = QApplication::style()->generatedIconPixmap(mode, pixmap(size, QIcon::Normal, state), &option);
+        }
+        m_pixmaps.insert(key, drawn);
+        return drawn;
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, drawn);
+    }
+
+    QString key() const override { return QStringLiteral("bq-svg"); }
+    QIconEngine *clone() const override { return new SvgIconEngine(m_path); }
+
+    void virtual_hook(int id, void *data) override
+    {
+        if (id == QIconEngine::IsNullHook) {
+            *static_cast<bool *>(data) = !QFile::exists(m_path);
+            return;
+        }
+        QIconEngine::virtual_hook(id, data);
+    }
+
+private:
+    QSvgRenderer &renderer()
+    {
+        if (!m_renderer)
+            m_renderer = std::make_unique<QSvgRenderer>(m_path);
+        return *m_renderer;
+    }
+
+    QSize defaultSize()
+    {
+        if (!m_defaultSize)
+            m_defaultSize = renderer().isValid() ? renderer().defaultSize() : QSize();
+        return *m_defaultSize;
+    }
+
+    QString m_path;
+    std::unique_ptr<QSvgRenderer> m_renderer;
+    std::optional<QSize> m_defaultSize;
+    QHash<quint64, QPixmap> m_pixmaps;
+};
+
+} // namespace
+
 QIcon sharedIcon(const QString &path)
 {
     // A fresh QIcon would parse its picture again and keep its own drawings in the
@@ -40,7 +134,7 @@ QIcon sharedIcon(const QString &path)
     static auto *icons = new QHash<QString, QIcon>;
     auto it = icons->find(path);
     if (it == icons->end())
-        it = icons->insert(path, QIcon(path));
+        it = icons->insert(path, QIcon(new SvgIconEngine(path)));
     return it.value();
 }
 
