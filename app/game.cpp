@@ -29,7 +29,8 @@ void Game::prepare()
     // which creeps upwards with every game instead of being reused.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     QApplication::setApplicationName(QStringLiteral("brendelquiz"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Brendelquiz"));
+    // No display name: on X11 Qt would append it to every window title it hands to the
+    // window manager ("Stimmt — Brendelquiz"), and each screen's caption must stand alone.
     QApplication::setApplicationVersion(QStringLiteral(BQ_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("brendelquiz"));
     QApplication::setQuitOnLastWindowClosed(false);

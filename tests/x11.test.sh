@@ -13,7 +13,7 @@ exe="${1:?usage: x11.test.sh <program> <build directory>}"
 exe="$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")"
 ulimit -c 0
 
-desk_need xdotool sox soxi
+desk_need xdotool xprop sox soxi
 desk_init
 
 desk_start_xvfb
@@ -38,11 +38,16 @@ game_fail() {
 }
 
 # window TITLE: waits for the visible window with exactly that title; its id goes to WIN.
+# The title a window manager shows (_NET_WM_NAME) must be the caption exactly, as must the
+# old-style WM_NAME.
 window() {
     local pattern="^$(printf '%s' "$1" | sed 's/[][\.*^$?+(){}|]/\\&/g')\$"
     WIN=""
     wait_until 10 eval 'WIN=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1); [ -n "$WIN" ]' \
         || game_fail "the window \"$1\" did not appear within 10 s"
+    local shown
+    shown=$(xprop -id "$WIN" -notype _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME = "\(.*\)"$/\1/p')
+    [ "$shown" = "$1" ] || game_fail "the window \"$1\" is shown by window managers as \"$shown\""
 }
 # no_window TITLE: no visible window with that title is left (within 5 s).
 no_window() {
