@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The built game on a real X server (Xvfb) with a real sound server, played with real key
 # presses, typing and mouse clicks (xdotool, through the XTEST extension), started from a
-# foreign working directory.
+# foreign working directory. Its own sound is heard on the sound server, and with that
+# server hung the game still goes on at once and ends when asked.
 #
 # usage: x11.test.sh <brendelquiz program> <build directory>
 set -u
@@ -142,6 +143,26 @@ no_window "noch 14 Fragen bis zum ordentlichen Quellmärker"
 click "$a" 428 344                         # "Ende"
 game_ends
 echo "mouse path: welcome, name typed, greeting, question 1, given up, about, end"
+
+# 3. A hung sound server: the game goes on at once and still ends when asked.
+start_game
+window "$welcome"; w=$WIN
+press "$w" Tab space
+window "Beenden?"; q=$WIN
+focus "$q"
+kill -STOP "$DESK_PULSE_PID"
+DESK_FROZEN+=("$DESK_PULSE_PID")
+started=$(date +%s%N)
+press "$q" Return                          # "doooch" asks for "pfff"
+window "Ok,schliessen wir das Programm"; c=$WIN
+waited_ms=$(( ($(date +%s%N) - started) / 1000000 ))
+[ "$waited_ms" -le 1000 ] || game_fail "with the sound server hung, the coward dialog took ${waited_ms} ms to appear"
+press "$c" Return
+window "Info Brendelquiz"; a=$WIN
+press "$a" Return
+game_ends
+kill -CONT "$DESK_PULSE_PID"
+echo "hung sound server: the coward dialog came ${waited_ms} ms after the key, and \"Ende\" still ended the game"
 
 if [ -s "$DESK_TMP/game.err" ]; then
     echo "the game's stderr:"
