@@ -51,11 +51,12 @@ bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target bench_tools
 	$(BUILD)/bench/run-bench.sh $(BUILD)
 
-# The package installs under /usr, and the program is built to look for its sounds there.
-package: build
-	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=/usr
-	cmake --build $(BUILD) -j$(JOBS)
-	cd $(BUILD) && cpack -G DEB
+# The package installs under /usr, and the program is built to look for its sounds there:
+# a build of its own, so that the test build keeps its prefix and is not rebuilt.
+package: deps
+	cmake -S . -B $(BUILD)/deb -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(BUILD)/deb -j$(JOBS) --target brendelquiz
+	cd $(BUILD)/deb && cpack -G DEB
 
 # A picture of every screen, taken on a private X server, in $(BUILD)/screenshots.
 screenshots: build
