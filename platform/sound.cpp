@@ -50,10 +50,15 @@ Sound::Sound()
 void Sound::play(const QString &soundName)
 {
     Journal::instance().record(QStringLiteral("play"), soundName);
-    const std::string path = SoundLocator::find(soundName).toStdString();
+    // The working directory is taken now, as the sound is asked for; the rest of the search
+    // list is the same for the whole run.
+    if (m_programDirectories.isEmpty() && QCoreApplication::instance())
+        m_programDirectories = SoundLocator::searchDirectories().mid(1);
+    QStringList directories{QDir::currentPath()};
+    directories += m_programDirectories.isEmpty() ? SoundLocator::searchDirectories().mid(1) : m_programDirectories;
     {
         std::lock_guard lock(m_mutex);
-        m_pending = path;
+        m_pending = Request{soundName, std::move(directories)};
     }
     m_wake.notify_one();
 }
@@ -74,16 +79,18 @@ bool Sound::waitIdle(int timeoutMs)
 void Sound::run()
 {
     for (;;) {
-        std::string path;
+        Request request;
         std::shared_ptr<SoundBackend> backend;
         {
             std::unique_lock lock(m_mutex);
             m_wake.wait(lock, [this] { return m_pending.has_value(); });
-            path = std::move(*m_pending);
+            request = std::move(*m_pending);
             m_pending.reset();
             backend = m_backend;
             m_busy = true;
         }
+        // Empty when nothing was found: the alert plays instead.
+        const std::string path = SoundLocator::find(request.soundName, request.directories).toStdString();
         if (backend && (path.empty() || !backend->playFile(path)))
             backend->playAlert();
         {

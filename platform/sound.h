@@ -52,7 +52,14 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_idle;
-    std::optional<std::string> m_pending; // empty string: nothing found, play the alert
+    // A sound asked for, and where to look for it; the sound thread finds the file, so
+    // that play() itself touches no disk.
+    struct Request {
+        QString soundName;
+        QStringList directories;
+    };
+    std::optional<Request> m_pending;
+    QStringList m_programDirectories; // beside the program and installed; they never change
     std::shared_ptr<SoundBackend> m_backend;
     bool m_busy = false;
     std::thread m_thread;
