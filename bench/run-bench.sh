@@ -143,6 +143,8 @@ FILENAME ~ /transitions$/ && $1 == "transition" {
     n++; ms[n] = $3; name = $4; for (i = 5; i <= NF; i++) name = name " " $i
     label[n] = name " (" $2 " game)"
     if ($3 > worst) { worst = $3; worst_name = label[n] }
+    # The print button prints the certificate before the next screen comes: counted apart too.
+    if (name !~ /\.Druck /) { k++; screen_ms[k] = $3 }
     if ($2 == "won") won++; else lost++
 }
 FILENAME ~ /memory$/ && $1 == "memory" { m++; peak[m] = $3 }
@@ -153,6 +155,8 @@ END {
     for (i = 1; i <= n; i++) sorted[i] = ms[i]
     for (i = 2; i <= n; i++) { v = sorted[i]; j = i - 1; while (j > 0 && sorted[j] > v) { sorted[j + 1] = sorted[j]; j-- } sorted[j + 1] = v }
     r50 = int(0.5 * n); if (r50 < 0.5 * n) r50++; r99 = int(0.99 * n); if (r99 < 0.99 * n) r99++
+    for (i = 2; i <= k; i++) { v = screen_ms[i]; j = i - 1; while (j > 0 && screen_ms[j] > v) { screen_ms[j + 1] = screen_ms[j]; j-- } screen_ms[j + 1] = v }
+    q99 = int(0.99 * k); if (q99 < 0.99 * k) q99++
     # Median peak of the won games.
     for (i = 2; i <= m; i++) { v = peak[i]; j = i - 1; while (j > 0 && peak[j] > v) { peak[j + 1] = peak[j]; j-- } peak[j + 1] = v }
     game_peak = peak[int((m + 1) / 2)]
@@ -165,6 +169,7 @@ END {
     printf "| Screen change, click to painted, offscreen: p50 (%d clicks, %d won + %d lost games) | | %.2f ms | | | |\n", n, repeats, repeats, sorted[r50]
     printf "| Screen change: p99 | | %.2f ms | | ≤ 8 ms | %s |\n", sorted[r99], verdict(sorted[r99] <= 8)
     printf "| Screen change: slowest | | %.2f ms | %s | | |\n", worst, worst_name
+    printf "| Screen change: p99 of the %d clicks other than printing the certificate | | %.2f ms | | ≤ 8 ms | %s |\n", k, screen_ms[q99], verdict(screen_ms[q99] <= 8)
     rp = game_peak / off_kb["bare"]
     printf "| Peak resident memory (VmHWM), won game with certificate printed to PDF | %s | %s | %.2f× | ≤ 1.3× | %s |\n", mib(off_kb["bare"]), mib(game_peak), rp, verdict(rp <= 1.3)
     growth = last - first
