@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/forms.h"
 #include "platform/graphical_button.h"
+#include "platform/wrapping_button.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -66,7 +67,8 @@ CongratulationsScreen::CongratulationsScreen(const QString &name, const QString 
     image->setStyleSheet(QStringLiteral("background: #FFFFFF"));
 
     // Created first so that it comes first in the tab order and has the focus at the start.
-    QPushButton *ende = makeButton(QStringLiteral("cmdende"), QStringLiteral("&Programm beenden"));
+    auto *ende = new WrappingButton(QStringLiteral("&Programm beenden"), this);
+    ende->setObjectName(QStringLiteral("cmdende"));
     ende->setGeometry(twipRect(6960, 3600, 1335, 975));
 
     auto *druck = new GraphicalButton(QStringLiteral("&drucken"), artPath(QStringLiteral("icon-print")), this);

@@ -55,6 +55,8 @@ void Form::placeLabels(std::initializer_list<PlacedLabel> labels)
         label->setFont(entry.font);
         label->setAlignment(entry.align);
         label->setWordWrap(true);
+        // Words that do not fit the box on one line get the room below it.
+        label->resize(entry.rect.width(), qMax(entry.rect.height(), label->heightForWidth(entry.rect.width())));
         if (entry.colour)
             label->setStyleSheet(QStringLiteral("color: %1").arg(QLatin1String(entry.colour)));
     }
