@@ -3,6 +3,7 @@
 #include "app/screen_catalogue.h"
 #include "platform/art.h"
 #include "platform/fonts.h"
+#include "platform/form.h"
 #include "platform/forms.h"
 
 #include <QApplication>
@@ -35,6 +36,8 @@ void Game::prepare()
     QApplication::setDesktopFileName(QStringLiteral("brendelquiz"));
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutions();
+    // One face for every text that names none of its own, message boxes included.
+    QApplication::setFont(screenFont("MS Sans Serif", 9));
     loadArt();
     Forms::instance().setFactory(createScreen);
 }
