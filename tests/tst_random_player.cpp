@@ -35,7 +35,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPointer>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -321,7 +320,6 @@ private:
         driver.reset();
         run = RunModel{};
         driver.startGame();
-        ++totals.games;
         static const double skills[] = {0.0, 0.3, 0.6, 0.85, 0.97};
         skill = skills[dice->below(std::size(skills))];
         gameActions = 0;
@@ -782,7 +780,7 @@ private Q_SLOTS:
     {
         qInstallMessageHandler(previousHandler);
         std::printf("Random player: %lld actions, %d games (%d ended by \"Ende\", %d with nothing on display, "
-                    "%d abandoned), %d certificates reached, %lld of 56 screens shown\n",
+                    "%d left unfinished), %d certificates reached, %lld of 56 screens shown\n",
                     totals.actions, totals.games, totals.endedByEnde, totals.endedEmpty, totals.abandoned,
                     totals.certificates, qint64(totals.screensSeen.size()));
     }
@@ -840,6 +838,7 @@ private Q_SLOTS:
             }
             const bool over = run.ended || gameActions >= kActionsPerGame;
             if (over) {
+                ++totals.games;
                 if (!run.ended)
                     ++totals.abandoned;
                 bool certificate = false;
@@ -853,6 +852,10 @@ private Q_SLOTS:
                                 certificate ? ", certificate reached" : "");
                 startGame();
             }
+        }
+        if (gameActions > 0) {
+            ++totals.games; // cut short by the end of the seed's actions
+            ++totals.abandoned;
         }
         qInfo("seed %u: %lld actions in %lld ms", seed, count, clock.elapsed());
     }
