@@ -86,11 +86,13 @@ void Forms::unload(const QString &name)
     m_forms.remove(name);
     if (!form)
         return;
-    // Off the display at once; the object itself goes when the running handler returns.
+    // Off the display at once. The object itself goes only when the handlers that are
+    // running have all returned: the button that started them may still be at work, and a
+    // message box's event loop must not take it away under their feet.
     form->stopTimers();
     form->hide();
     form->setEnabled(false);
-    form->deleteLater();
+    retire(form);
 }
 
 void Forms::end()
@@ -103,7 +105,7 @@ void Forms::end()
         if (form) {
             form->stopTimers();
             form->hide();
-            form->deleteLater();
+            retire(form);
         }
     }
     m_forms.clear();
@@ -129,8 +131,26 @@ void Forms::runHandler(const std::function<void()> &handler)
     ++m_handlerDepth;
     handler();
     --m_handlerDepth;
-    if (m_handlerDepth == 0)
+    if (m_handlerDepth == 0) {
+        releaseRetired();
         endIfNothingVisible();
+    }
+}
+
+void Forms::retire(Form *form)
+{
+    m_retired.append(form);
+    if (m_handlerDepth == 0)
+        releaseRetired();
+}
+
+void Forms::releaseRetired()
+{
+    for (const QPointer<Form> &form : std::as_const(m_retired)) {
+        if (form)
+            form->deleteLater();
+    }
+    m_retired.clear();
 }
 
 void Forms::closeRequested(const QString &name)
@@ -148,6 +168,9 @@ void Forms::reset()
     for (const QPointer<Form> &form : std::as_const(m_forms))
         delete form.data();
     m_forms.clear();
+    for (const QPointer<Form> &form : std::as_const(m_retired))
+        delete form.data();
+    m_retired.clear();
     m_handlerDepth = 0;
     m_ended = false;
 }

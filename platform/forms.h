@@ -57,9 +57,12 @@ Q_SIGNALS:
 
 private:
     void endIfNothingVisible();
+    void retire(Form *form);
+    void releaseRetired();
 
     FormFactory m_factory;
     QHash<QString, QPointer<Form>> m_forms;
+    QList<QPointer<Form>> m_retired; // unloaded, to be deleted once no handler runs
     int m_handlerDepth = 0;
     bool m_ended = false;
 };

@@ -417,6 +417,30 @@ private Q_SLOTS:
         QCOMPARE(driver.visibleScreens(), QStringList{praiseOf(question)});
     }
 
+    void remarkAnswersHandedInWithEnter_data()
+    {
+        QTest::addColumn<int>("question");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("q8") << 8 << "konrad elsholm";
+        QTest::newRow("q12") << 12 << "konstantin baerenfels";
+        QTest::newRow("q13") << 13 << "edenkoben";
+        QTest::newRow("q14") << 14 << "woerth";
+    }
+
+    // The screen is unloaded while the remark box is open; the box's own event loop must
+    // not take the screen away while its key press is still being handled.
+    void remarkAnswersHandedInWithEnter()
+    {
+        QFETCH(int, question);
+        QFETCH(QString, typed);
+        driver.show(screenOf(question));
+        answer(question, typed);
+        QVERIFY(driver.pressKey(screenOf(question), Qt::Key_Return));
+        QCOMPARE(driver.boxes().size(), 1);
+        QCOMPARE(driver.visibleScreens(), QStringList{praiseOf(question)});
+        QVERIFY(!bq::Forms::instance().isLoaded(screenOf(question)));
+    }
+
     void helpBoxes_data()
     {
         QTest::addColumn<int>("question");
