@@ -1,6 +1,7 @@
 // The question engine: every question's verdicts and give-up, every verdict dialog, exact
 // answer matching, help boxes, the player's name, and whole games.
 #include "driver/game_driver.h"
+#include "driver/winning_path.h"
 #include "platform/forms.h"
 #include "platform/journal.h"
 #include "quiz/answer_matching.h"
@@ -15,62 +16,15 @@ using bq::test::GameDriver;
 
 namespace {
 
-QString screenOf(int question)
-{
-    return QStringLiteral("frmFrage%1").arg(question);
-}
+using bq::test::questionMoves;
 
-// How a player answers each question rightly: an option to choose or a text to type.
-QString rightAnswer(int question)
-{
-    static const QStringList answers{"opt3",           "opt2",          "opt2",       "opt2",
-                                     "opt2",           "opt4",          "opt4",       "Konrad Elsholm",
-                                     "1946",           "opt1",          "Hambacher Schloss",
-                                     "Konstantin Bärenfels", "Edenkoben", "Wörth",    "Worms",
-                                     "etwas"};
-    return answers.at(question - 1);
-}
-
-QString okButtonOf(int question)
-{
-    return question == 4 ? QStringLiteral("Command1") : QStringLiteral("cmdok");
-}
-
-QString giveUpButtonOf(int question)
-{
-    return question == 6 ? QStringLiteral("cmdaufg") : QStringLiteral("cmdaufgeben");
-}
-
-QString answerBoxOf(int question)
-{
-    if (question == 8)
-        return QStringLiteral("txtNamen_angeben_Frage8");
-    if (question == 9)
-        return QStringLiteral("txt_AntwortFrage9");
-    return QStringLiteral("txtAntwortFrage%1").arg(question);
-}
-
-// The praise dialog after each question, in the order of play.
-QString praiseOf(int question)
-{
-    static const QStringList dialogs{"DlgFrage1_richtig",  "Dlgfrage2_richtig",  "dlgfrage3_richtig",
-                                     "DlgFrage4_richtig",  "DlgFrage5_richtig",  "DlgFrage6_richtig",
-                                     "dlgFrage7_richtig",  "dlgFrage8_richtig",  "dlgFrage9_richtig",
-                                     "dlgFrage10_richtig", "dlgFrage11_richtig", "dlgFrage12_richtig",
-                                     "dlgFrage13_richtig", "dlgFrage14_richtig", "dlgFrage15_richtig"};
-    return dialogs.at(question - 1);
-}
-
-QString scoldingOf(int question)
-{
-    static const QStringList dialogs{"Dlgfrage1_falsch",  "DlgFrage2_falsch",  "DlgFrage3_falsch",
-                                     "DlgFrage4_falsch",  "DlgFrage5_falsch",  "DlgFrage6_falsch",
-                                     "dlgFrage7_falsch",  "dlgFrage8_falsch",  "dlgFrage9_falsch",
-                                     "dlgFrage10_falsch", "dlgFrage11_falsch", "dlgFrage12_falsch",
-                                     "dlgFrage13_falsch", "dlgFrage14_falsch", "dlgFrage15_falsch",
-                                     "dlgFrage16_falsch"};
-    return dialogs.at(question - 1);
-}
+QString screenOf(int question) { return questionMoves(question).screen; }
+QString rightAnswer(int question) { return questionMoves(question).rightAnswer; }
+QString okButtonOf(int question) { return questionMoves(question).okButton; }
+QString giveUpButtonOf(int question) { return questionMoves(question).giveUpButton; }
+QString answerBoxOf(int question) { return questionMoves(question).answerBox; }
+QString praiseOf(int question) { return questionMoves(question).praise; }
+QString scoldingOf(int question) { return questionMoves(question).scolding; }
 
 } // namespace
 
@@ -80,30 +34,9 @@ class QuizTest : public QObject {
 private:
     GameDriver driver;
 
-    // Gives the answer on a visible question screen: "optN", "" for nothing, else typed text.
-    void answer(int question, const QString &given)
-    {
-        const QString screen = screenOf(question);
-        if (given.startsWith(QStringLiteral("opt")) && given.size() <= 4) {
-            QVERIFY(driver.click(screen, QStringLiteral("optAntwort") + given.mid(3)));
-        } else if (!given.isEmpty()) {
-            QVERIFY(driver.type(screen, answerBoxOf(question), given));
-        }
-    }
+    void answer(int question, const QString &given) { QVERIFY(driver.answer(question, given)); }
 
-    // From the welcome screen to the question, answering all before it rightly.
-    void playTo(int question, const QString &name)
-    {
-        driver.startGame();
-        driver.enterName(name);
-        for (int q = 1; q < question; ++q) {
-            answer(q, rightAnswer(q));
-            QVERIFY(driver.click(screenOf(q), okButtonOf(q)));
-            QCOMPARE(driver.visibleScreens(), QStringList{praiseOf(q)});
-            QVERIFY(driver.click(praiseOf(q), QStringLiteral("OKButton")));
-        }
-        QCOMPARE(driver.visibleScreens(), QStringList{screenOf(question)});
-    }
+    void playTo(int question, const QString &name) { QVERIFY(driver.playTo(question, name)); }
 
 private Q_SLOTS:
     void init() { driver.reset(); }

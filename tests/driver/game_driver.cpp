@@ -1,5 +1,7 @@
 #include "driver/game_driver.h"
 
+#include "driver/winning_path.h"
+
 #include "app/game.h"
 #include "platform/forms.h"
 #include "platform/journal.h"
@@ -274,6 +276,36 @@ void GameDriver::enterName(const QString &name)
     type(QStringLiteral("DlgNamen_angeben"), QStringLiteral("txt_Name"), name);
     click(QStringLiteral("DlgNamen_angeben"), QStringLiteral("OKButton"));
     click(QStringLiteral("DlgNamen_anzeigen"), QStringLiteral("OKButton"));
+}
+
+bool GameDriver::answer(int question, const QString &given)
+{
+    const QuestionMoves &moves = questionMoves(question);
+    if (given.startsWith(QStringLiteral("opt")) && given.size() <= 4)
+        return click(moves.screen, QStringLiteral("optAntwort") + given.mid(3));
+    return given.isEmpty() || type(moves.screen, moves.answerBox, given);
+}
+
+bool GameDriver::playTo(int question, const QString &name)
+{
+    startGame();
+    enterName(name);
+    for (int q = 1; q < question; ++q) {
+        const QuestionMoves &moves = questionMoves(q);
+        if (!answer(q, moves.rightAnswer) || !click(moves.screen, moves.okButton)
+            || !click(moves.praise, QStringLiteral("OKButton")))
+            return false;
+    }
+    return visibleScreens() == QStringList{questionMoves(question).screen};
+}
+
+bool GameDriver::winGame(const QString &name)
+{
+    if (!playTo(16, name))
+        return false;
+    const QuestionMoves &last = questionMoves(16);
+    return answer(16, last.rightAnswer) && click(last.screen, last.okButton)
+           && visibleScreens() == QStringList{QStringLiteral("frmGlückwunsch")};
 }
 
 void GameDriver::answerOpenBox()

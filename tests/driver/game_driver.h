@@ -100,6 +100,12 @@ public:
 
     // Plays from the welcome screen to the first question with this name.
     void enterName(const QString &name);
+    // Gives an answer on a visible question screen: "optN" chooses, "" gives none, else typed.
+    bool answer(int question, const QString &given);
+    // From the start to the question's screen, every question before it answered rightly.
+    bool playTo(int question, const QString &name);
+    // A whole won game, from the start to the certificate.
+    bool winGame(const QString &name);
 
 private:
     void answerOpenBox();

@@ -86,11 +86,8 @@ int play(const QString &name, const QString &expectedFile)
 {
     GameDriver driver;
     driver.reset();
-    driver.show(QStringLiteral("DlgNamen_angeben"));
-    driver.type(QStringLiteral("DlgNamen_angeben"), QStringLiteral("txt_Name"), name);
-    Forms::instance().hide(QStringLiteral("DlgNamen_angeben"));
-    copyPlayerName(kScreen, QStringLiteral("lblName"));
-    driver.show(kScreen);
+    if (!driver.winGame(name))
+        return 2;
     Form *screen = Forms::instance().loaded(kScreen);
     if (!screen)
         return 2;
