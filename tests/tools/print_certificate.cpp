@@ -10,7 +10,6 @@
 
 #include "driver/game_driver.h"
 #include "platform/forms.h"
-#include "quiz/name_dialogs.h"
 #include "tools/certificate_probe.h"
 
 #include <QApplication>
