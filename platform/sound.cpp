@@ -13,7 +13,9 @@ QStringList SoundLocator::searchDirectories()
     QStringList dirs{QDir::currentPath()};
     if (QCoreApplication::instance()) {
         const QString appDir = QCoreApplication::applicationDirPath();
-        dirs << appDir << appDir + QStringLiteral("/sounds");
+        // Beside the program, and where an installation put them, wherever its prefix.
+        dirs << appDir << appDir + QStringLiteral("/sounds")
+             << QDir::cleanPath(appDir + QStringLiteral("/../share/brendelquiz/sounds"));
     }
     dirs << QStringLiteral(BQ_DATADIR "/sounds");
     return dirs;
