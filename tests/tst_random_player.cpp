@@ -25,6 +25,7 @@
 
 #include "app/screen_catalogue.h"
 #include "driver/game_driver.h"
+#include "driver/winning_path.h"
 #include "platform/forms.h"
 #include "platform/journal.h"
 #include "quiz/question_catalogue.h"
@@ -259,15 +260,6 @@ QString shortForm(const QString &text)
 const QString kAbout = QStringLiteral("frmAbout");
 const QString kNameDialog = QStringLiteral("DlgNamen_angeben");
 
-struct NameLabel {
-    const char *screen;
-    const char *label;
-};
-// The labels that show the player's name once the game is on; nothing else writes them.
-const NameLabel kNameLabels[] = {
-    {"frmFrage3", "lblTestername"}, {"frmFrage12", "lblName"}, {"frmFrage13", "lblName"},
-    {"frmFrage15", "lblNameFrage15"}, {"frmFrage16", "lblName"}, {"frmGlückwunsch", "lblName"},
-};
 
 bool isQuestionScreen(const QString &name)
 {
@@ -727,7 +719,7 @@ private:
         // Once the game is on, every name label holds the name exactly as typed.
         const bq::Form *nameDialog = forms.loaded(kNameDialog);
         const QString name = nameDialog ? nameDialog->control<QLineEdit>(QStringLiteral("txt_Name"))->text() : QString();
-        for (const NameLabel &label : kNameLabels) {
+        for (const bq::test::NameLabel &label : bq::test::kNameLabels) {
             const QString screen = QString::fromUtf8(label.screen);
             if (!forms.isVisible(screen))
                 continue;

@@ -4,10 +4,10 @@
 // frozen one through the real sound backend, with the user-interface thread never waiting.
 
 #include "driver/game_driver.h"
+#include "driver/winning_path.h"
 #include "platform/forms.h"
 #include "platform/journal.h"
 #include "platform/sound.h"
-#include "quiz/question_catalogue.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,21 +43,9 @@ constexpr QSize kLargestWindow(1920, 1200);
 // room for a busy machine and the sanitizer build.
 constexpr qint64 kPlayBudgetUs = 20000;
 
-// ---------------------------------------------------------------------------------------
-// Names
-
-struct NameLabel {
-    const char *screen;
-    const char *label;
-};
-const NameLabel kNameLabels[] = {
-    {"frmFrage3", "lblTestername"}, {"frmFrage12", "lblName"}, {"frmFrage13", "lblName"},
-    {"frmFrage15", "lblNameFrage15"}, {"frmFrage16", "lblName"}, {"frmGlückwunsch", "lblName"},
-};
-
 QString questionScreen(int question)
 {
-    return QStringLiteral("frmFrage%1").arg(question);
+    return bq::test::questionMoves(question).screen;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -252,13 +240,9 @@ private:
     // Gives question `q` its right answer and presses OK.
     void answerRightly(int q)
     {
-        const bq::QuestionDef &def = bq::questionDef(q);
-        const QString screen = questionScreen(q);
-        if (def.answerBox && !def.accepted.empty())
-            QVERIFY(driver.paste(screen, QString::fromUtf8(def.answerBox), QString::fromUtf8(def.accepted.front().text), true));
-        else
-            QVERIFY(driver.click(screen, QStringLiteral("optAntwort%1").arg(def.correctOption)));
-        QVERIFY(driver.click(screen, QString::fromUtf8(def.okButton)));
+        const bq::test::QuestionMoves &moves = bq::test::questionMoves(q);
+        QVERIFY(driver.answer(q, moves.rightAnswer));
+        QVERIFY(driver.click(moves.screen, moves.okButton));
     }
 
     void playWinningGame()
@@ -267,7 +251,7 @@ private:
             QCOMPARE(driver.visibleScreens(), QStringList{questionScreen(q)});
             answerRightly(q);
             if (q < 16) {
-                const QString praise = QString::fromUtf8(bq::questionDef(q).right.target);
+                const QString praise = bq::test::questionMoves(q).praise;
                 QCOMPARE(driver.visibleScreens(), QStringList{praise});
                 QVERIFY(driver.click(praise, QStringLiteral("OKButton")));
             }
@@ -428,14 +412,14 @@ private Q_SLOTS:
         for (int q = 1; q <= 16; ++q) {
             const QString screen = questionScreen(q);
             QCOMPARE(driver.visibleScreens(), QStringList{screen});
-            for (const NameLabel &label : kNameLabels) {
+            for (const bq::test::NameLabel &label : bq::test::kNameLabels) {
                 if (screen == QString::fromUtf8(label.screen))
                     checkNameLabel(screen, QString::fromUtf8(label.label), name);
             }
             checkWindowSizes();
             answerRightly(q);
             if (q < 16)
-                QVERIFY(driver.click(QString::fromUtf8(bq::questionDef(q).right.target), QStringLiteral("OKButton")));
+                QVERIFY(driver.click(bq::test::questionMoves(q).praise, QStringLiteral("OKButton")));
         }
         const QString certificate = QStringLiteral("frmGlückwunsch");
         QCOMPARE(driver.visibleScreens(), QStringList{certificate});

@@ -18,4 +18,14 @@ struct QuestionMoves {
 
 const QuestionMoves &questionMoves(int question);
 
+// A label that shows the player's name once the game is on; nothing else writes these.
+struct NameLabel {
+    const char *screen;
+    const char *label;
+};
+inline constexpr NameLabel kNameLabels[] = {
+    {"frmFrage3", "lblTestername"}, {"frmFrage12", "lblName"}, {"frmFrage13", "lblName"},
+    {"frmFrage15", "lblNameFrage15"}, {"frmFrage16", "lblName"}, {"frmGlückwunsch", "lblName"},
+};
+
 } // namespace bq::test
