@@ -8,6 +8,7 @@
 #include "platform/wrapping_button.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QLocale>
 #include <QPushButton>
 
@@ -24,10 +25,6 @@ CongratulationsScreen::CongratulationsScreen(const QString &name, const QString 
     setWindowIcon(artIcon(QStringLiteral("app-icon")));
     resize(twips(8550), twips(8550));
     move(twips(60), twips(345));
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
 
     const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
@@ -79,6 +76,13 @@ CongratulationsScreen::CongratulationsScreen(const QString &name, const QString 
     setInitialFocus(ende);
     onClick(druck, [this] { Druck_Click(); });
     onClick(ende, [this] { cmdende_Click(); });
+}
+
+void CongratulationsScreen::paintEvent(QPaintEvent *)
+{
+    // White paper. Painted rather than set as the palette: a palette of its own would give
+    // every new certificate screen fresh entries in the style's drawing cache.
+    QPainter(this).fillRect(rect(), Qt::white);
 }
 
 void CongratulationsScreen::formLoad()

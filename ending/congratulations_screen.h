@@ -13,6 +13,9 @@ public:
     // Form_Load: today's date goes onto the certificate, once per load.
     void formLoad() override;
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void Druck_Click();
     void cmdende_Click();
