@@ -1,16 +1,14 @@
 #include "platform/sound.h"
 
+#include "platform/on_demand_library.h"
+
 #include <canberra.h>
-
-#include <dlfcn.h>
-
-#include <type_traits>
 
 namespace bq {
 namespace {
 
 // libcanberra and the codecs it brings are loaded by the sound thread when the first sound
-// plays, not before the first screen: the game is not linked against them.
+// plays.
 struct Canberra {
     decltype(&ca_context_create) create = nullptr;
     decltype(&ca_context_destroy) destroy = nullptr;
@@ -24,19 +22,14 @@ struct Canberra {
     static const Canberra &library()
     {
         static const Canberra canberra = [] {
+            const OnDemandLibrary library("libcanberra.so.0");
             Canberra functions;
-            void *handle = dlopen("libcanberra.so.0", RTLD_NOW | RTLD_LOCAL);
-            if (!handle)
-                return functions;
-            const auto resolve = [handle](auto &function, const char *name) {
-                function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(handle, name));
-            };
-            resolve(functions.create, "ca_context_create");
-            resolve(functions.destroy, "ca_context_destroy");
-            resolve(functions.changeProps, "ca_context_change_props");
-            resolve(functions.open, "ca_context_open");
-            resolve(functions.cancel, "ca_context_cancel");
-            resolve(functions.play, "ca_context_play");
+            library.resolve(functions.create, "ca_context_create");
+            library.resolve(functions.destroy, "ca_context_destroy");
+            library.resolve(functions.changeProps, "ca_context_change_props");
+            library.resolve(functions.open, "ca_context_open");
+            library.resolve(functions.cancel, "ca_context_cancel");
+            library.resolve(functions.play, "ca_context_play");
             return functions;
         }();
         return canberra;

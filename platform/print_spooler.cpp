@@ -1,11 +1,38 @@
 #include "platform/print_spooler.h"
 
+#include "platform/on_demand_library.h"
+
 #include <QFile>
 
 #include <cups/cups.h>
 
 namespace bq {
 namespace {
+
+// libcups, with the TLS, Kerberos and service-discovery libraries behind it, is loaded when
+// the first certificate is printed.
+struct Cups {
+    decltype(&cupsGetNamedDest) getNamedDest = nullptr;
+    decltype(&cupsFreeDests) freeDests = nullptr;
+    decltype(&cupsPrintFile2) printFile2 = nullptr;
+    decltype(&cupsLastErrorString) lastErrorString = nullptr;
+
+    bool loaded() const { return getNamedDest && freeDests && printFile2 && lastErrorString; }
+
+    static const Cups &library()
+    {
+        static const Cups cups = [] {
+            const OnDemandLibrary library("libcups.so.2");
+            Cups functions;
+            library.resolve(functions.getNamedDest, "cupsGetNamedDest");
+            library.resolve(functions.freeDests, "cupsFreeDests");
+            library.resolve(functions.printFile2, "cupsPrintFile2");
+            library.resolve(functions.lastErrorString, "cupsLastErrorString");
+            return functions;
+        }();
+        return cups;
+    }
+};
 
 std::unique_ptr<PrintSpooler> &installed()
 {
@@ -19,7 +46,7 @@ struct DestinationHandle {
     ~DestinationHandle()
     {
         if (dest)
-            cupsFreeDests(1, dest);
+            Cups::library().freeDests(1, dest);
     }
 };
 
@@ -40,21 +67,27 @@ void PrintSpooler::setInstance(std::unique_ptr<PrintSpooler> spooler)
 SpoolResult CupsSpooler::submit(const QString &pdfFile, const QString &title)
 {
     SpoolResult result;
+    const Cups &cups = Cups::library();
+    if (!cups.loaded()) {
+        result.outcome = SpoolResult::Outcome::NoDestination;
+        result.message = QStringLiteral("Das Drucksystem (libcups.so.2) ist nicht installiert.");
+        return result;
+    }
     // The default destination, exactly: no guessing at "the first queue there is".
-    DestinationHandle handle{cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr)};
+    DestinationHandle handle{cups.getNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr)};
     if (!handle.dest) {
         result.outcome = SpoolResult::Outcome::NoDestination;
-        result.message = QString::fromUtf8(cupsLastErrorString());
+        result.message = QString::fromUtf8(cups.lastErrorString());
         return result;
     }
     result.destination = QString::fromUtf8(handle.dest->name);
     const QByteArray file = QFile::encodeName(pdfFile);
     const QByteArray jobTitle = title.toUtf8();
-    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, handle.dest->name, file.constData(),
+    const int job = cups.printFile2(CUPS_HTTP_DEFAULT, handle.dest->name, file.constData(),
                                    jobTitle.constData(), handle.dest->num_options, handle.dest->options);
     if (job == 0) {
         result.outcome = SpoolResult::Outcome::Failed;
-        result.message = QString::fromUtf8(cupsLastErrorString());
+        result.message = QString::fromUtf8(cups.lastErrorString());
         if (result.message.isEmpty())
             result.message = QStringLiteral("Unbekannter Fehler des Drucksystems");
         return result;
