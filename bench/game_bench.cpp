@@ -14,6 +14,7 @@
 //
 // Results are lines of words on standard output; problems go to standard error and give a
 // non-zero exit status.
+#include "driver/winning_path.h"
 #include "app/game.h"
 #include "platform/forms.h"
 #include "platform/journal.h"
@@ -331,47 +332,13 @@ private:
     bool m_started = false;
 };
 
-QString screenOf(int question)
-{
-    return QStringLiteral("frmFrage%1").arg(question);
-}
+using bq::test::questionMoves;
 
-QString okButtonOf(int question)
-{
-    return question == 4 ? QStringLiteral("Command1") : QStringLiteral("cmdok");
-}
-
-QString answerBoxOf(int question)
-{
-    if (question == 8)
-        return QStringLiteral("txtNamen_angeben_Frage8");
-    if (question == 9)
-        return QStringLiteral("txt_AntwortFrage9");
-    return QStringLiteral("txtAntwortFrage%1").arg(question);
-}
-
-// The right answer to each question: an option to choose or a text to type.
-QString rightAnswer(int question)
-{
-    static const QStringList answers{
-        QStringLiteral("opt3"), QStringLiteral("opt2"), QStringLiteral("opt2"), QStringLiteral("opt2"),
-        QStringLiteral("opt2"), QStringLiteral("opt4"), QStringLiteral("opt4"), QStringLiteral("Konrad Elsholm"),
-        QStringLiteral("1946"), QStringLiteral("opt1"), QStringLiteral("Hambacher Schloss"),
-        QStringLiteral("Konstantin Bärenfels"), QStringLiteral("Edenkoben"), QStringLiteral("Wörth"),
-        QStringLiteral("Worms"), QStringLiteral("etwas")};
-    return answers.at(question - 1);
-}
-
-QString praiseOf(int question)
-{
-    static const QStringList dialogs{
-        QStringLiteral("DlgFrage1_richtig"),  QStringLiteral("Dlgfrage2_richtig"),  QStringLiteral("dlgfrage3_richtig"),
-        QStringLiteral("DlgFrage4_richtig"),  QStringLiteral("DlgFrage5_richtig"),  QStringLiteral("DlgFrage6_richtig"),
-        QStringLiteral("dlgFrage7_richtig"),  QStringLiteral("dlgFrage8_richtig"),  QStringLiteral("dlgFrage9_richtig"),
-        QStringLiteral("dlgFrage10_richtig"), QStringLiteral("dlgFrage11_richtig"), QStringLiteral("dlgFrage12_richtig"),
-        QStringLiteral("dlgFrage13_richtig"), QStringLiteral("dlgFrage14_richtig"), QStringLiteral("dlgFrage15_richtig")};
-    return dialogs.at(question - 1);
-}
+QString screenOf(int question) { return questionMoves(question).screen; }
+QString okButtonOf(int question) { return questionMoves(question).okButton; }
+QString answerBoxOf(int question) { return questionMoves(question).answerBox; }
+QString rightAnswer(int question) { return questionMoves(question).rightAnswer; }
+QString praiseOf(int question) { return questionMoves(question).praise; }
 
 void answer(Player &player, int question, const QString &given)
 {
