@@ -61,7 +61,7 @@ WelcomeScreen::WelcomeScreen(const QString &name, const QString &caption, Window
     author->setParent(turns);
     email->setParent(turns);
     author->setFont(screenFont("Comic Sans MS", 8.25));
-    author->setStyleSheet(QStringLiteral("color: #0000FF"));
+    setTextColour(author, QColor(0x00, 0x00, 0xFF));
     const int lineWidth = 300;
     author->setGeometry(0, 0, lineWidth, 20);
     email->setGeometry(0, 3, lineWidth, 20);

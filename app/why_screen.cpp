@@ -65,7 +65,7 @@ WhyScreen::WhyScreen(const QString &name, const QString &caption, WindowKind kin
             label->setFont(bold);
         }
         if (entry.look == Look::Heading)
-            label->setStyleSheet(QStringLiteral("color: #0000FF"));
+            setTextColour(label, QColor(0x00, 0x00, 0xFF));
         if (entry.look == Look::Address) {
             label->setAlignment(Qt::AlignCenter);
             label->setContentsMargins(40, 0, 0, 0);

@@ -74,7 +74,7 @@ AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind
     QLineEdit *ticker = makeTextBox(QStringLiteral("Text0"));
     ticker->setGeometry(twipRect(2280, 3480, 4815, 375));
     ticker->setAlignment(Qt::AlignCenter);
-    ticker->setStyleSheet(QStringLiteral("color: #0000FF"));
+    setTextColour(ticker, QColor(0x00, 0x00, 0xFF));
     ticker->setAccessibleName(QStringLiteral("Dankeschön"));
 
     // An etched separator: a grey line with a white one under it.
@@ -84,7 +84,7 @@ AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind
         line->setObjectName(QStringLiteral("Line1"));
         line->setProperty("index", index);
         line->setGeometry(twips(240), twips(4200) + (index == 0 ? 1 : 0), twips(8040 - 240), index == 0 ? 2 : 1);
-        line->setStyleSheet(QStringLiteral("background: %1").arg(QLatin1String(lineColours[index])));
+        setBackgroundColour(line, QColor(QLatin1String(lineColours[index])));
     }
 
     auto *exit = makeButton(QStringLiteral("cmdExit"), QStringLiteral("Ende"));

@@ -55,13 +55,13 @@ CongratulationsScreen::CongratulationsScreen(const QString &name, const QString 
 
     // Every label of the certificate is white, as the paper it stands for.
     for (QLabel *label : findChildren<QLabel *>())
-        label->setStyleSheet(label->styleSheet() + QStringLiteral("; background: #FFFFFF"));
+        setBackgroundColour(label, Qt::white);
 
     auto *image = makeLabel(QStringLiteral("Image1"), {});
     image->move(twips(3240), twips(2400));
     showArt(image, QStringLiteral("certificate"), QSize(150, 187));
     image->setAccessibleName(QStringLiteral("Siegel der Urkunde"));
-    image->setStyleSheet(QStringLiteral("background: #FFFFFF"));
+    setBackgroundColour(image, Qt::white);
 
     // Created first so that it comes first in the tab order and has the focus at the start.
     auto *ende = new WrappingButton(QStringLiteral("&Programm beenden"), this);

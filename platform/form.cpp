@@ -58,7 +58,7 @@ void Form::placeLabels(std::initializer_list<PlacedLabel> labels)
         // Words that do not fit the box on one line get the room below it.
         label->resize(entry.rect.width(), qMax(entry.rect.height(), label->heightForWidth(entry.rect.width())));
         if (entry.colour)
-            label->setStyleSheet(QStringLiteral("color: %1").arg(QLatin1String(entry.colour)));
+            setTextColour(label, QColor(QLatin1String(entry.colour)));
     }
 }
 
@@ -148,6 +148,22 @@ void Form::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (m_initialFocus && !focusWidget())
         m_initialFocus->setFocus(Qt::OtherFocusReason);
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+void setBackgroundColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
 }
 
 QRect twipRect(int left, int top, int width, int height)

@@ -26,6 +26,11 @@ enum class WindowKind {
 enum class FontStyle { Regular, Bold, BoldItalic };
 QFont screenFont(const char *family, qreal pointSize, FontStyle style = FontStyle::Regular);
 
+// Colours set through the palette: cheaper than style sheets, which give every widget
+// that has one a style of its own.
+void setTextColour(QWidget *widget, const QColor &colour);
+void setBackgroundColour(QWidget *widget, const QColor &colour);
+
 // 15 twips make one pixel at 96 dpi.
 constexpr int twips(int t) { return t / 15; }
 QRect twipRect(int left, int top, int width, int height);
