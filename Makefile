@@ -49,7 +49,7 @@ sanitize: deps
 
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target bench_tools
-	$(BUILD)/bench/run-bench.sh $(BUILD)
+	bash bench/run-bench.sh $(BUILD)
 
 # The package installs under /usr, and the program is built to look for its sounds there:
 # a build of its own, so that the test build keeps its prefix and is not rebuilt.

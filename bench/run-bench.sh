@@ -21,35 +21,15 @@ PLAYER=$BUILD/bench/bq_game_bench
 for tool in "$GAME" "$BARE" "$STARTUP" "$PLAYER"; do
     [ -x "$tool" ] || { echo "run-bench.sh: $tool is missing; build the bench_tools target" >&2; exit 1; }
 done
-for cmd in Xvfb pulseaudio parec; do
-    command -v "$cmd" >/dev/null || { echo "run-bench.sh: $cmd is needed (make deps)" >&2; exit 1; }
-done
-
-WORK=$(mktemp -d /tmp/bq-bench.XXXXXX)
-PIDS=()
-cleanup() {
-    local pid
-    for pid in "${PIDS[@]}"; do
-        kill -CONT "$pid" 2>/dev/null || true
-        kill "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    if [ "${BQ_BENCH_KEEP:-0}" = 1 ]; then
-        echo "raw results kept in $WORK" >&2
-    else
-        rm -rf "$WORK"
-    fi
-}
-trap cleanup EXIT
-
-wait_until() { # SECONDS COMMAND...
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.05
-    done
-}
+# The private X and sound servers of the desktop tests, and their clean-up.
+. "$(dirname "$0")/../tests/desk/lib.sh"
+desk_init
+desk_need Xvfb pulseaudio parec
+WORK=$DESK_TMP
+if [ "${BQ_BENCH_KEEP:-0}" = 1 ]; then
+    keep_results() { DESK_TMP=; desk_cleanup; echo "raw results kept in $WORK" >&2; }
+    trap keep_results EXIT
+fi
 
 note() { echo "run-bench.sh: $*" >&2; }
 
@@ -64,45 +44,28 @@ measure() { # OUTPUT PROGRAM ARGS...
     fi
 }
 
-# A private, quiet desktop: own runtime and home directories, no session bus, and a print
-# system that has no printer, so the game keeps the certificate as a PDF in Documents.
-mkdir -p -m 700 "$WORK/runtime" "$WORK/home" "$WORK/home/Documents"
+# A quiet desktop: no session bus, and a print system that has no printer, so the game keeps
+# the certificate as a PDF in Documents.
+mkdir -p -m 700 "$HOME/Documents"
 export CUPS_SERVER=$WORK/no-cups/cups.sock
 : >"$WORK/startup-offscreen"; : >"$WORK/startup-xvfb"; : >"$WORK/growth"; : >"$WORK/sound"
-export XDG_RUNTIME_DIR=$WORK/runtime HOME=$WORK/home
-unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
+unset SESSION_MANAGER DISPLAY
 export BQ_BENCH_FIRST_PAINT=1
 LOAD_BEFORE=$(cut -d' ' -f1-3 /proc/loadavg)
 
-# The sound server: a null sink, kept rendering in small blocks by a reader.
-PULSE=$WORK/pulse
-mkdir -p -m 700 "$PULSE" "$PULSE/state"
-PULSE_RUNTIME_PATH=$PULSE PULSE_STATE_PATH=$PULSE/state \
-    pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disallow-exit \
-    --log-target=file:"$PULSE/log" \
-    -L "module-null-sink sink_name=testsink" \
-    -L "module-native-protocol-unix socket=$PULSE/native auth-anonymous=1" >/dev/null 2>&1 &
-PULSE_PID=$!
-PIDS+=("$PULSE_PID")
-export PULSE_SERVER=unix:$PULSE/native
-wait_until 10 test -S "$PULSE/native" || { note "the sound server did not start"; exit 1; }
-parec --device=testsink.monitor --latency-msec=10 --raw >/dev/null 2>&1 &
-PIDS+=("$!")
-sleep 2.2
+desk_start_pulse
+PULSE_PID=$DESK_PULSE_PID
+DESK_FROZEN+=("$PULSE_PID") # the sound measurement stops it for a while
 
 # 1. Start-up, offscreen and under Xvfb, bare and game taking turns.
 note "start-up offscreen ($ROUNDS runs each)"
 QT_QPA_PLATFORM=offscreen measure "$WORK/startup-offscreen" "$STARTUP" "$ROUNDS" 2 bare="$BARE" game="$GAME"
 
 note "start-up under Xvfb ($ROUNDS runs each)"
-: >"$WORK/xvfb-display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/xvfb-display" >"$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
-PIDS+=("$XVFB_PID")
-wait_until 10 test -s "$WORK/xvfb-display" || { note "Xvfb did not start"; cat "$WORK/xvfb.log" >&2; exit 1; }
-QT_QPA_PLATFORM=xcb DISPLAY=":$(head -n1 "$WORK/xvfb-display")" \
-    measure "$WORK/startup-xvfb" "$STARTUP" "$ROUNDS" 2 bare="$BARE" game="$GAME"
-kill "$XVFB_PID"
+desk_start_xvfb
+QT_QPA_PLATFORM=xcb measure "$WORK/startup-xvfb" "$STARTUP" "$ROUNDS" 2 bare="$BARE" game="$GAME"
+kill "$DESK_XVFB_PID"
+unset DISPLAY
 
 # 2-4 run in the game's sound folder, where the game finds its sounds.
 cd "$BUILD/sounds"

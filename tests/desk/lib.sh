@@ -22,6 +22,8 @@ DESK_FROZEN=()
 
 desk_cleanup() {
     local pid
+    # Clean-up goes on to the end whatever fails on the way, even under `set -e`.
+    set +e
     # A frozen sound server must be thawed before it can be told to stop.
     for pid in "${DESK_FROZEN[@]}"; do kill -CONT "$pid" 2>/dev/null; done
     for pid in "${DESK_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
