@@ -9,6 +9,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QTextStream>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -58,8 +60,31 @@ GameDriver::~GameDriver()
     Sound::instance().setBackend(nullptr);
 }
 
+namespace {
+
+// BQ_JOURNAL_DUMP=<file>: every journal the driver clears is appended to that file first,
+// under the name of the test that wrote it. Two runs of the same tests, before and after a
+// change to the game's inner shape, must give the same file.
+void dumpJournal()
+{
+    static const QString path = qEnvironmentVariable("BQ_JOURNAL_DUMP");
+    if (path.isEmpty() || Journal::instance().entries().isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::Append | QIODevice::Text))
+        return;
+    QTextStream out(&file);
+    out << "# " << QTest::currentTestFunction() << ' ' << QTest::currentDataTag() << '\n';
+    for (const JournalEntry &entry : Journal::instance().entries())
+        out << entry.op << '\t' << entry.target << '\t' << QString(entry.detail).replace(u'\n', QStringLiteral("\\n"))
+            << '\n';
+}
+
+} // namespace
+
 void GameDriver::reset()
 {
+    dumpJournal();
     Forms::instance().reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Journal::instance().clear();
@@ -71,6 +96,8 @@ void GameDriver::reset()
 
 QStringList GameDriver::finish()
 {
+    dumpJournal();
+    Journal::instance().clear();
     Forms::instance().reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QStringList left;
