@@ -1,8 +1,10 @@
 #include "app/game.h"
 
+#include "app/course.h"
+#include "app/fonts.h"
 #include "app/screen_catalogue.h"
+#include "app/startup_guard.h"
 #include "platform/art.h"
-#include "platform/fonts.h"
 #include "platform/form.h"
 #include "platform/forms.h"
 
@@ -11,7 +13,8 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include <malloc.h>
+#include <cstdlib>
+#include <memory>
 
 namespace bq {
 
@@ -22,14 +25,28 @@ Game::Game(QApplication &app)
 
 Game::~Game() = default;
 
+int Game::run(int argc, char *argv[], void (*afterStart)())
+{
+    if (!StartupGuard::displayNamed())
+        return EXIT_FAILURE;
+    auto guard = std::make_unique<StartupGuard>();
+    QApplication app(argc, argv);
+    guard.reset();
+
+    Game game(app);
+    game.start();
+    if (afterStart)
+        afterStart();
+    const int status = app.exec();
+    game.shutdown();
+    return status;
+}
+
 void Game::prepare()
 {
-    // Big buffers (each window's backing store, the certificate's PDF) get memory of their
-    // own that goes back to the system when they are freed. By default the C library would
-    // raise this threshold after the first such buffer and then carve them from the heap,
-    // which creeps upwards with every game instead of being reused.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-    QApplication::setApplicationName(QStringLiteral("brendelquiz"));
+    // The title of message boxes that name none of their own, and the name the game gives
+    // itself towards the desktop's sound and print systems.
+    QApplication::setApplicationName(QStringLiteral("Brendelquiz"));
     // No display name: on X11 Qt would append it to every window title it hands to the
     // window manager ("Stimmt — Brendelquiz"), and each screen's caption must stand alone.
     QApplication::setApplicationVersion(QStringLiteral(BQ_VERSION));
@@ -40,6 +57,7 @@ void Game::prepare()
     QApplication::setFont(screenFont("MS Sans Serif", 9));
     loadArt();
     Forms::instance().setFactory(createScreen);
+    Forms::instance().setEventHandler(course::handle);
 }
 
 void Game::start()
@@ -53,7 +71,7 @@ void Game::start()
         QApplication::installTranslator(m_qtTranslator);
 
     QObject::connect(&Forms::instance(), &Forms::ended, &m_app, &QApplication::quit, Qt::QueuedConnection);
-    Forms::instance().show(QStringLiteral("Brendelquiz"));
+    Forms::instance().show(screenName(Screen::Brendelquiz));
 }
 
 void Game::shutdown()

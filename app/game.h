@@ -13,6 +13,10 @@ public:
     Game(const Game &) = delete;
     Game &operator=(const Game &) = delete;
 
+    // The whole program: the application, the welcome screen, the game until it ends.
+    // afterStart, if given, runs once the welcome screen is shown (benchmarks hook in there).
+    static int run(int argc, char *argv[], void (*afterStart)() = nullptr);
+
     // Everything the screens need, without showing anything; tests call this too.
     static void prepare();
     void start();

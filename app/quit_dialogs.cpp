@@ -1,7 +1,5 @@
 #include "app/quit_dialogs.h"
 
-#include "platform/forms.h"
-#include "platform/messagebox.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -32,24 +30,6 @@ QuitDialog::QuitDialog(const QString &name, const QString &caption, WindowKind k
     setTabOrder(insist, takeBack);
     setTabOrder(takeBack, question);
     setInitialFocus(insist);
-
-    onClick(insist, [this] { OKButton_Click(); });
-    onClick(takeBack, [this] { CancelButton_Click(); });
-}
-
-void QuitDialog::CancelButton_Click()
-{
-    messageBox(QStringLiteral("Na also wieso nicht gleich so!"), BoxStyle::Plain);
-    Forms &forms = Forms::instance();
-    forms.unload(QStringLiteral("dlgbeenden"));
-    forms.show(QStringLiteral("Brendelquiz"));
-}
-
-void QuitDialog::OKButton_Click()
-{
-    Forms::instance().unload(QStringLiteral("dlgbeenden"));
-    playSound(QStringLiteral("pfff"));
-    Forms::instance().show(QStringLiteral("Dlgfeigling"));
 }
 
 CowardDialog::CowardDialog(const QString &name, const QString &caption, WindowKind kind)
@@ -67,15 +47,6 @@ CowardDialog::CowardDialog(const QString &name, const QString &caption, WindowKi
     root->addWidget(ok, 0, Qt::AlignTop);
     setTabOrder(ok, text);
     setInitialFocus(ok);
-
-    onClick(ok, [this] { OKButton_Click(); });
-}
-
-void CowardDialog::OKButton_Click()
-{
-    Forms &forms = Forms::instance();
-    forms.unload(QStringLiteral("Dlgfeigling"));
-    forms.show(QStringLiteral("frmAbout"));
 }
 
 } // namespace bq

@@ -9,10 +9,6 @@ class QuitDialog : public Form {
     Q_OBJECT
 public:
     QuitDialog(const QString &name, const QString &caption, WindowKind kind);
-
-private:
-    void OKButton_Click();
-    void CancelButton_Click();
 };
 
 // The mocking farewell on the way to the about screen.
@@ -20,9 +16,6 @@ class CowardDialog : public Form {
     Q_OBJECT
 public:
     CowardDialog(const QString &name, const QString &caption, WindowKind kind);
-
-private:
-    void OKButton_Click();
 };
 
 } // namespace bq

@@ -1,7 +1,6 @@
 #include "app/welcome_screen.h"
 
 #include "platform/art.h"
-#include "platform/forms.h"
 
 #include <QCursor>
 #include <QGridLayout>
@@ -90,36 +89,7 @@ WelcomeScreen::WelcomeScreen(const QString &name, const QString &caption, Window
     setTabOrder(decline, info);
     setInitialFocus(start);
 
-    onClick(start, [this] { cdmlos_gehts_Click(); });
-    onClick(decline, [this] { Cmdbessernicht_Click(); });
-    onClick(info, [this] { CmdProgramminfo_Click(); });
-    makeTimer(QStringLiteral("Timer1"), 1800, [this] { Timer1_Timer(); });
-}
-
-void WelcomeScreen::cdmlos_gehts_Click()
-{
-    Forms::instance().show(QStringLiteral("DlgNamen_angeben"));
-}
-
-void WelcomeScreen::Cmdbessernicht_Click()
-{
-    Forms &forms = Forms::instance();
-    forms.unload(QStringLiteral("Brendelquiz"));
-    forms.show(QStringLiteral("dlgbeenden"));
-}
-
-void WelcomeScreen::CmdProgramminfo_Click()
-{
-    Forms::instance().show(QStringLiteral("frmwieso"));
-}
-
-void WelcomeScreen::Timer1_Timer()
-{
-    // Each label is turned on its own; only their start states keep them apart.
-    for (const char *labelName : {"lblemail", "lblAutor"}) {
-        QWidget *label = control(QString::fromLatin1(labelName));
-        label->setVisible(label->isHidden());
-    }
+    makeTimer(QStringLiteral("Timer1"), 1800);
 }
 
 } // namespace bq

@@ -14,12 +14,6 @@ public:
     static const QString kWelcomeText;
     static const QString kAuthorCredit;
     static const QString kContact;
-
-private:
-    void cdmlos_gehts_Click();
-    void Cmdbessernicht_Click();
-    void CmdProgramminfo_Click();
-    void Timer1_Timer();
 };
 
 } // namespace bq

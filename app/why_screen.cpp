@@ -2,7 +2,6 @@
 
 #include "app/welcome_screen.h"
 #include "platform/art.h"
-#include "platform/forms.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -75,12 +74,6 @@ WhyScreen::WhyScreen(const QString &name, const QString &caption, WindowKind kin
     auto *ok = makeButton(QStringLiteral("cmdok"), QStringLiteral("OK"));
     root->addWidget(ok, 0, Qt::AlignHCenter);
     setInitialFocus(ok);
-    onClick(ok, [this] { cmdok_Click(); });
-}
-
-void WhyScreen::cmdok_Click()
-{
-    Forms::instance().unload(QStringLiteral("frmwieso"));
 }
 
 } // namespace bq

@@ -9,9 +9,6 @@ class WhyScreen : public Form {
     Q_OBJECT
 public:
     WhyScreen(const QString &name, const QString &caption, WindowKind kind);
-
-private:
-    void cmdok_Click();
 };
 
 } // namespace bq

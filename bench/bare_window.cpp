@@ -1,7 +1,7 @@
 // The yardstick for the game's figures: the least a Qt Widgets program does to put a
 // window on the display. One window with one label; it reports and quits after its
-// first paint, the way the game does when BQ_BENCH_FIRST_PAINT is set.
-#include "app/first_paint.h"
+// first paint, as the benchmark's build of the game does.
+#include "bench/first_paint.h"
 
 #include <QApplication>
 #include <QLabel>

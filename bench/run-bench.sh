@@ -14,7 +14,7 @@ ROUNDS=${BQ_BENCH_ROUNDS:-15}
 REPEATS=${BQ_BENCH_REPEATS:-5}
 GAMES=${BQ_BENCH_GAMES:-100}
 
-GAME=$BUILD/brendelquiz
+GAME=$BUILD/bench/bq_game_first_paint
 BARE=$BUILD/bench/bq_bare_window
 STARTUP=$BUILD/bench/bq_startup
 PLAYER=$BUILD/bench/bq_game_bench
@@ -50,7 +50,6 @@ mkdir -p -m 700 "$HOME/Documents"
 export CUPS_SERVER=$WORK/no-cups/cups.sock
 : >"$WORK/startup-offscreen"; : >"$WORK/startup-xvfb"; : >"$WORK/growth"; : >"$WORK/sound"
 unset SESSION_MANAGER DISPLAY
-export BQ_BENCH_FIRST_PAINT=1
 LOAD_BEFORE=$(cut -d' ' -f1-3 /proc/loadavg)
 
 desk_start_pulse
@@ -70,7 +69,6 @@ unset DISPLAY
 # 2-4 run in the game's sound folder, where the game finds its sounds.
 cd "$BUILD/sounds"
 export QT_QPA_PLATFORM=offscreen
-unset BQ_BENCH_FIRST_PAINT
 
 # 2. Screen changes: each scripted game in a fresh process, as a player starts it.
 note "screen changes ($REPEATS won and $REPEATS lost games)"

@@ -1,8 +1,6 @@
 #include "ending/about_screen.h"
 
 #include "platform/art.h"
-#include "platform/forms.h"
-#include "platform/windowmenu.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -90,34 +88,8 @@ AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind
     auto *exit = makeButton(QStringLiteral("cmdExit"), QStringLiteral("Ende"));
     exit->setGeometry(twipRect(5760, 4920, 1335, 495));
     setInitialFocus(exit);
-    onClick(exit, [this] { cmdExit_Click(); });
 
-    makeTimer(QStringLiteral("Timer1"), 2000, [this] { Timer1_Timer(); });
-}
-
-void AboutScreen::formLoad()
-{
-    SchliessenSperren(*this);
-}
-
-void AboutScreen::SchliessenSperren(Form &form)
-{
-    removeCloseCommand(form);
-}
-
-void AboutScreen::Timer1_Timer()
-{
-    auto box = [this](const char *boxName) { return control<QLineEdit>(QString::fromLatin1(boxName)); };
-    box("Text0")->setText(box("txtDank1")->text());
-    box("txtDank1")->setText(box("txtDank2")->text());
-    box("txtDank2")->setText(box("txtDank3")->text());
-    box("txtDank3")->setText(box("txtDank4")->text());
-    box("txtDank4")->setText(box("Text0")->text());
-}
-
-void AboutScreen::cmdExit_Click()
-{
-    Forms::instance().end();
+    makeTimer(QStringLiteral("Timer1"), 2000);
 }
 
 } // namespace bq

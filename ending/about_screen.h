@@ -10,15 +10,8 @@ class AboutScreen : public Form {
 public:
     AboutScreen(const QString &name, const QString &caption, WindowKind kind);
 
-    void formLoad() override;
-
     // The ring of thanks that the ticker shows, one entry every two seconds.
     static const QStringList kThanks;
-
-private:
-    void SchliessenSperren(Form &form);
-    void Timer1_Timer();
-    void cmdExit_Click();
 };
 
 } // namespace bq

@@ -53,9 +53,6 @@ constexpr PrintStep kPage[] = {
     {StepKind::Text, 125, 232, "CommercialScript BT", 18, false, "lblUnterschrift"},
 };
 
-constexpr int kPrintQualityHigh = -4;
-constexpr int kScaleMillimetres = 6;
-
 QString withoutTrailingBlanks(QString text)
 {
     while (text.endsWith(u' '))
@@ -135,10 +132,9 @@ bool saveCertificate(const QByteArray &pdf, const QString &folder, QString *path
     return false;
 }
 
+// The printer draws at high quality and counts in millimetres, as the page wants.
 void runSteps(Printer &printer, const Form &screen)
 {
-    printer.setPrintQuality(kPrintQualityHigh);
-    printer.setScaleMode(kScaleMillimetres);
     for (const PrintStep &step : kPage) {
         const QString source = QString::fromUtf8(step.source);
         if (step.kind == StepKind::Picture) {
@@ -159,6 +155,27 @@ void runSteps(Printer &printer, const Form &screen)
     }
 }
 
+// Why the certificate could not be printed, in the player's words.
+QString reason(const SpoolResult &result)
+{
+    using Problem = SpoolResult::Problem;
+    switch (result.problem) {
+    case Problem::NothingPrinted:
+        return QStringLiteral("Es gab nichts zu drucken.");
+    case Problem::PageNotMade:
+        return QStringLiteral("Die Druckseite konnte nicht angelegt werden.");
+    case Problem::FileNotWritten:
+        return QStringLiteral("Die Druckdatei konnte nicht geschrieben werden: %1").arg(result.detail);
+    case Problem::NoPrintSystem:
+        return QStringLiteral("Das Drucksystem (%1) ist nicht installiert.").arg(result.detail);
+    case Problem::None:
+    case Problem::NoDefault:
+    case Problem::Refused:
+        break;
+    }
+    return result.detail.isEmpty() ? QStringLiteral("Unbekannter Fehler des Drucksystems") : result.detail;
+}
+
 } // namespace
 
 QString certificateTitle()
@@ -173,7 +190,7 @@ float estimatedNameX(const QString &name)
     return static_cast<float>(100.0 - static_cast<double>(product) / 2.0);
 }
 
-bool printCertificate(const Form &screen)
+bool printCertificate(Form &screen)
 {
     Printer printer;
     printer.setDocumentName(certificateTitle());
@@ -209,7 +226,7 @@ bool printCertificate(const Form &screen)
     messageBox(QStringLiteral("Deine Urkunde konnte%1 nicht gedruckt werden.\n\nGrund: %2\n\n"
                               "Die Urkunde bleibt auf dem Bildschirm: Du kannst es noch einmal versuchen "
                               "oder mit \"Programm beenden\" weitergehen.")
-                   .arg(where, result.message),
+                   .arg(where, reason(result)),
                BoxStyle::Exclamation);
     return false;
 }

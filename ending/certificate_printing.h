@@ -17,6 +17,6 @@ float estimatedNameX(const QString &name);
 // now. Returns true when the certificate has left the screen: printed, or, with no
 // default printer, saved as a PDF in the player's documents folder (and the player told
 // where). Returns false when it could not be printed or saved; the player has been told why.
-bool printCertificate(const Form &screen);
+bool printCertificate(Form &screen);
 
 } // namespace bq

@@ -1,9 +1,7 @@
 #include "ending/congratulations_screen.h"
 
-#include "ending/certificate_printing.h"
 #include "platform/art.h"
 #include "platform/clock.h"
-#include "platform/forms.h"
 #include "platform/graphical_button.h"
 #include "platform/wrapping_button.h"
 
@@ -13,12 +11,6 @@
 #include <QPushButton>
 
 namespace bq {
-namespace {
-
-const QString kScreen = QStringLiteral("frmGlückwunsch");
-
-} // namespace
-
 CongratulationsScreen::CongratulationsScreen(const QString &name, const QString &caption, WindowKind kind)
     : Form(name, caption, kind)
 {
@@ -74,8 +66,8 @@ CongratulationsScreen::CongratulationsScreen(const QString &name, const QString 
 
     setTabOrder(ende, druck);
     setInitialFocus(ende);
-    onClick(druck, [this] { Druck_Click(); });
-    onClick(ende, [this] { cmdende_Click(); });
+    onClick(druck);
+    onClick(ende);
 }
 
 void CongratulationsScreen::paintEvent(QPaintEvent *)
@@ -85,27 +77,12 @@ void CongratulationsScreen::paintEvent(QPaintEvent *)
     QPainter(this).fillRect(rect(), Qt::white);
 }
 
-void CongratulationsScreen::formLoad()
+void writeTodaysDate(Form &certificate)
 {
     // German month names whatever the desktop's language: the certificate is German.
     const QLocale german(QLocale::German, QLocale::Germany);
-    control<QLabel>(QStringLiteral("lblDatum"))
+    certificate.control<QLabel>(QStringLiteral("lblDatum"))
         ->setText(german.toString(Clock::today(), QStringLiteral("dd. MMMM yyyy")));
-}
-
-void CongratulationsScreen::Druck_Click()
-{
-    // Only a certificate that left the screen, on paper or as a file, closes it.
-    if (!printCertificate(*this))
-        return;
-    Forms::instance().unload(kScreen);
-    Forms::instance().show(QStringLiteral("frmAbout"));
-}
-
-void CongratulationsScreen::cmdende_Click()
-{
-    Forms::instance().unload(kScreen);
-    Forms::instance().show(QStringLiteral("frmAbout"));
 }
 
 } // namespace bq

@@ -10,15 +10,11 @@ class CongratulationsScreen : public Form {
 public:
     CongratulationsScreen(const QString &name, const QString &caption, WindowKind kind);
 
-    // Form_Load: today's date goes onto the certificate, once per load.
-    void formLoad() override;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    void Druck_Click();
-    void cmdende_Click();
 };
+
+// Puts today's date on the certificate; the screen does it once, when it is loaded.
+void writeTodaysDate(Form &certificate);
 
 } // namespace bq

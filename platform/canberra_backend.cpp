@@ -2,6 +2,9 @@
 
 #include "platform/on_demand_library.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
+
 #include <canberra.h>
 
 namespace bq {
@@ -40,6 +43,13 @@ struct Canberra {
 // each call for half a minute), which is why it only ever runs on the sound thread.
 class CanberraBackend final : public SoundBackend {
 public:
+    // The names the sound server shows for the program, taken on the program's own thread.
+    CanberraBackend()
+        : m_name(QCoreApplication::applicationName().toUtf8()),
+          m_id(QGuiApplication::desktopFileName().toUtf8())
+    {
+    }
+
     ~CanberraBackend() override
     {
         if (m_context)
@@ -66,7 +76,7 @@ public:
         ca.cancel(m_context, kChannel);
         return ca.play(m_context, kChannel,
                        CA_PROP_EVENT_ID, "dialog-warning",
-                       CA_PROP_EVENT_DESCRIPTION, "Brendelquiz",
+                       CA_PROP_EVENT_DESCRIPTION, m_name.constData(),
                        nullptr) == CA_SUCCESS;
     }
 
@@ -85,8 +95,8 @@ private:
             return false;
         }
         ca.changeProps(m_context,
-                       CA_PROP_APPLICATION_NAME, "Brendelquiz",
-                       CA_PROP_APPLICATION_ID, "brendelquiz",
+                       CA_PROP_APPLICATION_NAME, m_name.constData(),
+                       CA_PROP_APPLICATION_ID, m_id.constData(),
                        nullptr);
         if (ca.open(m_context) != CA_SUCCESS) {
             // Try again with the next sound: the server may come up later.
@@ -97,6 +107,8 @@ private:
         return true;
     }
 
+    QByteArray m_name;
+    QByteArray m_id;
     ca_context *m_context = nullptr;
 };
 

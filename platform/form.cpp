@@ -2,7 +2,6 @@
 
 #include "platform/art.h"
 #include "platform/forms.h"
-#include "platform/sound.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -73,6 +72,7 @@ QPushButton *Form::makeButton(const QString &controlName, const QString &caption
         button->setIcon(sharedIcon(iconPath));
         button->setIconSize(QSize(32, 32));
     }
+    onClick(button);
     return button;
 }
 
@@ -102,26 +102,23 @@ QRadioButton *Form::makeOption(const QString &controlName, const QString &captio
     return option;
 }
 
-QTimer *Form::makeTimer(const QString &controlName, int intervalMs, std::function<void()> handler)
+QTimer *Form::makeTimer(const QString &controlName, int intervalMs)
 {
     auto *timer = new QTimer(this);
     timer->setObjectName(controlName);
     timer->setInterval(intervalMs);
     connect(timer, &QTimer::timeout, this,
-            [handler = std::move(handler)] { Forms::instance().runHandler(handler); });
+            [this, controlName] { Forms::instance().raise(*this, controlName, FormEvent::Timer); });
     timer->start();
     return timer;
 }
 
-void Form::onClick(QAbstractButton *button, std::function<void()> handler)
+void Form::onClick(QAbstractButton *button)
 {
     connect(button, &QAbstractButton::clicked, this,
-            [handler = std::move(handler)] { Forms::instance().runHandler(handler); });
-}
-
-void Form::playSound(const QString &soundName)
-{
-    Sound::instance().play(soundName);
+            [this, controlName = button->objectName()] {
+                Forms::instance().raise(*this, controlName, FormEvent::Click);
+            });
 }
 
 void Form::fixDialogSize()

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <functional>
 #include <initializer_list>
 
 class QAbstractButton;
@@ -21,6 +20,13 @@ namespace bq {
 enum class WindowKind {
     Normal, // sizable, with minimise, maximise and close
     Dialog, // fixed size, close control only
+};
+
+// What a screen's controls and the screen itself report to the program.
+enum class FormEvent {
+    Click, // a button was pressed
+    Timer, // a timer ran out
+    Load,  // the screen was just loaded from its definition
 };
 
 enum class FontStyle { Regular, Bold, BoldItalic };
@@ -61,9 +67,6 @@ public:
     // Fixes a dialog's size once its contents are laid out.
     void fixDialogSize();
 
-    // Runs once, right after the screen is loaded from its definition.
-    virtual void formLoad() {}
-
     // A screen whose window may only be left through its own buttons.
     void setCloseLocked(bool locked) { m_closeLocked = locked; }
     bool closeLocked() const { return m_closeLocked; }
@@ -78,19 +81,17 @@ protected:
     QLabel *makeLabel(const QString &controlName, const QString &text);
     // Word-wrapped labels in their boxes.
     void placeLabels(std::initializer_list<PlacedLabel> labels);
+    // A button whose clicks go to the program's handler, like every button of onClick().
     QPushButton *makeButton(const QString &controlName, const QString &caption,
                             const QString &iconPath = {});
     QLineEdit *makeTextBox(const QString &controlName, const QString &text = {});
     QPlainTextEdit *makeTextView(const QString &controlName, const QString &text);
     QRadioButton *makeOption(const QString &controlName, const QString &caption);
-    QTimer *makeTimer(const QString &controlName, int intervalMs, std::function<void()> handler);
+    // A running timer whose every tick goes to the program's handler.
+    QTimer *makeTimer(const QString &controlName, int intervalMs);
 
-    // Connects a click to a game handler; the handler runs as one step of the game.
-    void onClick(QAbstractButton *button, std::function<void()> handler);
-
-    // The screen's own PlaySound: starts a sound and returns at once.
-    void playSound(const QString &soundName);
-
+    // Hands the button's clicks to the program's handler, under the button's name.
+    void onClick(QAbstractButton *button);
 
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;

@@ -3,6 +3,7 @@
 #include "platform/journal.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -21,10 +22,13 @@ Form *Forms::form(const QString &name)
         return existing;
     Form *created = m_factory ? m_factory(name) : nullptr;
     if (!created)
-        qFatal("Brendelquiz: there is no screen named %s", qPrintable(name));
+        qFatal("%s: there is no screen named %s", qPrintable(QCoreApplication::applicationName()),
+               qPrintable(name));
     m_forms.insert(name, created);
     Journal::instance().record(QStringLiteral("load"), name);
-    created->formLoad();
+    // The load handler runs inside whatever referred to the screen, not as a handler of its own.
+    if (m_eventHandler)
+        m_eventHandler(*created, QString(), FormEvent::Load);
     return created;
 }
 
@@ -135,6 +139,12 @@ void Forms::runHandler(const std::function<void()> &handler)
         releaseRetired();
         endIfNothingVisible();
     }
+}
+
+void Forms::raise(Form &form, const QString &control, FormEvent event)
+{
+    if (m_eventHandler)
+        runHandler([&] { m_eventHandler(form, control, event); });
 }
 
 void Forms::retire(Form *form)

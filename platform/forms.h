@@ -12,6 +12,8 @@
 namespace bq {
 
 using FormFactory = std::function<Form *(const QString &name)>;
+// The program's handlers: called with the screen, the control (none for a load) and the event.
+using EventHandler = std::function<void(Form &form, const QString &control, FormEvent event)>;
 
 // The one place that holds the global default instance of every screen, by name.
 // Referring to a screen loads it from its definition; unloading forgets it, so the
@@ -22,6 +24,7 @@ public:
     static Forms &instance();
 
     void setFactory(FormFactory factory) { m_factory = std::move(factory); }
+    void setEventHandler(EventHandler handler) { m_eventHandler = std::move(handler); }
 
     // The screen's instance, loaded (and its load hook run) if it was not.
     Form *form(const QString &name);
@@ -46,6 +49,8 @@ public:
     // Every game handler runs through here. When the outermost handler is done and no
     // screen is visible any more, the game ends: no invisible process is left behind.
     void runHandler(const std::function<void()> &handler);
+    // A click or a timer's tick: the program's handler for it runs as one handler.
+    void raise(Form &form, const QString &control, FormEvent event);
     // The window's own close control: unloads the screen, runs no game handler.
     void closeRequested(const QString &name);
 
@@ -61,6 +66,7 @@ private:
     void releaseRetired();
 
     FormFactory m_factory;
+    EventHandler m_eventHandler;
     QHash<QString, QPointer<Form>> m_forms;
     QList<QPointer<Form>> m_retired; // unloaded, to be deleted once no handler runs
     int m_handlerDepth = 0;

@@ -2,13 +2,14 @@
 
 #include "platform/journal.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace bq {
 
 QString applicationTitle()
 {
-    return QStringLiteral("Brendelquiz");
+    return QCoreApplication::applicationName();
 }
 
 void messageBox(const QString &prompt, BoxStyle style, const QString &title)

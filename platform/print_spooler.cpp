@@ -70,14 +70,16 @@ SpoolResult CupsSpooler::submit(const QString &pdfFile, const QString &title)
     const Cups &cups = Cups::library();
     if (!cups.loaded()) {
         result.outcome = SpoolResult::Outcome::NoDestination;
-        result.message = QStringLiteral("Das Drucksystem (libcups.so.2) ist nicht installiert.");
+        result.problem = SpoolResult::Problem::NoPrintSystem;
+        result.detail = QStringLiteral("libcups.so.2");
         return result;
     }
     // The default destination, exactly: no guessing at "the first queue there is".
     DestinationHandle handle{cups.getNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr)};
     if (!handle.dest) {
         result.outcome = SpoolResult::Outcome::NoDestination;
-        result.message = QString::fromUtf8(cups.lastErrorString());
+        result.problem = SpoolResult::Problem::NoDefault;
+        result.detail = QString::fromUtf8(cups.lastErrorString());
         return result;
     }
     result.destination = QString::fromUtf8(handle.dest->name);
@@ -87,9 +89,8 @@ SpoolResult CupsSpooler::submit(const QString &pdfFile, const QString &title)
                                    jobTitle.constData(), handle.dest->num_options, handle.dest->options);
     if (job == 0) {
         result.outcome = SpoolResult::Outcome::Failed;
-        result.message = QString::fromUtf8(cups.lastErrorString());
-        if (result.message.isEmpty())
-            result.message = QStringLiteral("Unbekannter Fehler des Drucksystems");
+        result.problem = SpoolResult::Problem::Refused;
+        result.detail = QString::fromUtf8(cups.lastErrorString());
         return result;
     }
     result.outcome = SpoolResult::Outcome::Spooled;

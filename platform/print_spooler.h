@@ -6,17 +6,28 @@
 
 namespace bq {
 
-// What the print system made of a finished document.
+// What became of a finished document.
 struct SpoolResult {
     enum class Outcome {
         Spooled,       // the default destination took the job
         NoDestination, // there is no default destination to print to
-        Failed,        // the print system refused or could not be asked
+        Failed,        // the document could not be made, or the print system refused it
+    };
+    // Why it did not print; the program words it for its players.
+    enum class Problem {
+        None,
+        NoPrintSystem,  // the print system's library is not installed
+        NoDefault,      // the print system names no default destination
+        NothingPrinted, // the document has no output
+        PageNotMade,    // the page could not be drawn on
+        FileNotWritten, // the document could not be handed over as a file
+        Refused,        // the print system did not take the job
     };
     Outcome outcome = Outcome::Failed;
+    Problem problem = Problem::None;
     QString destination; // the queue that took or refused the job
     int jobId = 0;
-    QString message;     // why it failed, in the print system's own words
+    QString detail;      // the print system's or the file system's own words, if any
 };
 
 // Hands finished documents to the desktop's print system.

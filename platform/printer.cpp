@@ -1,6 +1,7 @@
 #include "platform/printer.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -10,13 +11,15 @@
 #include <QPixmap>
 #include <QTemporaryFile>
 
-#include <algorithm>
-
 namespace bq {
 namespace {
 
 constexpr double kMmPerInch = 25.4;
 constexpr double kPicturePixelsPerInch = 96.0;
+constexpr int kDotsPerInch = 1200;
+// The sheet and its unprintable rim: 10 pt on every side.
+constexpr double kPaperWidthMm = 210.0;
+constexpr double kMarginMm = 10.0 * kMmPerInch / 72.0;
 
 } // namespace
 
@@ -35,7 +38,7 @@ struct Printer::Job {
 };
 
 Printer::Printer(PrintSpooler &spooler)
-    : m_spooler(spooler), m_font(QStringLiteral("Arial"))
+    : m_spooler(spooler), m_documentName(QCoreApplication::applicationName())
 {
     m_font.setPointSizeF(10.0);
     m_font.setBold(false);
@@ -48,79 +51,19 @@ Printer::~Printer()
         m_job->painter.end();
 }
 
-void Printer::setPrintQuality(int quality)
-{
-    m_quality = quality;
-}
-
-int Printer::resolution() const
-{
-    switch (m_quality) {
-    case kQualityDraft:
-        return 150;
-    case kQualityLow:
-        return 300;
-    case kQualityMedium:
-        return 600;
-    case kQualityHigh:
-        return 1200;
-    default:
-        return m_quality > 0 ? std::clamp(m_quality, 72, 4800) : 1200;
-    }
-}
-
-void Printer::setScaleMode(int mode)
-{
-    m_scaleMode = mode;
-}
-
-double Printer::unitsPerMm() const
-{
-    switch (m_scaleMode) {
-    case kScaleTwips:
-        return 1440.0 / kMmPerInch;
-    case kScalePoints:
-        return 72.0 / kMmPerInch;
-    case kScalePixels:
-        return kPicturePixelsPerInch / kMmPerInch;
-    case kScaleInches:
-        return 1.0 / kMmPerInch;
-    case kScaleCentimeters:
-        return 0.1;
-    case kScaleMillimeters:
-    default:
-        return 1.0;
-    }
-}
-
-double Printer::toMm(float value) const
-{
-    return double(value) / unitsPerMm();
-}
-
-float Printer::fromMm(double mm) const
-{
-    return float(mm * unitsPerMm());
-}
-
 void Printer::setCurrentX(float x)
 {
-    m_xMm = toMm(x);
+    m_xMm = x;
 }
 
 void Printer::setCurrentY(float y)
 {
-    m_yMm = toMm(y);
+    m_yMm = y;
 }
 
 float Printer::currentX() const
 {
-    return fromMm(m_xMm);
-}
-
-float Printer::currentY() const
-{
-    return fromMm(m_yMm);
+    return float(m_xMm);
 }
 
 void Printer::setFontName(const QString &family)
@@ -141,17 +84,7 @@ void Printer::setFontSize(float points)
 
 float Printer::scaleWidth() const
 {
-    return fromMm(kPaperWidthMm - 2.0 * kMarginMm);
-}
-
-float Printer::scaleHeight() const
-{
-    return fromMm(kPaperHeightMm - 2.0 * kMarginMm);
-}
-
-bool Printer::isPrinting() const
-{
-    return m_job != nullptr;
+    return float(kPaperWidthMm - 2.0 * kMarginMm);
 }
 
 bool Printer::ensureJob()
@@ -161,19 +94,19 @@ bool Printer::ensureJob()
     // A fresh PDF per document: an A4 sheet drawn edge to edge; the printable rim is
     // ours to keep (kMarginMm), not left to whatever the writer would assume.
     m_job = std::make_unique<Job>();
-    m_jobError.clear();
+    m_pageNotMade = false;
     m_job->buffer.open(QIODevice::WriteOnly);
     m_job->writer = std::make_unique<QPdfWriter>(&m_job->buffer);
     QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                        QPageLayout::Point);
     layout.setMode(QPageLayout::FullPageMode);
     m_job->writer->setPageLayout(layout);
-    m_job->writer->setResolution(resolution());
-    m_job->writer->setCreator(QStringLiteral("Brendelquiz"));
+    m_job->writer->setResolution(kDotsPerInch);
+    m_job->writer->setCreator(QCoreApplication::applicationName());
     m_job->writer->setTitle(m_documentName);
     m_job->dotsPerMm = m_job->writer->resolution() / kMmPerInch;
     if (!m_job->painter.begin(m_job->writer.get())) {
-        m_jobError = QStringLiteral("Die Druckseite konnte nicht angelegt werden.");
+        m_pageNotMade = true;
         return false;
     }
     return true;
@@ -184,7 +117,7 @@ float Printer::textWidth(const QString &text)
     if (!ensureJob())
         return 0.0f;
     const QFontMetricsF metrics(m_font, m_job->writer.get());
-    return fromMm(metrics.horizontalAdvance(text) / m_job->dotsPerMm);
+    return float(metrics.horizontalAdvance(text) / m_job->dotsPerMm);
 }
 
 void Printer::print(const QString &text)
@@ -209,7 +142,7 @@ void Printer::paintPicture(const QPixmap &picture, float x, float y)
         return;
     Job &job = *m_job;
     const QSizeF natural = picture.deviceIndependentSize() * (kMmPerInch / kPicturePixelsPerInch);
-    const QPointF topLeft = job.toDevice(toMm(x), toMm(y));
+    const QPointF topLeft = job.toDevice(x, y);
     const QRectF target(topLeft, natural * job.dotsPerMm);
     job.painter.drawPixmap(target, picture, QRectF(picture.rect()));
     job.drawn = true;
@@ -220,27 +153,28 @@ SpoolResult Printer::endDoc()
     SpoolResult result;
     result.outcome = SpoolResult::Outcome::Failed;
     if (!m_job) {
-        result.message = QStringLiteral("Es gab nichts zu drucken.");
+        result.problem = SpoolResult::Problem::NothingPrinted;
         return result;
     }
     const std::unique_ptr<Job> job = std::move(m_job);
-    if (!m_jobError.isEmpty()) {
-        result.message = m_jobError;
+    if (m_pageNotMade) {
+        result.problem = SpoolResult::Problem::PageNotMade;
         return result;
     }
     const bool drawn = job->drawn;
     job->painter.end();
     m_document = job->buffer.data();
     if (!drawn) {
-        result.message = QStringLiteral("Es gab nichts zu drucken.");
+        result.problem = SpoolResult::Problem::NothingPrinted;
         return result;
     }
 
     // The print system takes files: the document goes there through a private temporary one.
-    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/brendelquiz-XXXXXX.pdf"));
+    QTemporaryFile file(QDir::tempPath() + u'/' + QCoreApplication::applicationName().toLower()
+                        + QStringLiteral("-XXXXXX.pdf"));
     if (!file.open() || file.write(m_document) != m_document.size() || !file.flush()) {
-        result.message = QStringLiteral("Die Druckdatei konnte nicht geschrieben werden: %1")
-                             .arg(file.errorString());
+        result.problem = SpoolResult::Problem::FileNotWritten;
+        result.detail = file.errorString();
         return result;
     }
     file.close();

@@ -14,8 +14,10 @@ QStringList SoundLocator::searchDirectories()
     if (QCoreApplication::instance()) {
         const QString appDir = QCoreApplication::applicationDirPath();
         // Beside the program, and where an installation put them, wherever its prefix.
+        // The data directory's own name, under the share folder beside the program's folder.
+        const QString dataName = QFileInfo(QStringLiteral(BQ_DATADIR)).fileName();
         dirs << appDir << appDir + QStringLiteral("/sounds")
-             << QDir::cleanPath(appDir + QStringLiteral("/../share/brendelquiz/sounds"));
+             << QDir::cleanPath(appDir + QStringLiteral("/../share/") + dataName + QStringLiteral("/sounds"));
     }
     dirs << QStringLiteral(BQ_DATADIR "/sounds");
     return dirs;

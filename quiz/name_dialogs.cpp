@@ -1,5 +1,6 @@
 #include "quiz/name_dialogs.h"
 
+#include "app/screen_catalogue.h"
 #include "platform/art.h"
 #include "platform/forms.h"
 
@@ -11,13 +12,12 @@
 
 namespace bq {
 namespace {
-const QString kNameDialog = QStringLiteral("DlgNamen_angeben");
 const QString kNameBox = QStringLiteral("txt_Name");
 } // namespace
 
 QString playerName()
 {
-    return Forms::instance().text(kNameDialog, kNameBox);
+    return Forms::instance().text(screenName(Screen::DlgNamen_angeben), kNameBox);
 }
 
 void copyPlayerName(const QString &screen, const QString &label)
@@ -58,22 +58,6 @@ NameEntryDialog::NameEntryDialog(const QString &name, const QString &caption, Wi
     // Enter in the name box confirms the name, as the OK button would.
     connect(nameBox, &QLineEdit::returnPressed, ok, &QPushButton::click);
 
-    onClick(ok, [this] { OKButton_Click(); });
-    onClick(cancel, [this] { CancelButton_Click(); });
-}
-
-void NameEntryDialog::OKButton_Click()
-{
-    Forms &forms = Forms::instance();
-    forms.show(QStringLiteral("DlgNamen_anzeigen"));
-    copyPlayerName(QStringLiteral("DlgNamen_anzeigen"), QStringLiteral("lblName_ist"));
-    forms.hide(kNameDialog);
-    playSound(QStringLiteral("danke"));
-}
-
-void NameEntryDialog::CancelButton_Click()
-{
-    Forms::instance().unload(kNameDialog);
 }
 
 NameGreetingDialog::NameGreetingDialog(const QString &name, const QString &caption, WindowKind kind)
@@ -97,23 +81,6 @@ NameGreetingDialog::NameGreetingDialog(const QString &name, const QString &capti
     root->addWidget(playerLabel, 0, Qt::AlignHCenter);
     root->addWidget(ok, 0, Qt::AlignHCenter);
     setInitialFocus(ok);
-    onClick(ok, [this] { OKButton_Click(); });
-}
-
-void NameGreetingDialog::OKButton_Click()
-{
-    Forms &forms = Forms::instance();
-    forms.unload(QStringLiteral("DlgNamen_anzeigen"));
-    forms.unload(QStringLiteral("Brendelquiz"));
-    // Once the game is on, nothing may lead into it a second time. A name dialog opened
-    // anew from the welcome screen meanwhile goes back into hiding with the name it holds,
-    // and a quit question still open goes away: "oh, nää" would bring back the welcome
-    // screen, and either way the first question would be shown again.
-    if (forms.isVisible(kNameDialog))
-        forms.hide(kNameDialog);
-    if (forms.isLoaded(QStringLiteral("dlgbeenden")))
-        forms.unload(QStringLiteral("dlgbeenden"));
-    forms.show(QStringLiteral("frmFrage1"));
 }
 
 } // namespace bq

@@ -15,10 +15,6 @@ class NameEntryDialog : public Form {
     Q_OBJECT
 public:
     NameEntryDialog(const QString &name, const QString &caption, WindowKind kind);
-
-private:
-    void OKButton_Click();
-    void CancelButton_Click();
 };
 
 // "Hallo": greets the player by the name just typed.
@@ -26,9 +22,6 @@ class NameGreetingDialog : public Form {
     Q_OBJECT
 public:
     NameGreetingDialog(const QString &name, const QString &caption, WindowKind kind);
-
-private:
-    void OKButton_Click();
 };
 
 } // namespace bq

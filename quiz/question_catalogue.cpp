@@ -5,13 +5,6 @@
 namespace bq {
 namespace {
 
-constexpr BoxStyle Bang = BoxStyle::Exclamation;
-constexpr BoxStyle Plain = BoxStyle::Plain;
-
-const char *const kWow = "wow.wav";
-const char *const kGlass = "glass.wav";
-const char *const kAbout = "frmAbout";
-
 std::vector<QuestionDef> buildQuestions()
 {
     std::vector<QuestionDef> q;
@@ -22,9 +15,6 @@ std::vector<QuestionDef> buildQuestions()
         .options = {"   Worms", "   Bonn", "   Mainz", "   Mannheim"},
         .correctOption = 3,
         .topicLabel = {"Label3", "Allgemeinbildung"},
-        .help = {"Du brauchst aber schon früh meine Hilfe! Fängt mit -M- an.", "Hilfe", Bang},
-        .right = {kWow, "DlgFrage1_richtig", "SVU"},
-        .wrong = {kGlass, "Dlgfrage1_falsch", "UVS"},
     });
     q.push_back({
         .number = 2,
@@ -35,10 +25,6 @@ std::vector<QuestionDef> buildQuestions()
                     "   Das viertgrößte Anbaugebiet, aber dafür mit den besten Weinen!"},
         .correctOption = 2,
         .topicLabel = {"Label3", "Allgemeinbildung"},
-        .help = {"Hmmmm, wie soll ich Dir nur helfen? Ein kleiner Tip: 1,2 oder 3", "Hilfe", Bang},
-        .giveUpSound = "pfff",
-        .right = {kWow, "Dlgfrage2_richtig", "SUV"},
-        .wrong = {kGlass, "DlgFrage2_falsch", "VUS"},
     });
     q.push_back({
         .number = 3,
@@ -50,10 +36,6 @@ std::vector<QuestionDef> buildQuestions()
                     "Natürlich sind das Kisten"},
         .correctOption = 2,
         .topicLabel = {"Label3", "Sprachkenntnisse"},
-        .help = {"Es sind keine Kartoffeln! Bei solch leichten Fragen gibt es noch keine Hilfe!", "Hilfe",
-                 Bang},
-        .right = {kWow, "dlgfrage3_richtig", "UVS"},
-        .wrong = {"lachen1.wav", "DlgFrage3_falsch", "UVS"},
     });
     q.push_back({
         .number = 4,
@@ -63,9 +45,6 @@ std::vector<QuestionDef> buildQuestions()
         .correctOption = 2,
         .topicLabel = {"Label3", "Musik"},
         .okButton = "Command1",
-        .help = {"Streiche Milch und Du brauchst nur noch zwischen 3 zu wählen!", "Klar helfe ich Dir!", Bang},
-        .right = {kWow, "DlgFrage4_richtig", "UVS"},
-        .wrong = {"lachen1.wav", "DlgFrage4_falsch", "UVS"},
     });
     q.push_back({
         .number = 5,
@@ -73,9 +52,6 @@ std::vector<QuestionDef> buildQuestions()
         .options = {"   In Speyer", "   In Trier", "   In Bad Dürkheim"},
         .correctOption = 2,
         .topicLabel = {"Label3", "Landesgeschichte"},
-        .help = {"Oh,mein Gott,leider habe ich vergessen dies zu programmieren!", "Hilfe?-erst später!", Bang},
-        .right = {kWow, "DlgFrage5_richtig", "SUV"},
-        .wrong = {kGlass, "DlgFrage5_falsch", "UVS"},
     });
     q.push_back({
         .number = 6,
@@ -87,10 +63,8 @@ std::vector<QuestionDef> buildQuestions()
         .correctOption = 4,
         .topicLabel = {"Label3", "Sport"},
         .banner = "banner-football",
+        .bannerWidth = 398,
         .giveUpButton = "cmdaufg",
-        .help = {"Es waren 6 Titel!", "kleine Hilfe", Plain},
-        .right = {kWow, "DlgFrage6_richtig", "SUV"},
-        .wrong = {"lachen.wav", "DlgFrage6_falsch", "UVS"},
     });
     q.push_back({
         .number = 7,
@@ -103,10 +77,8 @@ std::vector<QuestionDef> buildQuestions()
         .correctOption = 4,
         .topicLabel = {"Label3", "Sport"},
         .banner = "banner-football",
+        .bannerWidth = 398,
         .helpButton = "cmd_Hilfe",
-        .help = {"Ein wahrer Quellmärker informiert sich selbst!", "kleine Hilfe", Plain},
-        .right = {kWow, "dlgFrage7_richtig", "SUV"},
-        .wrong = {kGlass, "dlgFrage7_falsch", "UVS"},
     });
     q.push_back({
         .number = 8,
@@ -122,11 +94,6 @@ std::vector<QuestionDef> buildQuestions()
         .themaLabel = {"lblThemengebietfrage8", "Thema:"},
         .topicLabel = {"LblThemegebiet8", "Politik"},
         .helpCaption = "kleine Hilfe",
-        .help = {"Sich auf den HosenXXXXX setzen (XXXXX) ist sein Zuname. Wenn Du noch seinen Vornamen "
-                 "weisst, hast Du die Lösung!",
-                 "Wolln mer mal nid so sei!", Bang},
-        .right = {"applaus.wav", "dlgFrage8_richtig", "SURV"},
-        .wrong = {"bond.wav", "dlgFrage8_falsch", "USV"},
     });
     q.push_back({
         .number = 9,
@@ -138,11 +105,6 @@ std::vector<QuestionDef> buildQuestions()
         .afterBox = {"lbl2_Antwort_Frage9", "Papperlapapp, das stimmt alles nicht. Das hier stimmt!"},
         .accepted = {{"1946"}},
         .topicLabel = {"Label3", "Landesgeschichte"},
-        .help = {"Es war nach dem zweiten Weltkrieg. Logischerweise dann auch nach dem Ersten!!",
-                 "Hi--Hi--Hilfe", Plain},
-        .right = {kWow, "dlgFrage9_richtig", "SUV"},
-        .wrong = {"oops.wav", "dlgFrage9_falsch", "UVS"},
-        .wrongSoundWithFirstOption = "applaus.oops",
     });
     q.push_back({
         .number = 10,
@@ -152,11 +114,6 @@ std::vector<QuestionDef> buildQuestions()
                     "Das Gebiet von Rheinland/Quellmark umfasst 4.500.000.000 m\u00b2"},
         .correctOption = 1,
         .topicLabel = {"Label3", "Landeskentnisse"},
-        .help = {"Hilfe wird hier nur Quellmärkern gegeben. Und Du bist noch kein richtiger",
-                 "Hilfe--nein-nein", Bang},
-        .giveUpSound = "pfff",
-        .right = {kWow, "dlgFrage10_richtig", "SUV"},
-        .wrong = {kGlass, "dlgFrage10_falsch", "UVS"},
     });
     q.push_back({
         .number = 11,
@@ -168,9 +125,6 @@ std::vector<QuestionDef> buildQuestions()
         .themaLabel = {"lblthemaFrage10", "Thema:"},
         .topicLabel = {"lbl2ThemaFrage10", "Algemeinbildung"},
         .banner = "banner-q11",
-        .help = {"  Es ist ein Schloss  ", " Hilfe ", Bang},
-        .right = {kWow, "dlgFrage11_richtig", "SRVU"},
-        .wrong = {kGlass, "dlgFrage11_falsch", "USV"},
     });
     q.push_back({
         .number = 12,
@@ -186,9 +140,6 @@ std::vector<QuestionDef> buildQuestions()
         .topicLabel = {"lbl2ThemaFrage12", "Algemeinbildung"},
         .banner = "banner-q12",
         .helpCaption = "kleine Hilfe",
-        .help = {"Es war ein englischer König!", "Hilfe?,Nää", Bang},
-        .right = {kWow, "dlgFrage12_richtig", "SRVU"},
-        .wrong = {"bond.wav", "dlgFrage12_falsch", "USV"},
     });
     q.push_back({
         .number = 13,
@@ -202,10 +153,6 @@ std::vector<QuestionDef> buildQuestions()
         .topicLabel = {"lbl2ThemaFrage13", "Heimatkunde"},
         .banner = "banner-q13",
         .helpCaption = "kleine Hilfe",
-        .help = {"Du solltest so langsam als Quellmärker die Aufgaben alleine lösen!", "Ts..Ts..Ts", Bang},
-        .giveUpSound = "pfff",
-        .right = {kWow, "dlgFrage13_richtig", "SRVU"},
-        .wrong = {"oops.wav", "dlgFrage13_falsch", "USV"},
     });
     q.push_back({
         .number = 14,
@@ -222,10 +169,6 @@ std::vector<QuestionDef> buildQuestions()
         .topicLabel = {"lbl2ThemaFrage13", "Heimatkunde"},
         .banner = "banner-q14",
         .helpCaption = "kleine Hilfe",
-        // The one help button that was never wired up gets a hint of our own.
-        .help = {"Ein kleiner Ort am Rhein, ganz im Süden. Mehr wird nicht verraten!", "Na gut...", Bang},
-        .right = {"hupe.wav", "dlgFrage14_richtig", "VSU", "RSVU"},
-        .wrong = {kGlass, "dlgFrage14_falsch", "USV"},
     });
     q.push_back({
         .number = 15,
@@ -238,9 +181,6 @@ std::vector<QuestionDef> buildQuestions()
         .topicLabel = {"lbl2ThemaFrage13", "Heimatkunde"},
         .banner = "banner-q15",
         .helpCaption = "kleine Hilfe",
-        .help = {"Keine Hilfe... hä, hä, hä!", "Hilfe?", Bang},
-        .right = {kWow, "dlgFrage15_richtig", "SRVU"},
-        .wrong = {kGlass, "dlgFrage15_falsch", "USV"},
     });
     q.push_back({
         .number = 16,
@@ -253,9 +193,8 @@ std::vector<QuestionDef> buildQuestions()
         .topicLabel = {"LblThemegebiet8", "Logik"},
         .banner = "banner-q16",
         .helpCaption = "kleine Hilfe",
-        .help = {"Du erwartest doch nicht wirklich eine Hilfe!", "Nä..Nä", Bang},
-        .right = {"trumpet1.wav", "frmGlückwunsch", "NSVU"},
-        .wrong = {kGlass, "dlgFrage16_falsch", "VSU"},
+        // A timer that nothing listens to: waiting changes nothing.
+        .idleTimerMs = 1500,
     });
     return q;
 }

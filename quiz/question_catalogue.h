@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/messagebox.h"
 #include "quiz/answer_matching.h"
 
 #include <vector>
@@ -12,23 +11,8 @@ struct LabelDef {
     const char *text = nullptr; // "" for a label that is filled with the player's name
 };
 
-struct HelpDef {
-    const char *prompt = nullptr;
-    const char *title = nullptr;
-    BoxStyle style = BoxStyle::Plain;
-};
-
-// What a verdict does, as a string of steps in order:
-//   S play the sound, V show the target, U unload the question screen,
-//   R the remark box of the accepted answer (if it has one),
-//   N write the player's name into the target's lblName.
-struct OutcomeDef {
-    const char *sound = nullptr;
-    const char *target = nullptr;
-    const char *steps = "";
-    const char *stepsWithRemark = nullptr; // when a remark changes the order
-};
-
+// What one question screen shows and which answer it takes. What its buttons do is part
+// of the game's course.
 struct QuestionDef {
     int number = 0;
     std::vector<LabelDef> greeting{}; // the top line that addresses the player by name
@@ -42,16 +26,12 @@ struct QuestionDef {
     LabelDef themaLabel{"Label2", "Thema:"};
     LabelDef topicLabel{};
     const char *banner = nullptr;
+    int bannerWidth = 400; // pixels; every banner is 40 high
     const char *giveUpButton = "cmdaufgeben";
     const char *okButton = "cmdok";
     const char *helpButton = "cmdHilfe";
     const char *helpCaption = "kleine Hilfe?";
-    HelpDef help{};
-    const char *giveUpSound = nullptr;
-    OutcomeDef right{};
-    OutcomeDef wrong{};
-    // Question 9: a wrong answer with the first option chosen earns its own sound.
-    const char *wrongSoundWithFirstOption = nullptr;
+    int idleTimerMs = 0; // a running timer named Timer1 that has no handler, when not 0
 };
 
 // The sixteen questions, by number.

@@ -1,10 +1,7 @@
 #include "quiz/question_screen.h"
 
 #include "platform/art.h"
-#include "platform/forms.h"
 #include "platform/graphical_button.h"
-#include "platform/messagebox.h"
-#include "quiz/name_dialogs.h"
 #include "quiz/question_catalogue.h"
 
 #include <QHBoxLayout>
@@ -36,11 +33,10 @@ QuestionScreen::QuestionScreen(const QString &name, const QString &caption, int 
 {
     setWindowIcon(artIcon(QStringLiteral("app-icon")));
     buildLayout();
-    if (question == 16) {
-        // The last question carries a timer that nothing listens to: waiting changes nothing.
+    if (m_def.idleTimerMs > 0) {
         auto *idle = new QTimer(this);
         idle->setObjectName(QStringLiteral("Timer1"));
-        idle->setInterval(1500);
+        idle->setInterval(m_def.idleTimerMs);
         idle->start();
     }
 }
@@ -116,9 +112,7 @@ void QuestionScreen::buildLayout()
     }
     if (m_def.banner) {
         QLabel *banner = makeLabel(QStringLiteral("Picture1"), {});
-        // The football banner is two pixels narrower than the others.
-        const int width = qstrcmp(m_def.banner, "banner-football") == 0 ? 398 : 400;
-        showArt(banner, utf8(m_def.banner), QSize(width, 40));
+        showArt(banner, utf8(m_def.banner), QSize(m_def.bannerWidth, 40));
         root->addWidget(banner, 0, Qt::AlignHCenter);
     }
     root->addSpacing(10);
@@ -139,100 +133,28 @@ void QuestionScreen::buildLayout()
         const char *name;
         const char *caption;
         const char *icon;
-        void (QuestionScreen::*handler)();
     };
     const ButtonDef buttons[] = {
-        {m_def.giveUpButton, "aufgeben", "btn-giveup", &QuestionScreen::giveUp},
-        {m_def.okButton, "OK", "btn-ok", &QuestionScreen::judge},
-        {m_def.helpButton, m_def.helpCaption, "btn-help", &QuestionScreen::showHelp},
+        {m_def.giveUpButton, "aufgeben", "btn-giveup"},
+        {m_def.okButton, "OK", "btn-ok"},
+        {m_def.helpButton, m_def.helpCaption, "btn-help"},
     };
-    QWidget *okButton = nullptr;
     for (const ButtonDef &def : buttons) {
         auto *button = new GraphicalButton(utf8(def.caption), artPath(utf8(def.icon)), this);
         button->setObjectName(utf8(def.name));
         button->setFixedSize(96, 64);
         bottom->addWidget(button);
-        onClick(button, [this, handler = def.handler] { (this->*handler)(); });
-        if (def.handler == &QuestionScreen::judge)
-            okButton = button;
+        onClick(button);
     }
     root->addLayout(bottom);
 
     if (auto *box = m_def.answerBox ? control<QLineEdit>(utf8(m_def.answerBox)) : nullptr) {
         // Enter in the answer box hands the answer in, like OK.
-        connect(box, &QLineEdit::returnPressed, okButton, [okButton] {
-            static_cast<GraphicalButton *>(okButton)->click();
-        });
+        auto *okButton = control<GraphicalButton>(utf8(m_def.okButton));
+        connect(box, &QLineEdit::returnPressed, okButton, &GraphicalButton::click);
     }
     if (firstAnswer)
         setInitialFocus(firstAnswer);
-}
-
-void QuestionScreen::showHelp()
-{
-    messageBox(utf8(m_def.help.prompt), m_def.help.style, utf8(m_def.help.title));
-}
-
-void QuestionScreen::giveUp()
-{
-    Forms &forms = Forms::instance();
-    forms.unload(name());
-    if (m_def.giveUpSound)
-        playSound(utf8(m_def.giveUpSound));
-    forms.show(QStringLiteral("frmAbout"));
-}
-
-void QuestionScreen::judge()
-{
-    AnswerMatch match;
-    if (m_def.answerBox && !m_def.accepted.empty()) {
-        // The box is read once; every comparison uses that one value.
-        const QString typed = control<QLineEdit>(utf8(m_def.answerBox))->text();
-        match = matchAnswer(typed, m_def.accepted);
-    } else {
-        // Only the correct option is read: any other choice, or none, is wrong.
-        match.right = control<QRadioButton>(QStringLiteral("optAntwort%1").arg(m_def.correctOption))->isChecked();
-    }
-    if (match.right) {
-        carryOut(m_def.right, utf8(m_def.right.sound), match);
-        return;
-    }
-    QString sound = utf8(m_def.wrong.sound);
-    if (m_def.wrongSoundWithFirstOption && control<QRadioButton>(QStringLiteral("optAntwort1"))->isChecked())
-        sound = utf8(m_def.wrongSoundWithFirstOption);
-    carryOut(m_def.wrong, sound, match);
-}
-
-void QuestionScreen::carryOut(const OutcomeDef &outcome, const QString &sound, const AnswerMatch &match)
-{
-    // Copies: the screen may be unloaded part-way through.
-    const QString self = name();
-    const QString target = utf8(outcome.target);
-    const char *steps = (!match.remark.isEmpty() && outcome.stepsWithRemark) ? outcome.stepsWithRemark
-                                                                             : outcome.steps;
-    Forms &forms = Forms::instance();
-    for (const char *step = steps; *step; ++step) {
-        switch (*step) {
-        case 'S':
-            playSound(sound);
-            break;
-        case 'V':
-            forms.show(target);
-            break;
-        case 'U':
-            forms.unload(self);
-            break;
-        case 'R':
-            if (!match.remark.isEmpty())
-                messageBox(match.remark, BoxStyle::Exclamation, QStringLiteral("Nur zur Info!"));
-            break;
-        case 'N':
-            copyPlayerName(target, QStringLiteral("lblName"));
-            break;
-        default:
-            Q_UNREACHABLE();
-        }
-    }
 }
 
 } // namespace bq

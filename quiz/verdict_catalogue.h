@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/screen_catalogue.h"
+
 #include <vector>
 
 namespace bq {
@@ -10,20 +12,13 @@ struct VerdictMessage {
     bool textBox = false; // shown in a read-only text box instead of a label
 };
 
-// A praise or scolding dialog. Its OK button's steps, in order:
-//   U unload the dialog, V show the target, N write the player's name into the target's
-//   name label, B the closing message box.
+// What a praise or scolding dialog says. Where its OK button leads is part of the course.
 struct VerdictDef {
-    const char *dialog = nullptr;
+    Screen dialog;
     std::vector<VerdictMessage> messages{};
-    const char *target = nullptr;
-    const char *steps = "";
-    const char *nameLabel = nullptr;
-    const char *boxText = nullptr;
-    const char *boxTitle = nullptr;
 };
 
 const std::vector<VerdictDef> &verdictCatalogue();
-const VerdictDef *findVerdict(const char *dialog);
+const VerdictDef *findVerdict(Screen dialog);
 
 } // namespace bq

@@ -1,9 +1,6 @@
 #include "quiz/verdict_dialog.h"
 
 #include "platform/art.h"
-#include "platform/forms.h"
-#include "platform/messagebox.h"
-#include "quiz/name_dialogs.h"
 #include "quiz/verdict_catalogue.h"
 
 #include <QLabel>
@@ -14,7 +11,7 @@
 namespace bq {
 
 VerdictDialog::VerdictDialog(const QString &name, const QString &caption)
-    : Form(name, caption, WindowKind::Dialog), m_def(*findVerdict(name.toUtf8().constData()))
+    : Form(name, caption, WindowKind::Dialog), m_def(*findVerdict(*screenNamed(name)))
 {
     setWindowIcon(artIcon(QStringLiteral("verdict-icon")));
     auto *root = new QVBoxLayout(this);
@@ -36,32 +33,6 @@ VerdictDialog::VerdictDialog(const QString &name, const QString &caption)
     auto *ok = makeButton(QStringLiteral("OKButton"), QStringLiteral("OK"));
     root->addWidget(ok, 0, Qt::AlignHCenter);
     setInitialFocus(ok);
-    onClick(ok, [this] { OKButton_Click(); });
-}
-
-void VerdictDialog::OKButton_Click()
-{
-    const QString self = name();
-    const QString target = QString::fromUtf8(m_def.target);
-    Forms &forms = Forms::instance();
-    for (const char *step = m_def.steps; *step; ++step) {
-        switch (*step) {
-        case 'U':
-            forms.unload(self);
-            break;
-        case 'V':
-            forms.show(target);
-            break;
-        case 'N':
-            copyPlayerName(target, QString::fromUtf8(m_def.nameLabel));
-            break;
-        case 'B':
-            messageBox(QString::fromUtf8(m_def.boxText), BoxStyle::Exclamation, QString::fromUtf8(m_def.boxTitle));
-            break;
-        default:
-            Q_UNREACHABLE();
-        }
-    }
 }
 
 } // namespace bq

@@ -13,8 +13,6 @@ public:
     VerdictDialog(const QString &name, const QString &caption);
 
 private:
-    void OKButton_Click();
-
     const VerdictDef &m_def;
 };
 

@@ -39,7 +39,9 @@ public:
         titles.append(title);
         SpoolResult result;
         result.outcome = outcome;
-        result.message = message;
+        result.problem = outcome == SpoolResult::Outcome::Failed ? SpoolResult::Problem::Refused
+                                                                 : SpoolResult::Problem::None;
+        result.detail = message;
         result.destination = QStringLiteral("Testdrucker");
         result.jobId = outcome == SpoolResult::Outcome::Spooled ? documents.size() : 0;
         return result;
@@ -348,7 +350,7 @@ void CertificateTest::nameStaysWholeOnPaper()
     const double lineY = 40 + kOriginMm;
     const QList<PdfWord> line = wordsNear(pdfWords(pdf), lineY);
     QVERIFY(!line.isEmpty());
-    const double rightEdge = Printer::kPaperWidthMm - kOriginMm;
+    const double rightEdge = kPaperWidthMm - kOriginMm;
     if (std::isnan(expectedX))
         QVERIFY2(qAbs(line.last().xMax - rightEdge) <= kTolerance, qPrintable(QString::number(line.last().xMax)));
     else
@@ -366,7 +368,7 @@ void CertificateTest::nameStaysWholeOnPaper()
 
     // Every bit of ink of the name lies on the sheet: nothing is cut off.
     constexpr int dpi = 254;
-    const QRect window = pixelWindow(QRectF(0, lineY - 2, Printer::kPaperWidthMm, 14), dpi);
+    const QRect window = pixelWindow(QRectF(0, lineY - 2, kPaperWidthMm, 14), dpi);
     const QImage raster = rasterize(pdf, dpi, window, m_dir.path());
     QVERIFY(!raster.isNull());
     const std::optional<QRectF> ink = inkBox(raster, raster.rect());

@@ -2,7 +2,7 @@
 // menus and buttons speak German, and the version the program carries is the one in its
 // desktop metadata.
 #include "app/game.h"
-#include "platform/fonts.h"
+#include "app/fonts.h"
 #include "platform/forms.h"
 
 #include <QAction>

@@ -261,9 +261,15 @@ const QString kAbout = QStringLiteral("frmAbout");
 const QString kNameDialog = QStringLiteral("DlgNamen_angeben");
 
 
+const bq::ScreenEntry *findScreen(const QString &name)
+{
+    const std::optional<bq::Screen> screen = bq::screenNamed(name);
+    return screen ? &bq::screenEntry(*screen) : nullptr;
+}
+
 bool isQuestionScreen(const QString &name)
 {
-    const bq::ScreenEntry *entry = bq::findScreen(name);
+    const bq::ScreenEntry *entry = findScreen(name);
     return entry && entry->role == bq::ScreenRole::Question;
 }
 
@@ -452,7 +458,7 @@ private:
         if (candidates.isEmpty())
             return std::nullopt;
         const QString screen = dice->pick(candidates);
-        const bq::ScreenEntry *entry = bq::findScreen(screen);
+        const bq::ScreenEntry *entry = findScreen(screen);
         if (entry && entry->role == bq::ScreenRole::Question) {
             const bq::QuestionDef &def = bq::questionDef(entry->question);
             bq::Form *form = bq::Forms::instance().loaded(screen);
@@ -607,11 +613,10 @@ private:
 
     bool readJournal()
     {
-        const QList<bq::JournalEntry> &entries = bq::Journal::instance().entries();
-        if (entries.size() < run.journalRead)
+        const bq::Journal &journal = bq::Journal::instance();
+        if (run.journalRead < journal.start())
             return fail(QStringLiteral("the journal lost entries"));
-        for (qsizetype i = run.journalRead; i < entries.size(); ++i) {
-            const bq::JournalEntry &entry = entries.at(i);
+        for (const bq::JournalEntry &entry : journal.since(run.journalRead)) {
             const QString &name = entry.target;
             if (run.ended)
                 return fail(QStringLiteral("the game went on after its end: %1").arg(entry.line()));
@@ -648,7 +653,7 @@ private:
                 run.visible.clear();
             }
         }
-        run.journalRead = entries.size();
+        run.journalRead = journal.end();
         return true;
     }
 

@@ -4,6 +4,7 @@
 #include "driver/game_driver.h"
 #include "ending/about_screen.h"
 #include "platform/forms.h"
+#include "platform/journal.h"
 #include "platform/sound.h"
 
 #include <QDir>
@@ -49,7 +50,7 @@ private Q_SLOTS:
     {
         int questions = 0, verdicts = 0;
         for (const bq::ScreenEntry &entry : bq::screenCatalogue()) {
-            const QString name = QString::fromUtf8(entry.name);
+            const QString name = bq::screenName(entry.screen);
             bq::Form *form = bq::Forms::instance().form(name);
             QVERIFY2(form, qPrintable(name));
             QCOMPARE(form->objectName(), name);
@@ -124,6 +125,24 @@ private Q_SLOTS:
         QCOMPARE(driver.journalSince(mark), expected);
         QCOMPARE(driver.visibleScreens(), visibleAfter);
         QCOMPARE(driver.ended(), visibleAfter.isEmpty());
+    }
+
+    void journalPositionsOutliveItsCap()
+    {
+        // A long run lets the oldest entries go; a reader's position must still mean the
+        // same entry, and a reader left behind must be able to tell.
+        bq::Journal &journal = bq::Journal::instance();
+        for (int i = 0; i < 25000; ++i)
+            journal.record(QStringLiteral("play"), QString::number(i));
+        const qsizetype held = journal.end() - 3;
+        for (int i = 25000; i < 45000; ++i)
+            journal.record(QStringLiteral("play"), QString::number(i));
+        QCOMPARE(journal.end(), qsizetype(45000));
+        QVERIFY(journal.start() > held);
+        QCOMPARE(journal.since(journal.start()).first().target, QString::number(journal.start()));
+        QCOMPARE(journal.since(44998).size(), qsizetype(2));
+        QCOMPARE(journal.since(44998).first().target, QStringLiteral("44998"));
+        journal.clear();
     }
 
     void labelsTakeTurnsEvery1800ms()

@@ -120,7 +120,7 @@ QString verdictDialog(int question, bq::ScreenRole role)
 {
     for (const bq::ScreenEntry &entry : bq::screenCatalogue()) {
         if (entry.role == role && entry.question == question)
-            return QString::fromUtf8(entry.name);
+            return bq::screenName(entry.screen);
     }
     return {};
 }

@@ -282,19 +282,17 @@ QStringList GameDriver::journalSince(int mark) const
     static const QStringList ops{QStringLiteral("show"), QStringLiteral("hide"), QStringLiteral("unload"),
                                  QStringLiteral("play"), QStringLiteral("msgbox"), QStringLiteral("set"),
                                  QStringLiteral("end"), QStringLiteral("close")};
-    const QStringList all = Journal::instance().lines();
     QStringList result;
-    const auto &entries = Journal::instance().entries();
-    for (qsizetype i = mark; i < entries.size(); ++i) {
-        if (ops.contains(entries.at(i).op))
-            result.append(all.at(i));
+    for (const JournalEntry &entry : Journal::instance().since(mark)) {
+        if (ops.contains(entry.op))
+            result.append(entry.line());
     }
     return result;
 }
 
 int GameDriver::journalMark() const
 {
-    return int(Journal::instance().entries().size());
+    return int(Journal::instance().end());
 }
 
 void GameDriver::enterName(const QString &name)

@@ -21,8 +21,10 @@
 namespace bq::test {
 
 constexpr double kPtPerMm = 72.0 / 25.4;
-// Where the printable area starts on the sheet.
-constexpr double kOriginMm = Printer::kMarginMm;
+// Where the printable area starts on the sheet: 10 pt in from the corner, as a PDF print
+// queue reports it. And the width of the A4 sheet.
+constexpr double kOriginMm = 10.0 / kPtPerMm;
+constexpr double kPaperWidthMm = 210.0;
 
 // The player and the day the lines below assume: 16 characters put the name at x 60.
 inline const QString kSampleName = QStringLiteral("Erika Mustermann");

@@ -4,7 +4,7 @@ namespace bq {
 
 // For start-up measurements: when the first window has been painted, writes
 // "first-paint <CLOCK_MONOTONIC nanoseconds>" to standard output and quits the program.
-// Only installed when BQ_BENCH_FIRST_PAINT is set; costs nothing otherwise.
+// Installed by the benchmark's own builds only.
 void reportFirstPaintAndQuit();
 
 } // namespace bq

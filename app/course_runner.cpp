@@ -1,0 +1,140 @@
+// Carries out the rows of the course table.
+#include "app/course.h"
+
+#include "platform/forms.h"
+#include "platform/sound.h"
+#include "quiz/judging.h"
+#include "quiz/name_dialogs.h"
+
+namespace bq::course {
+namespace {
+
+bool sameControl(const char *rowControl, const QString &control)
+{
+    return rowControl && control == QString::fromUtf8(rowControl);
+}
+
+const Row *findRow(Screen screen, Event::Kind kind, const QString &control = {})
+{
+    for (const Row &row : rows()) {
+        if (row.screen == screen && row.event.kind == kind
+            && (!row.event.control || sameControl(row.event.control, control)))
+            return &row;
+    }
+    return nullptr;
+}
+
+// One handler at work: the screen it belongs to and what its judge found.
+class Run {
+public:
+    Run(Form &form, Screen screen)
+        : m_form(form), m_screen(screen)
+    {
+    }
+
+    void steps(const std::vector<Step> &steps)
+    {
+        for (const Step &step : steps) {
+            if (!std::visit(*this, step))
+                return;
+        }
+    }
+
+    // Each step returns whether the handler goes on.
+    bool operator()(const Show &step) { forms().show(name(step.screen)); return true; }
+    bool operator()(const Hide &step)
+    {
+        if (step.only != IfVisible || forms().isVisible(name(step.screen)))
+            forms().hide(name(step.screen));
+        return true;
+    }
+    bool operator()(const Unload &step)
+    {
+        if (step.only != IfLoaded || forms().isLoaded(name(step.screen)))
+            forms().unload(name(step.screen));
+        return true;
+    }
+    bool operator()(const End &) { forms().end(); return true; }
+    bool operator()(const Play &step) { Sound::instance().play(QString::fromUtf8(step.sound)); return true; }
+    bool operator()(const Box &step)
+    {
+        messageBox(QString::fromUtf8(step.prompt), step.style, QString::fromUtf8(step.title));
+        return true;
+    }
+    bool operator()(const CopyName &step)
+    {
+        copyPlayerName(name(step.screen), QString::fromUtf8(step.label));
+        return true;
+    }
+    bool operator()(const Judge &)
+    {
+        m_judgement = judgeAnswer(m_form, screenEntry(m_screen).question);
+        using enum Event::Kind;
+        const Row *row = nullptr;
+        if (m_judgement.right && !m_judgement.remark.isEmpty())
+            row = findRow(m_screen, RightWithRemark);
+        if (!m_judgement.right && m_judgement.firstOptionChosen)
+            row = findRow(m_screen, WrongWithFirstOption);
+        if (!row)
+            row = findRow(m_screen, m_judgement.right ? Right : Wrong);
+        if (row)
+            steps(row->steps);
+        return false;
+    }
+    bool operator()(const Remark &)
+    {
+        if (!m_judgement.remark.isEmpty())
+            messageBox(m_judgement.remark, BoxStyle::Exclamation, QStringLiteral("Nur zur Info!"));
+        return true;
+    }
+    bool operator()(const Toggle &step)
+    {
+        if (QWidget *control = m_form.control(QString::fromUtf8(step.control)))
+            control->setVisible(control->isHidden());
+        return true;
+    }
+    bool operator()(const CopyText &step)
+    {
+        QWidget *from = m_form.control(QString::fromUtf8(step.from));
+        QWidget *to = m_form.control(QString::fromUtf8(step.to));
+        if (from && to)
+            setControlText(to, controlText(from));
+        return true;
+    }
+    bool operator()(const Call &step) { step.function(m_form); return true; }
+    bool operator()(const Try &step) { return step.function(m_form); }
+
+private:
+    static Forms &forms() { return Forms::instance(); }
+    QString name(Screen screen) const { return screenName(screen == Self ? m_screen : screen); }
+
+    Form &m_form;
+    Screen m_screen;
+    Judgement m_judgement;
+};
+
+Event::Kind kindOf(FormEvent event)
+{
+    switch (event) {
+    case FormEvent::Click:
+        return Event::Kind::Click;
+    case FormEvent::Timer:
+        return Event::Kind::Tick;
+    case FormEvent::Load:
+        break;
+    }
+    return Event::Kind::Load;
+}
+
+} // namespace
+
+void handle(Form &form, const QString &control, FormEvent event)
+{
+    const std::optional<Screen> screen = screenNamed(form.name());
+    if (!screen)
+        return;
+    if (const Row *row = findRow(*screen, kindOf(event), control))
+        Run(form, *screen).steps(row->steps);
+}
+
+} // namespace bq::course

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace bq {
+
+class Form;
+
+// The verdict on the answer a question screen holds.
+struct Judgement {
+    bool right = false;
+    QString remark;                 // the teasing remark a right typed answer earns, if any
+    bool firstOptionChosen = false; // on a wrong answer: the first option was the one chosen
+};
+
+// Judges the answer on the screen of that question: the typed text against the accepted
+// spellings where the question takes one, else whether the correct option is chosen.
+Judgement judgeAnswer(const Form &screen, int question);
+
+} // namespace bq
