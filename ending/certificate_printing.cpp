@@ -169,11 +169,25 @@ QString reason(const SpoolResult &result)
     case Problem::NoPrintSystem:
         return QStringLiteral("Das Drucksystem (%1) ist nicht installiert.").arg(result.detail);
     case Problem::None:
+    case Problem::Unreachable:
     case Problem::NoDefault:
     case Problem::Refused:
         break;
     }
     return result.detail.isEmpty() ? QStringLiteral("Unbekannter Fehler des Drucksystems") : result.detail;
+}
+
+// Why there is nowhere to print to, said so that the player looks in the right place.
+QString whyNoPrinter(SpoolResult::Problem problem)
+{
+    switch (problem) {
+    case SpoolResult::Problem::NoPrintSystem:
+        return QStringLiteral("Auf diesem Rechner ist kein Drucksystem installiert");
+    case SpoolResult::Problem::Unreachable:
+        return QStringLiteral("Das Drucksystem dieses Rechners ist nicht erreichbar");
+    default:
+        return QStringLiteral("Es ist kein Standarddrucker eingerichtet");
+    }
 }
 
 } // namespace
@@ -204,16 +218,15 @@ bool printCertificate(Form &screen)
         const QString folder = documentsFolder();
         QString path;
         QString error;
+        const QString why = whyNoPrinter(result.problem);
         if (saveCertificate(printer.document(), folder, &path, &error)) {
-            messageBox(QStringLiteral("Es ist kein Standarddrucker eingerichtet. Deine Urkunde wurde deshalb "
-                                      "als PDF-Datei gespeichert:\n\n%1")
-                           .arg(QDir::toNativeSeparators(path)));
+            messageBox(QStringLiteral("%1. Deine Urkunde wurde deshalb als PDF-Datei gespeichert:\n\n%2")
+                           .arg(why, QDir::toNativeSeparators(path)));
             return true;
         }
-        messageBox(QStringLiteral("Es ist kein Standarddrucker eingerichtet, und Deine Urkunde konnte auch "
-                                  "nicht als PDF-Datei gespeichert werden.\n\nDatei: %1\nGrund: %2\n\n"
-                                  "Die Urkunde bleibt auf dem Bildschirm.")
-                       .arg(QDir::toNativeSeparators(path), error),
+        messageBox(QStringLiteral("%1, und Deine Urkunde konnte auch nicht als PDF-Datei gespeichert werden."
+                                  "\n\nDatei: %2\nGrund: %3\n\nDie Urkunde bleibt auf dem Bildschirm.")
+                       .arg(why, QDir::toNativeSeparators(path), error),
                    BoxStyle::Exclamation);
         return false;
     }

@@ -10,14 +10,35 @@ namespace bq {
 namespace {
 
 // libcups, with the TLS, Kerberos and service-discovery libraries behind it, is loaded when
-// the first certificate is printed.
+// the first document is printed.
 struct Cups {
     decltype(&cupsGetNamedDest) getNamedDest = nullptr;
     decltype(&cupsFreeDests) freeDests = nullptr;
     decltype(&cupsPrintFile2) printFile2 = nullptr;
     decltype(&cupsLastErrorString) lastErrorString = nullptr;
+    decltype(&cupsServer) server = nullptr;
+    decltype(&ippPort) port = nullptr;
+    decltype(&cupsEncryption) encryption = nullptr;
+    decltype(&httpConnect2) connect = nullptr;
+    decltype(&httpClose) close = nullptr;
 
-    bool loaded() const { return getNamedDest && freeDests && printFile2 && lastErrorString; }
+    bool loaded() const
+    {
+        return getNamedDest && freeDests && printFile2 && lastErrorString && server && port && encryption
+               && connect && close;
+    }
+
+    // Whether the print server answers at all. Without a default destination libcups says
+    // only that there is none, whether or not a server is there to have one.
+    bool serverAnswers() const
+    {
+        constexpr int kWaitMs = 1000;
+        http_t *http = connect(server(), port(), nullptr, AF_UNSPEC, encryption(), 1, kWaitMs, nullptr);
+        if (!http)
+            return false;
+        close(http);
+        return true;
+    }
 
     static const Cups &library()
     {
@@ -28,6 +49,11 @@ struct Cups {
             library.resolve(functions.freeDests, "cupsFreeDests");
             library.resolve(functions.printFile2, "cupsPrintFile2");
             library.resolve(functions.lastErrorString, "cupsLastErrorString");
+            library.resolve(functions.server, "cupsServer");
+            library.resolve(functions.port, "ippPort");
+            library.resolve(functions.encryption, "cupsEncryption");
+            library.resolve(functions.connect, "httpConnect2");
+            library.resolve(functions.close, "httpClose");
             return functions;
         }();
         return cups;
@@ -78,8 +104,8 @@ SpoolResult CupsSpooler::submit(const QString &pdfFile, const QString &title)
     DestinationHandle handle{cups.getNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr)};
     if (!handle.dest) {
         result.outcome = SpoolResult::Outcome::NoDestination;
-        result.problem = SpoolResult::Problem::NoDefault;
         result.detail = QString::fromUtf8(cups.lastErrorString());
+        result.problem = cups.serverAnswers() ? SpoolResult::Problem::NoDefault : SpoolResult::Problem::Unreachable;
         return result;
     }
     result.destination = QString::fromUtf8(handle.dest->name);

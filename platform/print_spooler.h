@@ -17,7 +17,8 @@ struct SpoolResult {
     enum class Problem {
         None,
         NoPrintSystem,  // the print system's library is not installed
-        NoDefault,      // the print system names no default destination
+        Unreachable,    // the print system does not answer
+        NoDefault,      // the print system answers but names no default destination
         NothingPrinted, // the document has no output
         PageNotMade,    // the page could not be drawn on
         FileNotWritten, // the document could not be handed over as a file

@@ -2,6 +2,7 @@
 # The certificate through a real print system: a private CUPS daemon with a cups-pdf queue.
 #   - printed on the default queue: one A4 page whose ink stands where the layout says;
 #   - no default queue: the certificate becomes a PDF in the player's documents folder;
+#   - no print server answering: the same, and the box says which of the two it was;
 #   - a queue that refuses jobs: the player is told why and keeps the certificate.
 # Nothing is written to /etc and no system service is touched: the daemon runs from a
 # temporary directory, inside a private mount namespace where cups-pdf's fixed
@@ -173,7 +174,8 @@ jobs_before=$(pdfs_in "$dir/out" | wc -l)
 "$tool" play "Erika Mustermann" "$dir/work/expected-ink-2.txt" >"$dir/work/nodefault.out" 2>"$dir/work/nodefault.err"
 cat "$dir/work/nodefault.out"
 saved="$HOME/Documents/Quellmärker-Urkunde.pdf"
-grep -q "^BOX 0 .*$saved" "$dir/work/nodefault.out" || fail "no message box naming $saved"
+grep -q "^BOX 0 Es ist kein Standarddrucker eingerichtet\..*$saved" "$dir/work/nodefault.out" \
+    || fail "no message box saying that no default printer is set up and naming $saved"
 [ -f "$saved" ] || fail "$saved was not written"
 [ -f "$saved" ] && { pdfinfo "$saved" | grep -Eq '^Pages: +1$' || fail "$saved is not a one-page PDF"; }
 grep -q '^VISIBLE frmAbout$' "$dir/work/nodefault.out" || fail "the game did not go on to the about screen"
@@ -189,6 +191,17 @@ grep -q '^BOX 48 .*nicht gedruckt.*accepting jobs' "$dir/work/refused.out" \
     || fail "no exclamation box saying that and why printing failed"
 grep -q '^VISIBLE frmGlückwunsch$' "$dir/work/refused.out" || fail "the congratulations screen did not stay open"
 grep -q '^JOURNAL show frmAbout$' "$dir/work/refused.out" && fail "the game went on although nothing was printed"
+
+echo "== 4. the print system does not answer: the certificate becomes a file, and the box says why"
+kill "$cupsd_pid" && wait "$cupsd_pid" 2>/dev/null
+cupsd_pid=
+"$tool" play "Erika Mustermann" "$dir/work/expected-ink-4.txt" >"$dir/work/down.out" 2>"$dir/work/down.err"
+cat "$dir/work/down.out"
+saved="$HOME/Documents/Quellmärker-Urkunde (2).pdf"
+grep -q "^BOX 0 Das Drucksystem dieses Rechners ist nicht erreichbar\..*$saved" "$dir/work/down.out" \
+    || fail "no message box saying that the print system does not answer and naming $saved"
+[ -f "$saved" ] || fail "$saved was not written"
+grep -q '^VISIBLE frmAbout$' "$dir/work/down.out" || fail "the game did not go on to the about screen"
 
 if [ "$failed" -ne 0 ]; then
     exit 1

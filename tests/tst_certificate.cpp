@@ -20,6 +20,8 @@
 
 #include <cmath>
 
+Q_DECLARE_METATYPE(bq::SpoolResult::Problem)
+
 using namespace bq;
 using namespace bq::test;
 
@@ -39,8 +41,7 @@ public:
         titles.append(title);
         SpoolResult result;
         result.outcome = outcome;
-        result.problem = outcome == SpoolResult::Outcome::Failed ? SpoolResult::Problem::Refused
-                                                                 : SpoolResult::Problem::None;
+        result.problem = outcome == SpoolResult::Outcome::Failed ? SpoolResult::Problem::Refused : problem;
         result.detail = message;
         result.destination = QStringLiteral("Testdrucker");
         result.jobId = outcome == SpoolResult::Outcome::Spooled ? documents.size() : 0;
@@ -48,6 +49,7 @@ public:
     }
 
     SpoolResult::Outcome outcome = SpoolResult::Outcome::Spooled;
+    SpoolResult::Problem problem = SpoolResult::Problem::None;
     QString message;
     QList<QByteArray> documents;
     QStringList titles;
@@ -446,17 +448,31 @@ void CertificateTest::withoutPrinterTheCertificateBecomesAFile_data()
     QTest::addColumn<bool>("userDirs");       // named in the desktop's user-dirs.dirs
     QTest::addColumn<QStringList>("existing"); // certificates already there
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<SpoolResult::Problem>("problem"); // why there is no printer
+    QTest::addColumn<QString>("why");                  // what the box says about it
 
     const QString first = QStringLiteral("Quellmärker-Urkunde.pdf");
     const QString second = QStringLiteral("Quellmärker-Urkunde (2).pdf");
-    QTest::newRow("Dokumente") << QStringLiteral("Documents") << false << QStringList() << first;
+    const auto noDefault = SpoolResult::Problem::NoDefault;
+    const QString noDefaultWhy = QStringLiteral("Es ist kein Standarddrucker eingerichtet.");
+    QTest::newRow("Dokumente") << QStringLiteral("Documents") << false << QStringList() << first << noDefault
+                               << noDefaultWhy;
     QTest::newRow("eine Urkunde liegt schon da") << QStringLiteral("Documents") << false << QStringList{first}
-                                                 << second;
+                                                 << second << noDefault << noDefaultWhy;
     QTest::newRow("zwei Urkunden liegen schon da")
         << QStringLiteral("Documents") << false << QStringList{first, second}
-        << QStringLiteral("Quellmärker-Urkunde (3).pdf");
-    QTest::newRow("Ordner des Desktops") << QStringLiteral("Eigene Papiere") << true << QStringList() << first;
-    QTest::newRow("kein Dokumente-Ordner: ins Home") << QString() << false << QStringList() << first;
+        << QStringLiteral("Quellmärker-Urkunde (3).pdf") << noDefault << noDefaultWhy;
+    QTest::newRow("Ordner des Desktops") << QStringLiteral("Eigene Papiere") << true << QStringList() << first
+                                         << noDefault << noDefaultWhy;
+    QTest::newRow("kein Dokumente-Ordner: ins Home") << QString() << false << QStringList() << first << noDefault
+                                                     << noDefaultWhy;
+    // A print system that does not answer, or none at all, is not a missing default printer.
+    QTest::newRow("Drucksystem antwortet nicht")
+        << QStringLiteral("Documents") << false << QStringList() << first << SpoolResult::Problem::Unreachable
+        << QStringLiteral("Das Drucksystem dieses Rechners ist nicht erreichbar.");
+    QTest::newRow("kein Drucksystem") << QStringLiteral("Documents") << false << QStringList() << first
+                                      << SpoolResult::Problem::NoPrintSystem
+                                      << QStringLiteral("Auf diesem Rechner ist kein Drucksystem installiert.");
 }
 
 // No default printer: the certificate is kept as a PDF, never over another file, and the
@@ -467,6 +483,8 @@ void CertificateTest::withoutPrinterTheCertificateBecomesAFile()
     QFETCH(bool, userDirs);
     QFETCH(QStringList, existing);
     QFETCH(QString, expected);
+    QFETCH(SpoolResult::Problem, problem);
+    QFETCH(QString, why);
 
     QTemporaryDir scratch;
     const QString home = scratch.filePath(QStringLiteral("home"));
@@ -487,6 +505,7 @@ void CertificateTest::withoutPrinterTheCertificateBecomesAFile()
     useHome(home, config);
 
     m_spooler->outcome = SpoolResult::Outcome::NoDestination;
+    m_spooler->problem = problem;
     openCertificate(kSampleName);
     const int mark = m_driver.journalMark();
     QVERIFY(m_driver.click(kScreen, QStringLiteral("Druck")));
@@ -494,8 +513,9 @@ void CertificateTest::withoutPrinterTheCertificateBecomesAFile()
     const QString path = folder + u'/' + expected;
     QCOMPARE(m_driver.boxes().size(), 1);
     QCOMPARE(m_driver.boxes().first().style, 0);
-    QVERIFY2(m_driver.boxes().first().text.contains(QDir::toNativeSeparators(path)),
-             qPrintable(m_driver.boxes().first().text));
+    QCOMPARE(m_driver.boxes().first().text,
+             why + QStringLiteral(" Deine Urkunde wurde deshalb als PDF-Datei gespeichert:\n\n")
+                 + QDir::toNativeSeparators(path));
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), m_spooler->documents.last());
