@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Everything starts here on a fresh Debian 12 machine: `make run` or `make test`.
 BUILD ?= build
 JOBS ?= 2

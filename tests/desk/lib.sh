@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the desktop-stack test scripts: private servers that live as long as the script.
 #
 # Source it, then call desk_init. Everything lives in $DESK_TMP and is removed, and every
