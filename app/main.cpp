@@ -11,6 +11,7 @@ int main(int argc, char *argv[])
 {
     if (!bq::StartupGuard::displayNamed())
         return EXIT_FAILURE;
+    bq::StartupGuard::preferX11WithoutWaylandPlugin(QCoreApplication::libraryPaths());
     auto guard = std::make_unique<bq::StartupGuard>();
     QApplication app(argc, argv);
     guard.reset();
