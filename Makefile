@@ -9,7 +9,7 @@ RUN_DEPS = libqt6svg6 qt6-translations-l10n libcanberra0 libcanberra-pulse sound
            libcups2 fonts-liberation fonts-comic-neue fonts-dancingscript fonts-dejavu-core
 TEST_DEPS = poppler-utils xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils sox \
             cups cups-client cups-bsd printer-driver-cups-pdf ghostscript \
-            desktop-file-utils appstream dbus lintian
+            desktop-file-utils appstream dbus lintian weston qt6-wayland
 DEPS = $(BUILD_DEPS) $(RUN_DEPS) $(TEST_DEPS)
 
 SUDO = $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
