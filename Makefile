@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Everything starts here on a fresh Debian 12 machine: `make run` or `make test`.
 BUILD ?= build
 JOBS ?= 2
@@ -8,7 +9,7 @@ RUN_DEPS = libqt6svg6 qt6-translations-l10n libcanberra0 libcanberra-pulse sound
            libcups2 fonts-liberation fonts-comic-neue fonts-dancingscript fonts-dejavu-core
 TEST_DEPS = poppler-utils xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils sox \
             cups cups-client cups-bsd printer-driver-cups-pdf ghostscript \
-            desktop-file-utils appstream dbus
+            desktop-file-utils appstream dbus lintian weston qt6-wayland
 DEPS = $(BUILD_DEPS) $(RUN_DEPS) $(TEST_DEPS)
 
 SUDO = $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
@@ -52,7 +53,8 @@ bench: build
 	bash bench/run-bench.sh $(BUILD)
 
 # The package installs under /usr, and the program is built to look for its sounds there:
-# a build of its own, so that the test build keeps its prefix and is not rebuilt.
+# a build of its own, so that the test build keeps its prefix and is not rebuilt. The
+# packaging test makes its package the same way, in the same folder.
 package: deps
 	cmake -S . -B $(BUILD)/deb -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr
 	cmake --build $(BUILD)/deb -j$(JOBS) --target brendelquiz

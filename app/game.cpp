@@ -29,6 +29,7 @@ int Game::run(int argc, char *argv[], void (*afterStart)())
 {
     if (!StartupGuard::displayNamed())
         return EXIT_FAILURE;
+    StartupGuard::preferX11WithoutWaylandPlugin(QCoreApplication::libraryPaths());
     auto guard = std::make_unique<StartupGuard>();
     QApplication app(argc, argv);
     guard.reset();

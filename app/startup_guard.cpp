@@ -1,6 +1,7 @@
 #include "app/startup_guard.h"
 
 #include <QByteArrayList>
+#include <QFileInfo>
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -71,6 +72,23 @@ bool StartupGuard::displayNamed()
                    stderr);
         return false;
     }
+    return true;
+}
+
+bool StartupGuard::preferX11WithoutWaylandPlugin(const QStringList &pluginRoots)
+{
+    const bool waylandSession =
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland";
+    if (!waylandSession || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return false;
+    QStringList folders{qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH")};
+    for (const QString &root : pluginRoots)
+        folders.append(root + QStringLiteral("/platforms"));
+    for (const QString &folder : std::as_const(folders)) {
+        if (!folder.isEmpty() && QFileInfo::exists(folder + QStringLiteral("/libqwayland-generic.so")))
+            return false;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
     return true;
 }
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The certificate through a real print system: a private CUPS daemon with a cups-pdf queue.
 #   - printed on the default queue: one A4 page whose ink stands where the layout says;
 #   - no default queue: the certificate becomes a PDF in the player's documents folder;

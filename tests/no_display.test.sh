@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a display the game cannot show its first screen. Whatever the machine lacks, it
 # must say so in one plain line on standard error and end with a failure status, not hang
 # and not abort with a core dump.

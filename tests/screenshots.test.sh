@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `make screenshots` keeps working: every screen of the game is reached on a real X server
 # and saved as a picture with something on it.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game's sounds through a real sound server: a private PulseAudio whose null sink is
 # recorded from its monitor while the game's own sound service (libcanberra on its sound
 # thread) plays. Checks that sounds are heard whole, that a new sound cuts the old one off,

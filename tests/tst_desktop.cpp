@@ -1,13 +1,15 @@
 // The game on a Debian desktop: the faces it names are drawn with installed fonts, Qt's own
 // menus and buttons speak German, and the version the program carries is the one in its
-// desktop metadata.
+// desktop metadata. On a Wayland session without Qt's Wayland plugin it goes to X11 quietly.
 #include "app/game.h"
 #include "app/fonts.h"
+#include "app/startup_guard.h"
 #include "platform/forms.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -15,9 +17,11 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 class DesktopTest : public QObject {
     Q_OBJECT
@@ -142,6 +146,60 @@ private Q_SLOTS:
             QRegularExpression(QStringLiteral("<release\\s+version=\"([^\"]+)\"")).match(xml);
         QVERIFY2(newest.hasMatch(), "the metainfo file lists no release");
         QCOMPARE(newest.captured(1), QApplication::applicationVersion());
+    }
+
+    void waylandWithoutItsPluginGoesToX11_data()
+    {
+        QTest::addColumn<QByteArrayList>("environment"); // NAME=value; "@plugins" is a folder holding the plugin
+        QTest::addColumn<bool>("pluginInstalled");       // in the platforms folder of Qt's plugin root
+        QTest::addColumn<QByteArray>("platform");        // QT_QPA_PLATFORM afterwards, empty when unset
+        const QByteArray wayland = "WAYLAND_DISPLAY=wayland-0", x11 = "DISPLAY=:0";
+        QTest::newRow("Wayland and X11, no plugin") << QByteArrayList{wayland, x11} << false << QByteArray("xcb");
+        QTest::newRow("Wayland and X11, plugin") << QByteArrayList{wayland, x11} << true << QByteArray();
+        QTest::newRow("Wayland session type, no plugin")
+            << QByteArrayList{"XDG_SESSION_TYPE=wayland", x11} << false << QByteArray("xcb");
+        QTest::newRow("X11 session") << QByteArrayList{"XDG_SESSION_TYPE=x11", x11} << false << QByteArray();
+        QTest::newRow("Wayland alone, no plugin") << QByteArrayList{wayland} << false << QByteArray();
+        QTest::newRow("platform chosen by the player")
+            << QByteArrayList{wayland, x11, "QT_QPA_PLATFORM=wayland"} << false << QByteArray("wayland");
+        QTest::newRow("plugin in QT_QPA_PLATFORM_PLUGIN_PATH")
+            << QByteArrayList{wayland, x11, "QT_QPA_PLATFORM_PLUGIN_PATH=@plugins"} << false << QByteArray();
+    }
+
+    void waylandWithoutItsPluginGoesToX11()
+    {
+        QFETCH(QByteArrayList, environment);
+        QFETCH(bool, pluginInstalled);
+        QFETCH(QByteArray, platform);
+        QTemporaryDir root, elsewhere;
+        QVERIFY(QDir(root.path()).mkpath(QStringLiteral("platforms")));
+        QVERIFY(QFile(root.filePath(QStringLiteral("platforms/libqxcb.so"))).open(QIODevice::WriteOnly));
+        const QString pluginFolder = pluginInstalled ? root.filePath(QStringLiteral("platforms")) : elsewhere.path();
+        QVERIFY(QFile(pluginFolder + QStringLiteral("/libqwayland-generic.so")).open(QIODevice::WriteOnly));
+
+        const QByteArrayList names{"WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "DISPLAY", "QT_QPA_PLATFORM",
+                                   "QT_QPA_PLATFORM_PLUGIN_PATH"};
+        QList<std::optional<QByteArray>> saved;
+        for (const QByteArray &name : names) {
+            saved.append(qEnvironmentVariableIsSet(name.constData()) ? std::optional(qgetenv(name.constData()))
+                                                                     : std::nullopt);
+            qunsetenv(name.constData());
+        }
+        for (const QByteArray &setting : std::as_const(environment)) {
+            const qsizetype equals = setting.indexOf('=');
+            const QByteArray value = setting.mid(equals + 1);
+            qputenv(setting.left(equals).constData(), value == "@plugins" ? QFile::encodeName(elsewhere.path()) : value);
+        }
+        const bool choseX11 = bq::StartupGuard::preferX11WithoutWaylandPlugin({root.path()});
+        const QByteArray after = qgetenv("QT_QPA_PLATFORM");
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            if (saved.at(i))
+                qputenv(names.at(i).constData(), *saved.at(i));
+            else
+                qunsetenv(names.at(i).constData());
+        }
+        QCOMPARE(after, platform);
+        QCOMPARE(choseX11, platform == "xcb");
     }
 
 private:

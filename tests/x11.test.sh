@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built game on a real X server (Xvfb) with a real sound server, played with real key
 # presses, typing and mouse clicks (xdotool, through the XTEST extension), started from a
 # foreign working directory. Its own sound is heard on the sound server, and with that

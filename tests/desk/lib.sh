@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the desktop-stack test scripts: private servers that live as long as the script.
 #
 # Source it, then call desk_init. Everything lives in $DESK_TMP and is removed, and every
@@ -79,6 +80,24 @@ desk_start_xvfb() {
     wait_until 10 test -s "$fifo" || { cat "$DESK_TMP/xvfb.log" >&2; desk_fail "Xvfb did not start within 10 s"; }
     export DISPLAY=":$(head -n1 "$fifo")"
     unset XAUTHORITY
+}
+
+# desk_start_weston: a private Wayland compositor without a screen (weston's headless
+# backend), in the private runtime directory; exports WAYLAND_DISPLAY. When weston cannot
+# start at all, the script is skipped with weston's own words.
+desk_start_weston() {
+    desk_need weston
+    local socket=bq-test-wl
+    weston --backend=headless-backend.so --socket="$socket" --width=1280 --height=1024 --idle-time=0 \
+        --log="$DESK_TMP/weston.log" >/dev/null 2>&1 &
+    DESK_WESTON_PID=$!
+    DESK_PIDS+=("$DESK_WESTON_PID")
+    wait_until 10 test -S "$XDG_RUNTIME_DIR/$socket" || {
+        cat "$DESK_TMP/weston.log" >&2 2>/dev/null
+        desk_gone "$DESK_WESTON_PID" && desk_skip "weston cannot start here (its log is above)"
+        desk_fail "weston did not open its socket within 10 s"
+    }
+    export WAYLAND_DISPLAY="$socket"
 }
 
 # desk_start_pulse: a private PulseAudio with one null sink "testsink", kept rendering in

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a picture of every screen of the game on a private X server.
 #
 # usage: screenshots.sh <build directory> <output directory>

@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A won and a lost game, played in-process on a Wayland compositor (wayland.test.sh starts a
+// private weston and runs this with QT_QPA_PLATFORM=wayland).
+//
+//   wayland_game
+//
+// Every window the game shows is written to standard output as "window<TAB>screen<TAB>title",
+// so that the script can find each title in what the compositor was told. Exits 0 only when
+// both games went as they should and nothing was left on display.
+#include "driver/game_driver.h"
+#include "driver/winning_path.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace {
+
+using bq::test::GameDriver;
+
+int failures = 0;
+
+void check(bool ok, const QString &what)
+{
+    if (!ok) {
+        std::fprintf(stderr, "FAIL: %s\n", qPrintable(what));
+        ++failures;
+    }
+}
+
+// Writes down every window as it is shown, with the title it has at that moment.
+class ShownWindows : public QObject {
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && widget && widget->isWindow()) {
+            const QString name = widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                                                : widget->objectName();
+            std::printf("window\t%s\t%s\n", qPrintable(name), qPrintable(widget->windowTitle()));
+            std::fflush(stdout);
+        }
+        return false;
+    }
+};
+
+QWidget *topLevel(const QString &screen)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == screen && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
+// The screen is the only one on display, the compositor has put it on the screen, and its
+// window carries the caption.
+void onDisplay(GameDriver &driver, const QString &screen, const QString &caption)
+{
+    check(driver.visibleScreens() == QStringList{screen},
+          QStringLiteral("on display: %1 instead of %2").arg(driver.visibleScreens().join(u", "), screen));
+    QWidget *window = topLevel(screen);
+    if (!window) {
+        check(false, QStringLiteral("%1 has no window").arg(screen));
+        return;
+    }
+    check(QTest::qWaitForWindowExposed(window, 5000), QStringLiteral("%1 was not on the screen within 5 s").arg(screen));
+    check(window->windowTitle() == caption,
+          QStringLiteral("%1 is titled \"%2\" instead of \"%3\"").arg(screen, window->windowTitle(), caption));
+}
+
+void click(GameDriver &driver, const QString &screen, const QString &control)
+{
+    check(driver.click(screen, control), QStringLiteral("cannot click %1.%2").arg(screen, control));
+}
+
+void endsCleanly(GameDriver &driver, const QString &game)
+{
+    check(driver.ended(), game + QStringLiteral(": \"Ende\" did not end the game"));
+    check(driver.visibleScreens().isEmpty(),
+          game + QStringLiteral(": still on display after the end: ") + driver.visibleScreens().join(u", "));
+    const QStringList left = driver.finish();
+    check(left.isEmpty(), game + QStringLiteral(": windows left behind: ") + left.join(u", "));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (QGuiApplication::platformName() != QStringLiteral("wayland")) {
+        std::fprintf(stderr, "FAIL: running on \"%s\", not on Wayland\n", qPrintable(QGuiApplication::platformName()));
+        return 1;
+    }
+    ShownWindows shown;
+    app.installEventFilter(&shown);
+    GameDriver driver;
+    const QString welcome = QStringLiteral("Herzlich Willkommen zum Brendelquiz");
+    const QString about = QStringLiteral("Info Brendelquiz");
+
+    // A won game: every question right, the certificate, then "Programm beenden" and "Ende".
+    driver.reset();
+    driver.startGame();
+    onDisplay(driver, QStringLiteral("Brendelquiz"), welcome);
+    check(driver.winGame(QStringLiteral("Jürgen Müller")), QStringLiteral("the won game did not reach the certificate"));
+    onDisplay(driver, QStringLiteral("frmGlückwunsch"), QStringLiteral("Herzlichen Glückwunsch"));
+    click(driver, QStringLiteral("frmGlückwunsch"), QStringLiteral("cmdende"));
+    onDisplay(driver, QStringLiteral("frmAbout"), about);
+    click(driver, QStringLiteral("frmAbout"), QStringLiteral("cmdExit"));
+    endsCleanly(driver, QStringLiteral("won game"));
+
+    // A lost game: a wrong answer to question 12, the scolding, then "Ende".
+    const bq::test::QuestionMoves &twelve = bq::test::questionMoves(12);
+    driver.reset();
+    check(driver.playTo(12, QStringLiteral("Erika Mustermann")), QStringLiteral("the lost game did not reach question 12"));
+    onDisplay(driver, twelve.screen, QStringLiteral("Nur noch 3 Fragen!"));
+    check(driver.answer(12, QStringLiteral("Niemand")), QStringLiteral("cannot answer question 12"));
+    click(driver, twelve.screen, twelve.okButton);
+    onDisplay(driver, twelve.scolding, QStringLiteral("Knapp vorbei ist auch daneben!"));
+    click(driver, twelve.scolding, QStringLiteral("OKButton"));
+    onDisplay(driver, QStringLiteral("frmAbout"), about);
+    click(driver, QStringLiteral("frmAbout"), QStringLiteral("cmdExit"));
+    endsCleanly(driver, QStringLiteral("lost game"));
+
+    app.removeEventFilter(&shown);
+    return failures == 0 ? 0 : 1;
+}
