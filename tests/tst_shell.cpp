@@ -417,8 +417,7 @@ private Q_SLOTS:
         const qint64 spent = clock.elapsed();
         backend->release = true;
         QVERIFY(bq::Sound::instance().waitIdle(2000));
-        auto recording = std::make_unique<bq::test::RecordingSoundBackend>();
-        bq::Sound::instance().setBackend(std::move(recording));
+        driver.restoreSoundRecorder();
         QVERIFY2(spent < 200, qPrintable(QString::number(spent)));
     }
 };

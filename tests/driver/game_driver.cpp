@@ -44,12 +44,26 @@ std::vector<RecordingSoundBackend::Played> RecordingSoundBackend::played() const
     return m_played;
 }
 
-GameDriver::GameDriver()
+namespace {
+
+// The sound thread's backend while the driver records: it hands every request on to the
+// driver's recorder and keeps that alive for as long as the sound thread holds on to it.
+class RecorderHandle : public SoundBackend {
+public:
+    explicit RecorderHandle(std::shared_ptr<RecordingSoundBackend> recorder) : m_recorder(std::move(recorder)) {}
+    bool playFile(const std::string &path) override { return m_recorder->playFile(path); }
+    bool playAlert() override { return m_recorder->playAlert(); }
+
+private:
+    std::shared_ptr<RecordingSoundBackend> m_recorder;
+};
+
+} // namespace
+
+GameDriver::GameDriver() : m_sounds(std::make_shared<RecordingSoundBackend>())
 {
     Game::prepare();
-    auto sounds = std::make_unique<RecordingSoundBackend>();
-    m_sounds = sounds.get();
-    Sound::instance().setBackend(std::move(sounds));
+    restoreSoundRecorder();
     m_boxWatch.setInterval(5);
     connect(&m_boxWatch, &QTimer::timeout, this, &GameDriver::answerOpenBox);
     m_boxWatch.start();
@@ -58,6 +72,11 @@ GameDriver::GameDriver()
 GameDriver::~GameDriver()
 {
     Sound::instance().setBackend(nullptr);
+}
+
+void GameDriver::restoreSoundRecorder()
+{
+    Sound::instance().setBackend(std::make_unique<RecorderHandle>(m_sounds));
 }
 
 namespace {
@@ -85,6 +104,7 @@ void dumpJournal()
 void GameDriver::reset()
 {
     dumpJournal();
+    restoreSoundRecorder();
     Forms::instance().reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Journal::instance().clear();

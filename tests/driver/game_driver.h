@@ -51,7 +51,8 @@ public:
     GameDriver();
     ~GameDriver() override;
 
-    // Before each test: no screens, empty journal, boxes answered and recorded.
+    // Before each test: no screens, empty journal, boxes answered and recorded, sounds
+    // recorded by the driver's own recorder.
     void reset();
     // After each test: every window gone. Returns the names of windows left behind.
     QStringList finish();
@@ -96,7 +97,10 @@ public:
     // Answers boxes with the Enter key instead of a click on OK.
     void setAnswerWithEnter(bool enter) { m_answerWithEnter = enter; }
 
+    // What the sound thread was asked to play while the driver's recorder was in place.
     RecordingSoundBackend &sounds() { return *m_sounds; }
+    // Puts the recorder back after a test gave the sound thread a backend of its own.
+    void restoreSoundRecorder();
 
     // Plays from the welcome screen to the first question with this name.
     void enterName(const QString &name);
@@ -115,7 +119,8 @@ private:
     std::function<void(const SeenBox &)> m_observer;
     bool m_answerBoxes = true;
     bool m_answerWithEnter = false;
-    RecordingSoundBackend *m_sounds = nullptr;
+    // Shared with the sound thread's backend, so that it outlives every swap of backends.
+    std::shared_ptr<RecordingSoundBackend> m_sounds;
 };
 
 // Sends text one character at a time, as typing does; umlauts and emoji included.
