@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace bq::test {
 
@@ -8,8 +9,11 @@ namespace bq::test {
 // dialogs that follow. Written down from the game's rules, not read from its catalogue.
 struct QuestionMoves {
     QString screen;
-    QString rightAnswer; // "optN" chooses an option; anything else is typed
-    QString answerBox;   // empty where there is none
+    QString correctOption; // the option button that holds the answer; empty where typing decides
+    QStringList accepted;  // every spelling the game takes, in the order it tries them, the
+                           // first without a remark; empty where an option is chosen
+    QString rightAnswer;   // "optN" chooses an option; anything else is typed
+    QString answerBox;     // empty where there is none
     QString okButton;
     QString giveUpButton;
     QString praise; // empty after the last question
@@ -17,6 +21,8 @@ struct QuestionMoves {
 };
 
 const QuestionMoves &questionMoves(int question);
+// The number of the question shown on that screen; 0 for every other screen.
+int questionOn(const QString &screen);
 
 // A label that shows the player's name once the game is on; nothing else writes these.
 struct NameLabel {
