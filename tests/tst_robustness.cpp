@@ -265,14 +265,6 @@ private:
         }
     }
 
-    // Gives question `q` its right answer and presses OK.
-    void answerRightly(int q)
-    {
-        const bq::test::QuestionMoves &moves = bq::test::questionMoves(q);
-        QVERIFY(driver.answer(q, moves.rightAnswer));
-        QVERIFY(driver.click(moves.screen, moves.okButton));
-    }
-
     // A whole won game, left through "&Programm beenden" and "Ende".
     void playWonGameToTheEnd()
     {
@@ -280,20 +272,6 @@ private:
         QVERIFY(driver.click(QStringLiteral("frmGlückwunsch"), QStringLiteral("cmdende")));
         QVERIFY(driver.click(QStringLiteral("frmAbout"), QStringLiteral("cmdExit")));
         QVERIFY(driver.ended());
-    }
-
-    void playWinningGame()
-    {
-        for (int q = 1; q <= 16; ++q) {
-            QCOMPARE(driver.visibleScreens(), QStringList{questionScreen(q)});
-            answerRightly(q);
-            if (q < 16) {
-                const QString praise = bq::test::questionMoves(q).praise;
-                QCOMPARE(driver.visibleScreens(), QStringList{praise});
-                QVERIFY(driver.click(praise, QStringLiteral("OKButton")));
-            }
-        }
-        QCOMPARE(driver.visibleScreens(), QStringList{QStringLiteral("frmGlückwunsch")});
     }
 
     // ---- sounds -------------------------------------------------------------------------
@@ -454,9 +432,7 @@ private Q_SLOTS:
                     checkNameLabel(screen, QString::fromUtf8(label.label), name);
             }
             checkWindowSizes();
-            answerRightly(q);
-            if (q < 16)
-                QVERIFY(driver.click(bq::test::questionMoves(q).praise, QStringLiteral("OKButton")));
+            QVERIFY(driver.play(bq::test::rightAnswerMoves(q, q)));
         }
         const QString certificate = QStringLiteral("frmGlückwunsch");
         QCOMPARE(driver.visibleScreens(), QStringList{certificate});
@@ -510,7 +486,8 @@ private Q_SLOTS:
         // Play on to the end: the first question is never shown again.
         if (visible.contains(u"frmwieso"))
             QVERIFY(driver.click(QStringLiteral("frmwieso"), QStringLiteral("cmdok")));
-        playWinningGame();
+        QCOMPARE(driver.visibleScreens(), QStringList{QStringLiteral("frmFrage1")});
+        QVERIFY(driver.play(bq::test::rightAnswerMoves(1, 16)));
         QCOMPARE(driver.journal().count(QStringLiteral("show frmFrage1")), 1);
     }
 

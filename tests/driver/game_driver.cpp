@@ -1,7 +1,5 @@
 #include "driver/game_driver.h"
 
-#include "driver/winning_path.h"
-
 #include "app/game.h"
 #include "platform/forms.h"
 #include "platform/journal.h"
@@ -139,27 +137,17 @@ void GameDriver::show(const QString &screen)
 
 bool GameDriver::click(const QString &screen, const QString &control)
 {
-    Form *form = Forms::instance().loaded(screen);
-    if (!form || !form->isVisible())
+    QAbstractButton *button = clickableButton(screen, control);
+    if (!button)
         return false;
-    auto *button = form->control<QAbstractButton>(control);
-    if (!button || !button->isVisible() || !button->isEnabled())
-        return false;
-    // An option button only takes clicks on its circle and caption, not on the free room
-    // beside them that the layout gives it.
-    const QPoint where = qobject_cast<QRadioButton *>(button) ? QPoint(6, button->height() / 2)
-                                                             : button->rect().center();
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, where);
+    clickButton(button);
     return true;
 }
 
 bool GameDriver::type(const QString &screen, const QString &control, const QString &text)
 {
-    Form *form = Forms::instance().loaded(screen);
-    if (!form || !form->isVisible())
-        return false;
-    QWidget *box = form->control(control);
-    if (!box || !box->isVisible())
+    QWidget *box = visibleControl(screen, control);
+    if (!box)
         return false;
     box->setFocus();
     typeInto(box, text);
@@ -315,12 +303,28 @@ int GameDriver::journalMark() const
     return int(Journal::instance().end());
 }
 
-void GameDriver::enterName(const QString &name)
+bool GameDriver::play(const QList<Move> &moves)
 {
-    click(QStringLiteral("Brendelquiz"), QStringLiteral("cdmlos_gehts"));
-    type(QStringLiteral("DlgNamen_angeben"), QStringLiteral("txt_Name"), name);
-    click(QStringLiteral("DlgNamen_angeben"), QStringLiteral("OKButton"));
-    click(QStringLiteral("DlgNamen_anzeigen"), QStringLiteral("OKButton"));
+    for (const Move &move : moves) {
+        const bool done = move.kind == Move::Type ? type(move.screen, move.control, move.text)
+                                                   : click(move.screen, move.control);
+        if (!done) {
+            qWarning("cannot reach %s.%s; on display: %s", qPrintable(move.screen), qPrintable(move.control),
+                     qPrintable(visibleScreens().join(u' ')));
+            return false;
+        }
+        if (!move.leadsTo.isEmpty() && visibleScreens() != QStringList{move.leadsTo}) {
+            qWarning("%s.%s should lead to %s; on display: %s", qPrintable(move.screen), qPrintable(move.control),
+                     qPrintable(move.leadsTo), qPrintable(visibleScreens().join(u' ')));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool GameDriver::enterName(const QString &name)
+{
+    return play(nameMoves(name));
 }
 
 bool GameDriver::answer(int question, const QString &given)
@@ -334,23 +338,27 @@ bool GameDriver::answer(int question, const QString &given)
 bool GameDriver::playTo(int question, const QString &name)
 {
     startGame();
-    enterName(name);
-    for (int q = 1; q < question; ++q) {
-        const QuestionMoves &moves = questionMoves(q);
-        if (!answer(q, moves.rightAnswer) || !click(moves.screen, moves.okButton)
-            || !click(moves.praise, QStringLiteral("OKButton")))
-            return false;
-    }
-    return visibleScreens() == QStringList{questionMoves(question).screen};
+    return enterName(name) && play(rightAnswerMoves(1, question - 1))
+           && visibleScreens() == QStringList{questionMoves(question).screen};
 }
 
 bool GameDriver::winGame(const QString &name)
 {
-    if (!playTo(16, name))
-        return false;
-    const QuestionMoves &last = questionMoves(16);
-    return answer(16, last.rightAnswer) && click(last.screen, last.okButton)
-           && visibleScreens() == QStringList{QStringLiteral("frmGlückwunsch")};
+    startGame();
+    return enterName(name) && play(rightAnswerMoves(1, 16));
+}
+
+Form *GameDriver::openCertificate(const QString &name)
+{
+    const QString nameDialog = QStringLiteral("DlgNamen_angeben");
+    const QString certificate = QStringLiteral("frmGlückwunsch");
+    show(nameDialog);
+    if (!type(nameDialog, QStringLiteral("txt_Name"), name))
+        return nullptr;
+    Forms::instance().hide(nameDialog);
+    Forms::instance().setText(certificate, QStringLiteral("lblName"), text(nameDialog, QStringLiteral("txt_Name")));
+    show(certificate);
+    return Forms::instance().isVisible(certificate) ? Forms::instance().loaded(certificate) : nullptr;
 }
 
 void GameDriver::answerOpenBox()
@@ -370,6 +378,34 @@ void GameDriver::answerOpenBox()
         QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
     else
         box->button(QMessageBox::Ok)->click();
+}
+
+QAbstractButton *clickableButton(const QString &screen, const QString &control)
+{
+    Form *form = visibleForm(screen);
+    auto *button = form ? form->control<QAbstractButton>(control) : nullptr;
+    return button && button->isVisible() && button->isEnabled() ? button : nullptr;
+}
+
+QWidget *visibleControl(const QString &screen, const QString &control)
+{
+    Form *form = visibleForm(screen);
+    QWidget *widget = form ? form->control(control) : nullptr;
+    return widget && widget->isVisible() ? widget : nullptr;
+}
+
+void clickButton(QAbstractButton *button)
+{
+    // An option button only takes clicks on its circle and caption, not on the free room
+    // beside them that the layout gives it.
+    const QPoint where = qobject_cast<QRadioButton *>(button) ? QPoint(6, button->height() / 2)
+                                                             : button->rect().center();
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, where);
+}
+
+QRect fromTwips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
 }
 
 void typeInto(QWidget *widget, const QString &text)

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "driver/winning_path.h"
 #include "platform/sound.h"
 
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -13,6 +15,8 @@
 #include <memory>
 #include <mutex>
 #include <vector>
+
+class QAbstractButton;
 
 namespace bq {
 class Form;
@@ -102,14 +106,20 @@ public:
     // Puts the recorder back after a test gave the sound thread a backend of its own.
     void restoreSoundRecorder();
 
+    // Steps of a player, in order. False as soon as one cannot be done or does not lead to
+    // the screen it should; the test's log says which.
+    bool play(const QList<Move> &moves);
     // Plays from the welcome screen to the first question with this name.
-    void enterName(const QString &name);
+    bool enterName(const QString &name);
     // Gives an answer on a visible question screen: "optN" chooses, "" gives none, else typed.
     bool answer(int question, const QString &given);
     // From the start to the question's screen, every question before it answered rightly.
     bool playTo(int question, const QString &name);
     // A whole won game, from the start to the certificate.
     bool winGame(const QString &name);
+    // The congratulations screen as a won game leaves it: the name typed into the name
+    // dialog, which stays loaded but hidden, copied onto the certificate. Null on failure.
+    Form *openCertificate(const QString &name);
 
 private:
     void answerOpenBox();
@@ -123,7 +133,17 @@ private:
     std::shared_ptr<RecordingSoundBackend> m_sounds;
 };
 
+// A player's input, for the driver and for what plays the game its own way (the benchmark).
+// The button or option, when it and its screen are on display and it takes clicks.
+QAbstractButton *clickableButton(const QString &screen, const QString &control);
+// The control, when it and its screen are on display.
+QWidget *visibleControl(const QString &screen, const QString &control);
+// A left click where a player clicks: an option on its circle, a button in its middle.
+void clickButton(QAbstractButton *button);
 // Sends text one character at a time, as typing does; umlauts and emoji included.
 void typeInto(QWidget *widget, const QString &text);
+
+// A place given in twips, the unit the screens' layouts are written in: 15 make one pixel.
+QRect fromTwips(int left, int top, int width, int height);
 
 } // namespace bq::test

@@ -69,4 +69,33 @@ int questionOn(const QString &screen)
     return 0;
 }
 
+QList<Move> nameMoves(const QString &name)
+{
+    const QString nameDialog = QStringLiteral("DlgNamen_angeben");
+    const QString ok = QStringLiteral("OKButton");
+    return {{Move::Click, QStringLiteral("Brendelquiz"), QStringLiteral("cdmlos_gehts"), {}, {}},
+            {Move::Type, nameDialog, QStringLiteral("txt_Name"), name, {}},
+            {Move::Click, nameDialog, ok, {}, {}},
+            {Move::Click, QStringLiteral("DlgNamen_anzeigen"), ok, {}, questionMoves(1).screen}};
+}
+
+QList<Move> rightAnswerMoves(int first, int last)
+{
+    QList<Move> moves;
+    for (int q = first; q <= last; ++q) {
+        const QuestionMoves &question = questionMoves(q);
+        if (question.correctOption.isEmpty())
+            moves.append({Move::Type, question.screen, question.answerBox, question.rightAnswer, {}});
+        else
+            moves.append({Move::Choose, question.screen, question.correctOption, {}, {}});
+        if (q == 16) {
+            moves.append({Move::Click, question.screen, question.okButton, {}, QStringLiteral("frmGlückwunsch")});
+            break;
+        }
+        moves.append({Move::Click, question.screen, question.okButton, {}, question.praise});
+        moves.append({Move::Click, question.praise, QStringLiteral("OKButton"), {}, questionMoves(q + 1).screen});
+    }
+    return moves;
+}
+
 } // namespace bq::test

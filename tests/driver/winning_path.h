@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,22 @@ struct QuestionMoves {
 const QuestionMoves &questionMoves(int question);
 // The number of the question shown on that screen; 0 for every other screen.
 int questionOn(const QString &screen);
+
+// One step of a player: a click on a button, the choice of an option, or typing into a box.
+struct Move {
+    enum Kind { Click, Choose, Type };
+    Kind kind;
+    QString screen;
+    QString control;
+    QString text;    // what is typed
+    QString leadsTo; // the one screen on display afterwards; empty where that is not checked
+};
+
+// From the welcome screen on display to the first question, with this name.
+QList<Move> nameMoves(const QString &name);
+// Questions `first` to `last` answered rightly, each praise confirmed; after question 16
+// the congratulations screen is on display.
+QList<Move> rightAnswerMoves(int first, int last);
 
 // A label that shows the player's name once the game is on; nothing else writes these.
 struct NameLabel {
