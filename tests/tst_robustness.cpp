@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -47,21 +48,6 @@ constexpr qint64 kPlayBudgetUs = 20000;
 QString questionScreen(int question)
 {
     return bq::test::questionMoves(question).screen;
-}
-
-// The letter that a caption would take as its access key from this text: the one after the
-// first single '&'. 0 when there is none.
-int accessKeyLetter(const QString &text)
-{
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text.at(i) != u'&')
-            continue;
-        const QChar next = text.at(i + 1);
-        if (next != u'&')
-            return next.isLetterOrNumber() ? next.toUpper().unicode() : 0;
-        ++i; // "&&" is a plain '&'
-    }
-    return 0;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -249,15 +235,15 @@ private:
         auto *label = form->control<QLabel>(labelName);
         QVERIFY2(label, qPrintable(screen + u'.' + labelName));
         QVERIFY2(label->text() == name, qPrintable(screen + u'.' + labelName + QStringLiteral(" differs from the name")));
-        // Shown as typed: no markup, and no access key taken from an ampersand. Alt and the
-        // letter after the '&' go to the label itself, not into the answer box.
+        // Shown as typed: no markup, and no access key taken from an ampersand. The key that
+        // a caption would take from the name goes to the label, not into the answer box.
         QCOMPARE(label->textFormat(), Qt::PlainText);
-        if (const int letter = accessKeyLetter(name)) {
+        if (const QKeySequence accessKey = QKeySequence::mnemonic(name); !accessKey.isEmpty()) {
             form->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(form));
             QWidget *focus = form->focusWidget();
             const int mark = driver.journalMark();
-            QTest::keyClick(label, Qt::Key(letter), Qt::AltModifier);
+            QTest::keyClick(label, accessKey[0].key(), accessKey[0].keyboardModifiers());
             QCOMPARE(driver.journalSince(mark), QStringList());
             QCOMPARE(form->focusWidget(), focus);
             for (const QAbstractButton *button : form->findChildren<QAbstractButton *>())
