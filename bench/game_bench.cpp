@@ -33,7 +33,6 @@
 #include <malloc.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <csignal>
@@ -369,31 +368,13 @@ void clearGame()
                  .arg(left.first()->objectName()));
 }
 
-// What the game's sound thread does, with a count of the sounds the server took.
-class CountingBackend : public bq::SoundBackend {
-public:
-    explicit CountingBackend(std::unique_ptr<bq::SoundBackend> real)
-        : m_real(std::move(real))
-    {
-    }
-    bool playFile(const std::string &path) override
-    {
-        const bool ok = m_real->playFile(path);
-        (ok ? accepted : refused)++;
-        return ok;
-    }
-    bool playAlert() override
-    {
-        const bool ok = m_real->playAlert();
-        (ok ? accepted : refused)++;
-        return ok;
-    }
-    std::atomic<int> accepted{0};
-    std::atomic<int> refused{0};
-
-private:
-    std::unique_ptr<bq::SoundBackend> m_real;
-};
+// How many of the sound thread's calls, from the `first` on, the sound server took or refused.
+int answered(const bq::test::WatchedSoundBackend &backend, bool taken, std::size_t first = 0)
+{
+    const std::vector<bq::test::WatchedSoundBackend::Call> calls = backend.calls();
+    return int(std::count_if(calls.begin() + qsizetype(std::min(first, calls.size())), calls.end(),
+                             [taken](const auto &call) { return call.result == taken; }));
+}
 
 double percentile(std::vector<double> values, double p)
 {
@@ -404,12 +385,11 @@ double percentile(std::vector<double> values, double p)
 }
 
 // Calls PlaySound as a screen does, one sound every 20 ms, and times each call.
-void timeSoundCalls(const char *state, int calls, CountingBackend &backend)
+void timeSoundCalls(const char *state, int calls, const bq::test::WatchedSoundBackend &backend)
 {
     static const char *const names[] = {"wow.wav", "glass.wav", "hupe.wav", "applaus.wav",
                                         "lachen.wav", "oops.wav", "bond.wav", "trumpet1.wav"};
-    const int acceptedBefore = backend.accepted;
-    const int refusedBefore = backend.refused;
+    const std::size_t before = backend.calls().size();
     std::vector<double> us;
     for (int i = 0; i < calls; ++i) {
         const QString name = QString::fromLatin1(names[i % std::size(names)]);
@@ -421,17 +401,17 @@ void timeSoundCalls(const char *state, int calls, CountingBackend &backend)
     }
     std::printf("sound %s calls %d p50_us %.1f p99_us %.1f max_us %.1f accepted %d refused %d\n", state, calls,
                 percentile(us, 0.50), percentile(us, 0.99), *std::max_element(us.begin(), us.end()),
-                backend.accepted - acceptedBefore, backend.refused - refusedBefore);
+                answered(backend, true, before), answered(backend, false, before));
 }
 
 int soundBench(pid_t server)
 {
-    auto owned = std::make_unique<CountingBackend>(bq::makeCanberraBackend());
-    CountingBackend &backend = *owned;
+    auto owned = std::make_unique<bq::test::WatchedSoundBackend>(bq::makeCanberraBackend());
+    const bq::test::WatchedSoundBackend &backend = *owned;
     bq::Sound::instance().setBackend(std::move(owned));
     // The first sound connects to the server.
     bq::Sound::instance().play(QStringLiteral("wow.wav"));
-    if (!bq::Sound::instance().waitIdle(10000) || backend.accepted != 1)
+    if (!bq::Sound::instance().waitIdle(10000) || answered(backend, true) != 1)
         fail(QStringLiteral("the sound server did not take the first sound"));
     const int calls = 300;
     timeSoundCalls("working", calls, backend);

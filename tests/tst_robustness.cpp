@@ -29,10 +29,10 @@
 #include <unistd.h>
 
 #include <cmath>
-#include <mutex>
 #include <random>
 
 using bq::test::GameDriver;
+using bq::test::WatchedSoundBackend;
 
 namespace {
 
@@ -148,43 +148,6 @@ bool makeSoundFile(const QDir &dir, const QString &soundName, const QString &kin
         return QFile::setPermissions(path, QFileDevice::Permissions());
     return true;
 }
-
-// The real sound backend, watched: what the sound thread asked of it and what it answered.
-class WatchedBackend : public bq::SoundBackend {
-public:
-    struct Call {
-        bool alert;
-        std::string file;
-        bool result;
-    };
-
-    explicit WatchedBackend(std::unique_ptr<bq::SoundBackend> real) : m_real(std::move(real)) {}
-
-    bool playFile(const std::string &path) override
-    {
-        const bool result = m_real->playFile(path);
-        std::lock_guard lock(m_mutex);
-        m_calls.push_back({false, path, result});
-        return result;
-    }
-    bool playAlert() override
-    {
-        const bool result = m_real->playAlert();
-        std::lock_guard lock(m_mutex);
-        m_calls.push_back({true, {}, result});
-        return result;
-    }
-    std::vector<Call> calls() const
-    {
-        std::lock_guard lock(m_mutex);
-        return m_calls;
-    }
-
-private:
-    std::unique_ptr<bq::SoundBackend> m_real;
-    mutable std::mutex m_mutex;
-    std::vector<Call> m_calls;
-};
 
 // Where the sound thread should find a sound server, or not.
 enum class Server { Missing, NotConfigured, Private };
@@ -307,7 +270,7 @@ private:
 
     // Points the sound thread's next connection at the server under test, with a fresh
     // backend, so that no connection made before carries over.
-    WatchedBackend *useRealBackend(Server server)
+    WatchedSoundBackend *useRealBackend(Server server)
     {
         qunsetenv("PULSE_SERVER");
         switch (server) {
@@ -320,8 +283,8 @@ private:
             qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + pulseSocket));
             break;
         }
-        auto backend = std::make_unique<WatchedBackend>(bq::makeCanberraBackend());
-        WatchedBackend *watched = backend.get();
+        auto backend = std::make_unique<WatchedSoundBackend>(bq::makeCanberraBackend());
+        WatchedSoundBackend *watched = backend.get();
         bq::Sound::instance().setBackend(std::move(backend));
         return watched;
     }
@@ -505,7 +468,7 @@ private Q_SLOTS:
         // Where the file is missing here, a copy installed with the game is played instead.
         if (!found.isEmpty() && !found.startsWith(dir.path() + u'/'))
             heard = int(Heard::File);
-        WatchedBackend *backend = useRealBackend(server);
+        WatchedSoundBackend *backend = useRealBackend(server);
 
         const qint64 slowest = slowestPlayUs(soundName, 20);
         QVERIFY2(slowest < kPlayBudgetUs, qPrintable(QStringLiteral("a sound request took %1 µs").arg(slowest)));
@@ -515,9 +478,9 @@ private Q_SLOTS:
         QVERIFY2(bq::Sound::instance().waitIdle(20000), "the sound thread is stuck on the file");
         qInfo("slowest request %lld µs; sound thread done %lld ms later", slowest, clock.elapsed());
 
-        const std::vector<WatchedBackend::Call> calls = backend->calls();
+        const std::vector<WatchedSoundBackend::Call> calls = backend->calls();
         QVERIFY(!calls.empty());
-        const WatchedBackend::Call &last = calls.back();
+        const WatchedSoundBackend::Call &last = calls.back();
         if (server != Server::Private)
             return; // nothing can be heard without a server; only the waiting counts
         // With a server, every request is heard: the file, or when it cannot be played,
@@ -527,7 +490,7 @@ private Q_SLOTS:
             QVERIFY2(Heard(heard) != Heard::File, "a good sound file was not played");
             if (!found.isEmpty()) {
                 QVERIFY(calls.size() >= 2);
-                const WatchedBackend::Call &file = calls.at(calls.size() - 2);
+                const WatchedSoundBackend::Call &file = calls.at(calls.size() - 2);
                 QVERIFY(!file.alert && !file.result);
             }
         } else {

@@ -42,6 +42,28 @@ std::vector<RecordingSoundBackend::Played> RecordingSoundBackend::played() const
     return m_played;
 }
 
+bool WatchedSoundBackend::playFile(const std::string &path)
+{
+    const bool result = m_real->playFile(path); // may take long: not under the lock
+    std::lock_guard lock(m_mutex);
+    m_calls.push_back({false, path, result});
+    return result;
+}
+
+bool WatchedSoundBackend::playAlert()
+{
+    const bool result = m_real->playAlert();
+    std::lock_guard lock(m_mutex);
+    m_calls.push_back({true, {}, result});
+    return result;
+}
+
+std::vector<WatchedSoundBackend::Call> WatchedSoundBackend::calls() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_calls;
+}
+
 namespace {
 
 // The sound thread's backend while the driver records: it hands every request on to the

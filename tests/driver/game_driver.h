@@ -48,6 +48,26 @@ private:
     std::vector<Played> m_played;
 };
 
+// Plays through another backend, the real one mostly, and notes each call of the sound
+// thread with the answer it got.
+class WatchedSoundBackend : public SoundBackend {
+public:
+    struct Call {
+        bool alert;
+        std::string file;
+        bool result;
+    };
+    explicit WatchedSoundBackend(std::unique_ptr<SoundBackend> real) : m_real(std::move(real)) {}
+    bool playFile(const std::string &path) override;
+    bool playAlert() override;
+    std::vector<Call> calls() const;
+
+private:
+    std::unique_ptr<SoundBackend> m_real;
+    mutable std::mutex m_mutex;
+    std::vector<Call> m_calls;
+};
+
 // Plays the game in-process, as a player would: clicks, typing, answering boxes.
 class GameDriver : public QObject {
     Q_OBJECT
