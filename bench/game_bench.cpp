@@ -271,7 +271,8 @@ public:
                 break;
             case bq::test::Move::Choose:
                 settle();
-                bq::test::clickButton(button(move.screen, move.control));
+                if (!bq::test::GameDriver::click(move.screen, move.control))
+                    fail(QStringLiteral("no option %1.%2 to choose").arg(move.screen, move.control));
                 break;
             case bq::test::Move::Type:
                 type(move.screen, move.control, move.text);
@@ -284,7 +285,10 @@ public:
     void click(const QString &screen, const QString &control)
     {
         settle();
-        QAbstractButton *clicked = button(screen, control);
+        QAbstractButton *clicked = bq::test::clickableButton(screen, control);
+        if (!clicked)
+            fail(QStringLiteral("no button %1.%2 to click (on display: %3)")
+                     .arg(screen, control, bq::Forms::instance().visibleNames().join(u' ')));
         m_watch.begin(screen + u'.' + control);
         bq::test::clickButton(clicked);
         m_watch.finish();
@@ -293,23 +297,11 @@ public:
     void type(const QString &screen, const QString &control, const QString &text)
     {
         settle();
-        QWidget *box = bq::test::visibleControl(screen, control);
-        if (!box)
+        if (!bq::test::GameDriver::type(screen, control, text))
             fail(QStringLiteral("no text box %1.%2 on display").arg(screen, control));
-        box->setFocus();
-        bq::test::typeInto(box, text);
     }
 
 private:
-    static QAbstractButton *button(const QString &screen, const QString &control)
-    {
-        QAbstractButton *found = bq::test::clickableButton(screen, control);
-        if (!found)
-            fail(QStringLiteral("no button %1.%2 to click (on display: %3)")
-                     .arg(screen, control, bq::Forms::instance().visibleNames().join(u' ')));
-        return found;
-    }
-
     ScreenWatch &m_watch;
     bq::Game &m_game;
     bool m_started = false;

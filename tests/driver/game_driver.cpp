@@ -157,6 +157,16 @@ void GameDriver::show(const QString &screen)
     Forms::instance().runHandler([&] { Forms::instance().show(screen); });
 }
 
+namespace {
+
+Form *visibleForm(const QString &screen)
+{
+    Form *form = Forms::instance().loaded(screen);
+    return form && form->isVisible() ? form : nullptr;
+}
+
+} // namespace
+
 bool GameDriver::click(const QString &screen, const QString &control)
 {
     QAbstractButton *button = clickableButton(screen, control);
@@ -168,8 +178,9 @@ bool GameDriver::click(const QString &screen, const QString &control)
 
 bool GameDriver::type(const QString &screen, const QString &control, const QString &text)
 {
-    QWidget *box = visibleControl(screen, control);
-    if (!box)
+    Form *form = visibleForm(screen);
+    QWidget *box = form ? form->control(control) : nullptr;
+    if (!box || !box->isVisible())
         return false;
     box->setFocus();
     typeInto(box, text);
@@ -193,16 +204,6 @@ bool GameDriver::pressKey(const QString &screen, int key, Qt::KeyboardModifiers 
     QTest::keyClick(target, Qt::Key(key), modifiers);
     return true;
 }
-
-namespace {
-
-Form *visibleForm(const QString &screen)
-{
-    Form *form = Forms::instance().loaded(screen);
-    return form && form->isVisible() ? form : nullptr;
-}
-
-} // namespace
 
 QStringList GameDriver::clickableControls(const QString &screen) const
 {
@@ -407,13 +408,6 @@ QAbstractButton *clickableButton(const QString &screen, const QString &control)
     Form *form = visibleForm(screen);
     auto *button = form ? form->control<QAbstractButton>(control) : nullptr;
     return button && button->isVisible() && button->isEnabled() ? button : nullptr;
-}
-
-QWidget *visibleControl(const QString &screen, const QString &control)
-{
-    Form *form = visibleForm(screen);
-    QWidget *widget = form ? form->control(control) : nullptr;
-    return widget && widget->isVisible() ? widget : nullptr;
 }
 
 void clickButton(QAbstractButton *button)

@@ -84,8 +84,9 @@ public:
     void startGame(); // the program's start: show the welcome screen
     void show(const QString &screen);
 
-    bool click(const QString &screen, const QString &control);
-    bool type(const QString &screen, const QString &control, const QString &text);
+    // A click or typing needs no driver: the benchmark plays with these too.
+    static bool click(const QString &screen, const QString &control);
+    static bool type(const QString &screen, const QString &control, const QString &text);
     bool pressKey(const QString &screen, int key);
     bool pressKey(const QString &screen, int key, Qt::KeyboardModifiers modifiers);
     QString text(const QString &screen, const QString &control) const;
@@ -153,11 +154,9 @@ private:
     std::shared_ptr<RecordingSoundBackend> m_sounds;
 };
 
-// A player's input, for the driver and for what plays the game its own way (the benchmark).
-// The button or option, when it and its screen are on display and it takes clicks.
+// A click in two halves, for the benchmark, which times only the second. The button or
+// option, when it and its screen are on display and it takes clicks:
 QAbstractButton *clickableButton(const QString &screen, const QString &control);
-// The control, when it and its screen are on display.
-QWidget *visibleControl(const QString &screen, const QString &control);
 // A left click where a player clicks: an option on its circle, a button in its middle.
 void clickButton(QAbstractButton *button);
 // Sends text one character at a time, as typing does; umlauts and emoji included.
