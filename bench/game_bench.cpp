@@ -14,7 +14,7 @@
 //
 // Results are lines of words on standard output; problems go to standard error and give a
 // non-zero exit status.
-#include "driver/winning_path.h"
+#include "driver/game_driver.h"
 #include "app/game.h"
 #include "platform/forms.h"
 #include "platform/journal.h"
@@ -25,20 +25,14 @@
 #include <QEventLoop>
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPointer>
-#include <QRadioButton>
 #include <QStandardPaths>
-#include <QTextBoundaryFinder>
 #include <QTimer>
 
 #include <malloc.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <csignal>
@@ -224,25 +218,13 @@ private:
     QEventLoop *m_loop = nullptr;
 };
 
-void sendClick(QAbstractButton *button)
-{
-    // An option button takes clicks on its circle and caption only.
-    const QPointF where = qobject_cast<QRadioButton *>(button) ? QPointF(6, button->height() / 2)
-                                                              : QPointF(button->rect().center());
-    const QPointF global = button->mapToGlobal(where);
-    QMouseEvent press(QEvent::MouseButtonPress, where, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(button, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, where, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(button, &release);
-}
-
 void ScreenWatch::answer(QMessageBox *box)
 {
     QAbstractButton *ok = box->button(QMessageBox::Ok);
     if (!ok)
         fail(QStringLiteral("message box without OK"));
     begin(QStringLiteral("MessageBox '%1'.OK").arg(box->windowTitle()));
-    sendClick(ok);
+    bq::test::clickButton(ok);
 }
 
 // Lets the game finish what the last step left behind, as it does while the player
@@ -278,85 +260,54 @@ public:
         m_watch.recording = recording;
     }
 
+    // The steps of the tests' winning path; only clicks can change screens, and only they
+    // are timed.
+    void play(const QList<bq::test::Move> &moves)
+    {
+        for (const bq::test::Move &move : moves) {
+            switch (move.kind) {
+            case bq::test::Move::Click:
+                click(move.screen, move.control);
+                break;
+            case bq::test::Move::Choose:
+                settle();
+                if (!bq::test::GameDriver::click(move.screen, move.control))
+                    fail(QStringLiteral("no option %1.%2 to choose").arg(move.screen, move.control));
+                break;
+            case bq::test::Move::Type:
+                type(move.screen, move.control, move.text);
+                break;
+            }
+        }
+    }
+
     // A click on a button of a screen on display; times the screen change it makes.
     void click(const QString &screen, const QString &control)
     {
         settle();
-        QAbstractButton *button = visibleButton(screen, control);
+        QAbstractButton *clicked = bq::test::clickableButton(screen, control);
+        if (!clicked)
+            fail(QStringLiteral("no button %1.%2 to click (on display: %3)")
+                     .arg(screen, control, bq::Forms::instance().visibleNames().join(u' ')));
         m_watch.begin(screen + u'.' + control);
-        sendClick(button);
+        bq::test::clickButton(clicked);
         m_watch.finish();
-    }
-
-    // Choosing an option changes no screen: not timed.
-    void choose(const QString &screen, const QString &control)
-    {
-        settle();
-        sendClick(visibleButton(screen, control));
     }
 
     void type(const QString &screen, const QString &control, const QString &text)
     {
         settle();
-        bq::Form *form = bq::Forms::instance().loaded(screen);
-        auto *box = form ? form->control<QLineEdit>(control) : nullptr;
-        if (!box || !box->isVisible())
+        if (!bq::test::GameDriver::type(screen, control, text))
             fail(QStringLiteral("no text box %1.%2 on display").arg(screen, control));
-        box->setFocus();
-        QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
-        qsizetype start = 0;
-        while (graphemes.toNextBoundary() != -1) {
-            const qsizetype end = graphemes.position();
-            const QString typed = text.mid(start, end - start);
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
-            QCoreApplication::sendEvent(box, &press);
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, typed);
-            QCoreApplication::sendEvent(box, &release);
-            start = end;
-        }
     }
 
 private:
-    static QAbstractButton *visibleButton(const QString &screen, const QString &control)
-    {
-        bq::Form *form = bq::Forms::instance().loaded(screen);
-        if (!form || !form->isVisible())
-            fail(QStringLiteral("screen %1 is not on display (on display: %2)")
-                     .arg(screen, bq::Forms::instance().visibleNames().join(u' ')));
-        auto *button = form->control<QAbstractButton>(control);
-        if (!button || !button->isVisible() || !button->isEnabled())
-            fail(QStringLiteral("no button %1.%2 to click").arg(screen, control));
-        return button;
-    }
-
     ScreenWatch &m_watch;
     bq::Game &m_game;
     bool m_started = false;
 };
 
-using bq::test::questionMoves;
-
-QString screenOf(int question) { return questionMoves(question).screen; }
-QString okButtonOf(int question) { return questionMoves(question).okButton; }
-QString answerBoxOf(int question) { return questionMoves(question).answerBox; }
-QString rightAnswer(int question) { return questionMoves(question).rightAnswer; }
-QString praiseOf(int question) { return questionMoves(question).praise; }
-
-void answer(Player &player, int question, const QString &given)
-{
-    if (given.startsWith(QStringLiteral("opt")) && given.size() <= 4)
-        player.choose(screenOf(question), QStringLiteral("optAntwort") + given.mid(3));
-    else
-        player.type(screenOf(question), answerBoxOf(question), given);
-}
-
-void enterName(Player &player)
-{
-    player.click(QStringLiteral("Brendelquiz"), QStringLiteral("cdmlos_gehts"));
-    player.type(QStringLiteral("DlgNamen_angeben"), QStringLiteral("txt_Name"), QStringLiteral("Jürgen Ößel"));
-    player.click(QStringLiteral("DlgNamen_angeben"), QStringLiteral("OKButton"));
-    player.click(QStringLiteral("DlgNamen_anzeigen"), QStringLiteral("OKButton"));
-}
+const QString kPlayer = QStringLiteral("Jürgen Ößel");
 
 void checkEnded()
 {
@@ -371,13 +322,8 @@ void checkEnded()
 qint64 playWonGame(Player &player)
 {
     player.startGame();
-    enterName(player);
-    for (int q = 1; q <= 16; ++q) {
-        answer(player, q, rightAnswer(q));
-        player.click(screenOf(q), okButtonOf(q));
-        if (q < 16)
-            player.click(praiseOf(q), QStringLiteral("OKButton"));
-    }
+    player.play(bq::test::nameMoves(kPlayer));
+    player.play(bq::test::rightAnswerMoves(1, 16));
     player.click(QStringLiteral("frmGlückwunsch"), QStringLiteral("Druck"));
     qint64 bytes = 0;
     if (!takeSavedCertificate(&bytes))
@@ -391,15 +337,12 @@ qint64 playWonGame(Player &player)
 void playLostGame(Player &player)
 {
     player.startGame();
-    enterName(player);
-    for (int q = 1; q <= 7; ++q) {
-        answer(player, q, rightAnswer(q));
-        player.click(screenOf(q), okButtonOf(q));
-        player.click(praiseOf(q), QStringLiteral("OKButton"));
-    }
-    answer(player, 8, QStringLiteral("Niemand"));
-    player.click(screenOf(8), okButtonOf(8));
-    player.click(QStringLiteral("dlgFrage8_falsch"), QStringLiteral("OKButton"));
+    player.play(bq::test::nameMoves(kPlayer));
+    player.play(bq::test::rightAnswerMoves(1, 7));
+    const bq::test::QuestionMoves &eighth = bq::test::questionMoves(8);
+    player.type(eighth.screen, eighth.answerBox, QStringLiteral("Niemand"));
+    player.click(eighth.screen, eighth.okButton);
+    player.click(eighth.scolding, QStringLiteral("OKButton"));
     player.click(QStringLiteral("frmAbout"), QStringLiteral("cmdExit"));
     checkEnded();
 }
@@ -417,31 +360,13 @@ void clearGame()
                  .arg(left.first()->objectName()));
 }
 
-// What the game's sound thread does, with a count of the sounds the server took.
-class CountingBackend : public bq::SoundBackend {
-public:
-    explicit CountingBackend(std::unique_ptr<bq::SoundBackend> real)
-        : m_real(std::move(real))
-    {
-    }
-    bool playFile(const std::string &path) override
-    {
-        const bool ok = m_real->playFile(path);
-        (ok ? accepted : refused)++;
-        return ok;
-    }
-    bool playAlert() override
-    {
-        const bool ok = m_real->playAlert();
-        (ok ? accepted : refused)++;
-        return ok;
-    }
-    std::atomic<int> accepted{0};
-    std::atomic<int> refused{0};
-
-private:
-    std::unique_ptr<bq::SoundBackend> m_real;
-};
+// How many of the sound thread's calls, from the `first` on, the sound server took or refused.
+int answered(const bq::test::WatchedSoundBackend &backend, bool taken, std::size_t first = 0)
+{
+    const std::vector<bq::test::WatchedSoundBackend::Call> calls = backend.calls();
+    return int(std::count_if(calls.begin() + qsizetype(std::min(first, calls.size())), calls.end(),
+                             [taken](const auto &call) { return call.result == taken; }));
+}
 
 double percentile(std::vector<double> values, double p)
 {
@@ -452,12 +377,11 @@ double percentile(std::vector<double> values, double p)
 }
 
 // Calls PlaySound as a screen does, one sound every 20 ms, and times each call.
-void timeSoundCalls(const char *state, int calls, CountingBackend &backend)
+void timeSoundCalls(const char *state, int calls, const bq::test::WatchedSoundBackend &backend)
 {
     static const char *const names[] = {"wow.wav", "glass.wav", "hupe.wav", "applaus.wav",
                                         "lachen.wav", "oops.wav", "bond.wav", "trumpet1.wav"};
-    const int acceptedBefore = backend.accepted;
-    const int refusedBefore = backend.refused;
+    const std::size_t before = backend.calls().size();
     std::vector<double> us;
     for (int i = 0; i < calls; ++i) {
         const QString name = QString::fromLatin1(names[i % std::size(names)]);
@@ -469,17 +393,17 @@ void timeSoundCalls(const char *state, int calls, CountingBackend &backend)
     }
     std::printf("sound %s calls %d p50_us %.1f p99_us %.1f max_us %.1f accepted %d refused %d\n", state, calls,
                 percentile(us, 0.50), percentile(us, 0.99), *std::max_element(us.begin(), us.end()),
-                backend.accepted - acceptedBefore, backend.refused - refusedBefore);
+                answered(backend, true, before), answered(backend, false, before));
 }
 
 int soundBench(pid_t server)
 {
-    auto owned = std::make_unique<CountingBackend>(bq::makeCanberraBackend());
-    CountingBackend &backend = *owned;
+    auto owned = std::make_unique<bq::test::WatchedSoundBackend>(bq::makeCanberraBackend());
+    const bq::test::WatchedSoundBackend &backend = *owned;
     bq::Sound::instance().setBackend(std::move(owned));
     // The first sound connects to the server.
     bq::Sound::instance().play(QStringLiteral("wow.wav"));
-    if (!bq::Sound::instance().waitIdle(10000) || backend.accepted != 1)
+    if (!bq::Sound::instance().waitIdle(10000) || answered(backend, true) != 1)
         fail(QStringLiteral("the sound server did not take the first sound"));
     const int calls = 300;
     timeSoundCalls("working", calls, backend);

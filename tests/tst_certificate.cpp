@@ -5,7 +5,6 @@
 #include "platform/clock.h"
 #include "platform/forms.h"
 #include "platform/print_spooler.h"
-#include "quiz/name_dialogs.h"
 #include "tools/certificate_probe.h"
 
 #include <QBuffer>
@@ -117,7 +116,6 @@ private Q_SLOTS:
     void unwritableFolderKeepsTheCertificate();
 
 private:
-    void openCertificate(const QString &name);
     // Clicks "&drucken" and writes the document the spooler got to a file.
     void print(QString *pdfFile);
     void useHome(const QString &home, const QString &configHome);
@@ -143,7 +141,7 @@ void CertificateTest::initTestCase()
 
     // The sample certificate that most checks read.
     init();
-    openCertificate(kSampleName);
+    QVERIFY(m_driver.openCertificate(kSampleName));
     print(&m_samplePdf);
     QVERIFY(!m_samplePdf.isEmpty());
     m_sample = pdfWords(m_samplePdf);
@@ -175,17 +173,6 @@ void CertificateTest::cleanupTestCase()
 {
     // Never leave a test process able to reach a real printer.
     PrintSpooler::setInstance(std::make_unique<CapturingSpooler>());
-}
-
-void CertificateTest::openCertificate(const QString &name)
-{
-    m_driver.show(QStringLiteral("DlgNamen_angeben"));
-    QVERIFY(m_driver.type(QStringLiteral("DlgNamen_angeben"), QStringLiteral("txt_Name"), name));
-    // As in a game: the name dialog stays loaded but hidden, the name goes onto the certificate.
-    Forms::instance().hide(QStringLiteral("DlgNamen_angeben"));
-    copyPlayerName(kScreen, QStringLiteral("lblName"));
-    m_driver.show(kScreen);
-    QVERIFY(Forms::instance().isVisible(kScreen));
 }
 
 void CertificateTest::print(QString *pdfFile)
@@ -288,7 +275,7 @@ void CertificateTest::sealStandsAtItsPlaceInItsOwnSize()
     QCOMPARE(pictures, QStringList{QStringLiteral("150 187 96 96")});
 
     // Where it stands: a solid picture of the same size put in its place shows its edges.
-    openCertificate(kSampleName);
+    QVERIFY(m_driver.openCertificate(kSampleName));
     QPixmap block(150, 187);
     block.fill(Qt::black);
     Forms::instance().loaded(kScreen)->control<QLabel>(QStringLiteral("Image1"))->setPixmap(block);
@@ -345,7 +332,7 @@ void CertificateTest::nameStaysWholeOnPaper()
     QFETCH(double, expectedX);
     QFETCH(bool, smaller);
 
-    openCertificate(name);
+    QVERIFY(m_driver.openCertificate(name));
     QString pdf;
     print(&pdf);
     QVERIFY(!pdf.isEmpty());
@@ -381,7 +368,7 @@ void CertificateTest::nameStaysWholeOnPaper()
 
 void CertificateTest::datePrintedIsTheOneOfTheLoad()
 {
-    openCertificate(kSampleName);
+    QVERIFY(m_driver.openCertificate(kSampleName));
     Clock::fix(QDate(2027, 3, 15)); // the player prints on a later day
     QString pdf;
     print(&pdf);
@@ -395,7 +382,7 @@ void CertificateTest::datePrintedIsTheOneOfTheLoad()
 
 void CertificateTest::printingLeadsToTheAboutScreen()
 {
-    openCertificate(kSampleName);
+    QVERIFY(m_driver.openCertificate(kSampleName));
     const int mark = m_driver.journalMark();
     QString pdf;
     print(&pdf);
@@ -419,7 +406,7 @@ void CertificateTest::refusedJobKeepsTheCertificate()
     const QString why = QStringLiteral("The printer or class is not currently accepting jobs.");
     m_spooler->outcome = SpoolResult::Outcome::Failed;
     m_spooler->message = why;
-    openCertificate(kSampleName);
+    QVERIFY(m_driver.openCertificate(kSampleName));
     const int mark = m_driver.journalMark();
     QVERIFY(m_driver.click(kScreen, QStringLiteral("Druck")));
 
@@ -506,7 +493,7 @@ void CertificateTest::withoutPrinterTheCertificateBecomesAFile()
 
     m_spooler->outcome = SpoolResult::Outcome::NoDestination;
     m_spooler->problem = problem;
-    openCertificate(kSampleName);
+    QVERIFY(m_driver.openCertificate(kSampleName));
     const int mark = m_driver.journalMark();
     QVERIFY(m_driver.click(kScreen, QStringLiteral("Druck")));
 
@@ -535,7 +522,7 @@ void CertificateTest::unwritableFolderKeepsTheCertificate()
     QTemporaryDir scratch;
     useHome(QStringLiteral("/proc"), scratch.path());
     m_spooler->outcome = SpoolResult::Outcome::NoDestination;
-    openCertificate(kSampleName);
+    QVERIFY(m_driver.openCertificate(kSampleName));
     const int mark = m_driver.journalMark();
     QVERIFY(m_driver.click(kScreen, QStringLiteral("Druck")));
 

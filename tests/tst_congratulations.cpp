@@ -5,7 +5,6 @@
 #include "platform/clock.h"
 #include "platform/forms.h"
 #include "platform/print_spooler.h"
-#include "quiz/name_dialogs.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,11 +19,7 @@ using namespace bq::test;
 namespace {
 
 const QString kScreen = QStringLiteral("frmGlückwunsch");
-
-QRect fromTwips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
+const QString kName = QStringLiteral("Erika Mustermann");
 
 // Counts the certificates handed to the print system; prints nothing.
 class CountingSpooler : public PrintSpooler {
@@ -62,8 +57,6 @@ private Q_SLOTS:
     void nameShownExactlyAsTyped();
 
 private:
-    Form *openCertificate(const QString &name = QStringLiteral("Erika Mustermann"));
-
     GameDriver m_driver;
     CountingSpooler *m_spooler = nullptr;
 };
@@ -86,16 +79,6 @@ void CongratulationsTest::cleanup()
 void CongratulationsTest::cleanupTestCase()
 {
     PrintSpooler::setInstance(std::make_unique<CountingSpooler>());
-}
-
-Form *CongratulationsTest::openCertificate(const QString &name)
-{
-    m_driver.show(QStringLiteral("DlgNamen_angeben"));
-    m_driver.type(QStringLiteral("DlgNamen_angeben"), QStringLiteral("txt_Name"), name);
-    Forms::instance().hide(QStringLiteral("DlgNamen_angeben"));
-    copyPlayerName(kScreen, QStringLiteral("lblName"));
-    m_driver.show(kScreen);
-    return Forms::instance().loaded(kScreen);
 }
 
 void CongratulationsTest::labels_data()
@@ -155,7 +138,7 @@ void CongratulationsTest::labels()
     QFETCH(QColor, colour);
 
     Clock::fix(QDate(2027, 1, 1));
-    Form *screen = openCertificate();
+    Form *screen = m_driver.openCertificate(kName);
     QVERIFY(screen);
     auto *control = screen->control<QLabel>(label);
     QVERIFY(control);
@@ -179,7 +162,7 @@ void CongratulationsTest::labels()
 
 void CongratulationsTest::windowPictureAndButtons()
 {
-    Form *screen = openCertificate();
+    Form *screen = m_driver.openCertificate(kName);
     QVERIFY(screen);
     QCOMPARE(screen->windowTitle(), QStringLiteral("Herzlichen Glückwunsch"));
     QCOMPARE(screen->size(), QSize(570, 570));
@@ -209,7 +192,7 @@ void CongratulationsTest::windowPictureAndButtons()
 
 void CongratulationsTest::tabOrderStartsOnLeaving()
 {
-    Form *screen = openCertificate();
+    Form *screen = m_driver.openCertificate(kName);
     QVERIFY(screen);
     QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(),
                  QStringLiteral("cmdende"));
@@ -242,7 +225,7 @@ void CongratulationsTest::keysLeadToTheAboutScreen()
     QFETCH(int, modifiers);
     QFETCH(int, printed);
 
-    Form *screen = openCertificate();
+    Form *screen = m_driver.openCertificate(kName);
     QVERIFY(screen);
     QTRY_VERIFY(QApplication::activeWindow() == screen);
     if (!focus.isEmpty())
@@ -275,14 +258,14 @@ void CongratulationsTest::dateOfTheDayInGerman()
     // Whatever language the desktop speaks, the certificate is German.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Clock::fix(today);
-    openCertificate();
+    m_driver.openCertificate(kName);
     QCOMPARE(m_driver.text(kScreen, QStringLiteral("lblDatum")), shown);
 }
 
 void CongratulationsTest::dateIsTakenOncePerLoad()
 {
     Clock::fix(QDate(2027, 1, 1));
-    openCertificate();
+    m_driver.openCertificate(kName);
     Clock::fix(QDate(2027, 1, 2)); // midnight passes while the screen is open
     Forms::instance().hide(kScreen);
     m_driver.show(kScreen);
@@ -306,7 +289,7 @@ void CongratulationsTest::nameShownExactlyAsTyped_data()
 void CongratulationsTest::nameShownExactlyAsTyped()
 {
     QFETCH(QString, name);
-    openCertificate(name);
+    m_driver.openCertificate(name);
     QCOMPARE(m_driver.text(kScreen, QStringLiteral("lblName")), name);
     QCOMPARE(m_driver.text(kScreen, QStringLiteral("lblverleihenwir")), QStringLiteral("Hiermit verleihen wir"));
 }

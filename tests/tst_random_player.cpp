@@ -23,12 +23,10 @@
 // On failure the test prints the seed, the action number and every action of that seed;
 // BQ_RANDOM_SEEDS=<seed> BQ_RANDOM_ACTIONS=<action number> replays it exactly.
 
-#include "app/screen_catalogue.h"
 #include "driver/game_driver.h"
 #include "driver/winning_path.h"
 #include "platform/forms.h"
 #include "platform/journal.h"
-#include "quiz/question_catalogue.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -261,16 +259,9 @@ const QString kAbout = QStringLiteral("frmAbout");
 const QString kNameDialog = QStringLiteral("DlgNamen_angeben");
 
 
-const bq::ScreenEntry *findScreen(const QString &name)
-{
-    const std::optional<bq::Screen> screen = bq::screenNamed(name);
-    return screen ? &bq::screenEntry(*screen) : nullptr;
-}
-
 bool isQuestionScreen(const QString &name)
 {
-    const bq::ScreenEntry *entry = findScreen(name);
-    return entry && entry->role == bq::ScreenRole::Question;
+    return bq::test::questionOn(name) > 0;
 }
 
 // What has happened so far in one run of the game, read from the journal.
@@ -458,26 +449,20 @@ private:
         if (candidates.isEmpty())
             return std::nullopt;
         const QString screen = dice->pick(candidates);
-        const bq::ScreenEntry *entry = findScreen(screen);
-        if (entry && entry->role == bq::ScreenRole::Question) {
-            const bq::QuestionDef &def = bq::questionDef(entry->question);
+        if (const int question = bq::test::questionOn(screen)) {
+            // Any of the accepted spellings will do, one drawn at random.
+            const bq::test::QuestionMoves &moves = bq::test::questionMoves(question);
             bq::Form *form = bq::Forms::instance().loaded(screen);
-            if (def.answerBox && !def.accepted.empty()) {
-                const QString boxName = QString::fromUtf8(def.answerBox);
-                const QString typed = form->control<QLineEdit>(boxName)->text();
-                bool right = false;
-                for (const bq::AcceptedAnswer &accepted : def.accepted)
-                    right = right || typed == QString::fromUtf8(accepted.text);
-                if (!right) {
-                    const auto &accepted = def.accepted.at(dice->below(quint32(def.accepted.size())));
-                    return paste(screen, boxName, QString::fromUtf8(accepted.text), true);
+            if (!moves.accepted.isEmpty()) {
+                const QString typed = form->control<QLineEdit>(moves.answerBox)->text();
+                if (!moves.accepted.contains(typed)) {
+                    const QString &spelling = moves.accepted.at(dice->below(quint32(moves.accepted.size())));
+                    return paste(screen, moves.answerBox, spelling, true);
                 }
-            } else {
-                const QString option = QStringLiteral("optAntwort%1").arg(def.correctOption);
-                if (!form->control<QRadioButton>(option)->isChecked())
-                    return click(screen, option);
+            } else if (!form->control<QRadioButton>(moves.correctOption)->isChecked()) {
+                return click(screen, moves.correctOption);
             }
-            return click(screen, QString::fromUtf8(def.okButton));
+            return click(screen, moves.okButton);
         }
         if (screen == kNameDialog) {
             auto *box = bq::Forms::instance().loaded(screen)->control<QLineEdit>(QStringLiteral("txt_Name"));

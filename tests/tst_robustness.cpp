@@ -9,10 +9,12 @@
 #include "platform/journal.h"
 #include "platform/sound.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -27,10 +29,10 @@
 #include <unistd.h>
 
 #include <cmath>
-#include <mutex>
 #include <random>
 
 using bq::test::GameDriver;
+using bq::test::WatchedSoundBackend;
 
 namespace {
 
@@ -147,43 +149,6 @@ bool makeSoundFile(const QDir &dir, const QString &soundName, const QString &kin
     return true;
 }
 
-// The real sound backend, watched: what the sound thread asked of it and what it answered.
-class WatchedBackend : public bq::SoundBackend {
-public:
-    struct Call {
-        bool alert;
-        std::string file;
-        bool result;
-    };
-
-    explicit WatchedBackend(std::unique_ptr<bq::SoundBackend> real) : m_real(std::move(real)) {}
-
-    bool playFile(const std::string &path) override
-    {
-        const bool result = m_real->playFile(path);
-        std::lock_guard lock(m_mutex);
-        m_calls.push_back({false, path, result});
-        return result;
-    }
-    bool playAlert() override
-    {
-        const bool result = m_real->playAlert();
-        std::lock_guard lock(m_mutex);
-        m_calls.push_back({true, {}, result});
-        return result;
-    }
-    std::vector<Call> calls() const
-    {
-        std::lock_guard lock(m_mutex);
-        return m_calls;
-    }
-
-private:
-    std::unique_ptr<bq::SoundBackend> m_real;
-    mutable std::mutex m_mutex;
-    std::vector<Call> m_calls;
-};
-
 // Where the sound thread should find a sound server, or not.
 enum class Server { Missing, NotConfigured, Private };
 
@@ -229,20 +194,24 @@ private:
 
     void checkNameLabel(const QString &screen, const QString &labelName, const QString &name)
     {
-        auto *label = bq::Forms::instance().loaded(screen)->control<QLabel>(labelName);
+        bq::Form *form = bq::Forms::instance().loaded(screen);
+        auto *label = form->control<QLabel>(labelName);
         QVERIFY2(label, qPrintable(screen + u'.' + labelName));
         QVERIFY2(label->text() == name, qPrintable(screen + u'.' + labelName + QStringLiteral(" differs from the name")));
-        // Shown as typed: no markup, no access key taken from an ampersand.
+        // Shown as typed: no markup, and no access key taken from an ampersand. The key that
+        // a caption would take from the name goes to the label, not into the answer box.
         QCOMPARE(label->textFormat(), Qt::PlainText);
-        QVERIFY(!label->buddy());
-    }
-
-    // Gives question `q` its right answer and presses OK.
-    void answerRightly(int q)
-    {
-        const bq::test::QuestionMoves &moves = bq::test::questionMoves(q);
-        QVERIFY(driver.answer(q, moves.rightAnswer));
-        QVERIFY(driver.click(moves.screen, moves.okButton));
+        if (const QKeySequence accessKey = QKeySequence::mnemonic(name); !accessKey.isEmpty()) {
+            form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(form));
+            QWidget *focus = form->focusWidget();
+            const int mark = driver.journalMark();
+            QTest::keyClick(label, accessKey[0].key(), accessKey[0].keyboardModifiers());
+            QCOMPARE(driver.journalSince(mark), QStringList());
+            QCOMPARE(form->focusWidget(), focus);
+            for (const QAbstractButton *button : form->findChildren<QAbstractButton *>())
+                QVERIFY2(!button->isDown(), qPrintable(button->objectName()));
+        }
     }
 
     // A whole won game, left through "&Programm beenden" and "Ende".
@@ -252,20 +221,6 @@ private:
         QVERIFY(driver.click(QStringLiteral("frmGlückwunsch"), QStringLiteral("cmdende")));
         QVERIFY(driver.click(QStringLiteral("frmAbout"), QStringLiteral("cmdExit")));
         QVERIFY(driver.ended());
-    }
-
-    void playWinningGame()
-    {
-        for (int q = 1; q <= 16; ++q) {
-            QCOMPARE(driver.visibleScreens(), QStringList{questionScreen(q)});
-            answerRightly(q);
-            if (q < 16) {
-                const QString praise = bq::test::questionMoves(q).praise;
-                QCOMPARE(driver.visibleScreens(), QStringList{praise});
-                QVERIFY(driver.click(praise, QStringLiteral("OKButton")));
-            }
-        }
-        QCOMPARE(driver.visibleScreens(), QStringList{QStringLiteral("frmGlückwunsch")});
     }
 
     // ---- sounds -------------------------------------------------------------------------
@@ -315,7 +270,7 @@ private:
 
     // Points the sound thread's next connection at the server under test, with a fresh
     // backend, so that no connection made before carries over.
-    WatchedBackend *useRealBackend(Server server)
+    WatchedSoundBackend *useRealBackend(Server server)
     {
         qunsetenv("PULSE_SERVER");
         switch (server) {
@@ -328,8 +283,8 @@ private:
             qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + pulseSocket));
             break;
         }
-        auto backend = std::make_unique<WatchedBackend>(bq::makeCanberraBackend());
-        WatchedBackend *watched = backend.get();
+        auto backend = std::make_unique<WatchedSoundBackend>(bq::makeCanberraBackend());
+        WatchedSoundBackend *watched = backend.get();
         bq::Sound::instance().setBackend(std::move(backend));
         return watched;
     }
@@ -426,9 +381,7 @@ private Q_SLOTS:
                     checkNameLabel(screen, QString::fromUtf8(label.label), name);
             }
             checkWindowSizes();
-            answerRightly(q);
-            if (q < 16)
-                QVERIFY(driver.click(bq::test::questionMoves(q).praise, QStringLiteral("OKButton")));
+            QVERIFY(driver.play(bq::test::rightAnswerMoves(q, q)));
         }
         const QString certificate = QStringLiteral("frmGlückwunsch");
         QCOMPARE(driver.visibleScreens(), QStringList{certificate});
@@ -482,7 +435,8 @@ private Q_SLOTS:
         // Play on to the end: the first question is never shown again.
         if (visible.contains(u"frmwieso"))
             QVERIFY(driver.click(QStringLiteral("frmwieso"), QStringLiteral("cmdok")));
-        playWinningGame();
+        QCOMPARE(driver.visibleScreens(), QStringList{QStringLiteral("frmFrage1")});
+        QVERIFY(driver.play(bq::test::rightAnswerMoves(1, 16)));
         QCOMPARE(driver.journal().count(QStringLiteral("show frmFrage1")), 1);
     }
 
@@ -514,7 +468,7 @@ private Q_SLOTS:
         // Where the file is missing here, a copy installed with the game is played instead.
         if (!found.isEmpty() && !found.startsWith(dir.path() + u'/'))
             heard = int(Heard::File);
-        WatchedBackend *backend = useRealBackend(server);
+        WatchedSoundBackend *backend = useRealBackend(server);
 
         const qint64 slowest = slowestPlayUs(soundName, 20);
         QVERIFY2(slowest < kPlayBudgetUs, qPrintable(QStringLiteral("a sound request took %1 µs").arg(slowest)));
@@ -524,9 +478,9 @@ private Q_SLOTS:
         QVERIFY2(bq::Sound::instance().waitIdle(20000), "the sound thread is stuck on the file");
         qInfo("slowest request %lld µs; sound thread done %lld ms later", slowest, clock.elapsed());
 
-        const std::vector<WatchedBackend::Call> calls = backend->calls();
+        const std::vector<WatchedSoundBackend::Call> calls = backend->calls();
         QVERIFY(!calls.empty());
-        const WatchedBackend::Call &last = calls.back();
+        const WatchedSoundBackend::Call &last = calls.back();
         if (server != Server::Private)
             return; // nothing can be heard without a server; only the waiting counts
         // With a server, every request is heard: the file, or when it cannot be played,
@@ -536,7 +490,7 @@ private Q_SLOTS:
             QVERIFY2(Heard(heard) != Heard::File, "a good sound file was not played");
             if (!found.isEmpty()) {
                 QVERIFY(calls.size() >= 2);
-                const WatchedBackend::Call &file = calls.at(calls.size() - 2);
+                const WatchedSoundBackend::Call &file = calls.at(calls.size() - 2);
                 QVERIFY(!file.alert && !file.result);
             }
         } else {

@@ -1,7 +1,5 @@
 #include "driver/game_driver.h"
 
-#include "driver/winning_path.h"
-
 #include "app/game.h"
 #include "platform/forms.h"
 #include "platform/journal.h"
@@ -44,12 +42,48 @@ std::vector<RecordingSoundBackend::Played> RecordingSoundBackend::played() const
     return m_played;
 }
 
-GameDriver::GameDriver()
+bool WatchedSoundBackend::playFile(const std::string &path)
+{
+    const bool result = m_real->playFile(path); // may take long: not under the lock
+    std::lock_guard lock(m_mutex);
+    m_calls.push_back({false, path, result});
+    return result;
+}
+
+bool WatchedSoundBackend::playAlert()
+{
+    const bool result = m_real->playAlert();
+    std::lock_guard lock(m_mutex);
+    m_calls.push_back({true, {}, result});
+    return result;
+}
+
+std::vector<WatchedSoundBackend::Call> WatchedSoundBackend::calls() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_calls;
+}
+
+namespace {
+
+// The sound thread's backend while the driver records: it hands every request on to the
+// driver's recorder and keeps that alive for as long as the sound thread holds on to it.
+class RecorderHandle : public SoundBackend {
+public:
+    explicit RecorderHandle(std::shared_ptr<RecordingSoundBackend> recorder) : m_recorder(std::move(recorder)) {}
+    bool playFile(const std::string &path) override { return m_recorder->playFile(path); }
+    bool playAlert() override { return m_recorder->playAlert(); }
+
+private:
+    std::shared_ptr<RecordingSoundBackend> m_recorder;
+};
+
+} // namespace
+
+GameDriver::GameDriver() : m_sounds(std::make_shared<RecordingSoundBackend>())
 {
     Game::prepare();
-    auto sounds = std::make_unique<RecordingSoundBackend>();
-    m_sounds = sounds.get();
-    Sound::instance().setBackend(std::move(sounds));
+    restoreSoundRecorder();
     m_boxWatch.setInterval(5);
     connect(&m_boxWatch, &QTimer::timeout, this, &GameDriver::answerOpenBox);
     m_boxWatch.start();
@@ -58,6 +92,11 @@ GameDriver::GameDriver()
 GameDriver::~GameDriver()
 {
     Sound::instance().setBackend(nullptr);
+}
+
+void GameDriver::restoreSoundRecorder()
+{
+    Sound::instance().setBackend(std::make_unique<RecorderHandle>(m_sounds));
 }
 
 namespace {
@@ -85,6 +124,7 @@ void dumpJournal()
 void GameDriver::reset()
 {
     dumpJournal();
+    restoreSoundRecorder();
     Forms::instance().reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Journal::instance().clear();
@@ -117,28 +157,29 @@ void GameDriver::show(const QString &screen)
     Forms::instance().runHandler([&] { Forms::instance().show(screen); });
 }
 
-bool GameDriver::click(const QString &screen, const QString &control)
+namespace {
+
+Form *visibleForm(const QString &screen)
 {
     Form *form = Forms::instance().loaded(screen);
-    if (!form || !form->isVisible())
+    return form && form->isVisible() ? form : nullptr;
+}
+
+} // namespace
+
+bool GameDriver::click(const QString &screen, const QString &control)
+{
+    QAbstractButton *button = clickableButton(screen, control);
+    if (!button)
         return false;
-    auto *button = form->control<QAbstractButton>(control);
-    if (!button || !button->isVisible() || !button->isEnabled())
-        return false;
-    // An option button only takes clicks on its circle and caption, not on the free room
-    // beside them that the layout gives it.
-    const QPoint where = qobject_cast<QRadioButton *>(button) ? QPoint(6, button->height() / 2)
-                                                             : button->rect().center();
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, where);
+    clickButton(button);
     return true;
 }
 
 bool GameDriver::type(const QString &screen, const QString &control, const QString &text)
 {
-    Form *form = Forms::instance().loaded(screen);
-    if (!form || !form->isVisible())
-        return false;
-    QWidget *box = form->control(control);
+    Form *form = visibleForm(screen);
+    QWidget *box = form ? form->control(control) : nullptr;
     if (!box || !box->isVisible())
         return false;
     box->setFocus();
@@ -163,16 +204,6 @@ bool GameDriver::pressKey(const QString &screen, int key, Qt::KeyboardModifiers 
     QTest::keyClick(target, Qt::Key(key), modifiers);
     return true;
 }
-
-namespace {
-
-Form *visibleForm(const QString &screen)
-{
-    Form *form = Forms::instance().loaded(screen);
-    return form && form->isVisible() ? form : nullptr;
-}
-
-} // namespace
 
 QStringList GameDriver::clickableControls(const QString &screen) const
 {
@@ -295,12 +326,28 @@ int GameDriver::journalMark() const
     return int(Journal::instance().end());
 }
 
-void GameDriver::enterName(const QString &name)
+bool GameDriver::play(const QList<Move> &moves)
 {
-    click(QStringLiteral("Brendelquiz"), QStringLiteral("cdmlos_gehts"));
-    type(QStringLiteral("DlgNamen_angeben"), QStringLiteral("txt_Name"), name);
-    click(QStringLiteral("DlgNamen_angeben"), QStringLiteral("OKButton"));
-    click(QStringLiteral("DlgNamen_anzeigen"), QStringLiteral("OKButton"));
+    for (const Move &move : moves) {
+        const bool done = move.kind == Move::Type ? type(move.screen, move.control, move.text)
+                                                   : click(move.screen, move.control);
+        if (!done) {
+            qWarning("cannot reach %s.%s; on display: %s", qPrintable(move.screen), qPrintable(move.control),
+                     qPrintable(visibleScreens().join(u' ')));
+            return false;
+        }
+        if (!move.leadsTo.isEmpty() && visibleScreens() != QStringList{move.leadsTo}) {
+            qWarning("%s.%s should lead to %s; on display: %s", qPrintable(move.screen), qPrintable(move.control),
+                     qPrintable(move.leadsTo), qPrintable(visibleScreens().join(u' ')));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool GameDriver::enterName(const QString &name)
+{
+    return play(nameMoves(name));
 }
 
 bool GameDriver::answer(int question, const QString &given)
@@ -314,23 +361,27 @@ bool GameDriver::answer(int question, const QString &given)
 bool GameDriver::playTo(int question, const QString &name)
 {
     startGame();
-    enterName(name);
-    for (int q = 1; q < question; ++q) {
-        const QuestionMoves &moves = questionMoves(q);
-        if (!answer(q, moves.rightAnswer) || !click(moves.screen, moves.okButton)
-            || !click(moves.praise, QStringLiteral("OKButton")))
-            return false;
-    }
-    return visibleScreens() == QStringList{questionMoves(question).screen};
+    return enterName(name) && play(rightAnswerMoves(1, question - 1))
+           && visibleScreens() == QStringList{questionMoves(question).screen};
 }
 
 bool GameDriver::winGame(const QString &name)
 {
-    if (!playTo(16, name))
-        return false;
-    const QuestionMoves &last = questionMoves(16);
-    return answer(16, last.rightAnswer) && click(last.screen, last.okButton)
-           && visibleScreens() == QStringList{QStringLiteral("frmGlückwunsch")};
+    startGame();
+    return enterName(name) && play(rightAnswerMoves(1, 16));
+}
+
+Form *GameDriver::openCertificate(const QString &name)
+{
+    const QString nameDialog = QStringLiteral("DlgNamen_angeben");
+    const QString certificate = QStringLiteral("frmGlückwunsch");
+    show(nameDialog);
+    if (!type(nameDialog, QStringLiteral("txt_Name"), name))
+        return nullptr;
+    Forms::instance().hide(nameDialog);
+    Forms::instance().setText(certificate, QStringLiteral("lblName"), text(nameDialog, QStringLiteral("txt_Name")));
+    show(certificate);
+    return Forms::instance().isVisible(certificate) ? Forms::instance().loaded(certificate) : nullptr;
 }
 
 void GameDriver::answerOpenBox()
@@ -350,6 +401,27 @@ void GameDriver::answerOpenBox()
         QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
     else
         box->button(QMessageBox::Ok)->click();
+}
+
+QAbstractButton *clickableButton(const QString &screen, const QString &control)
+{
+    Form *form = visibleForm(screen);
+    auto *button = form ? form->control<QAbstractButton>(control) : nullptr;
+    return button && button->isVisible() && button->isEnabled() ? button : nullptr;
+}
+
+void clickButton(QAbstractButton *button)
+{
+    // An option button only takes clicks on its circle and caption, not on the free room
+    // beside them that the layout gives it.
+    const QPoint where = qobject_cast<QRadioButton *>(button) ? QPoint(6, button->height() / 2)
+                                                             : button->rect().center();
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, where);
+}
+
+QRect fromTwips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
 }
 
 void typeInto(QWidget *widget, const QString &text)

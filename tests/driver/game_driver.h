@@ -1,10 +1,12 @@
 #pragma once
 
+#include "driver/winning_path.h"
 #include "platform/sound.h"
 
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -13,6 +15,8 @@
 #include <memory>
 #include <mutex>
 #include <vector>
+
+class QAbstractButton;
 
 namespace bq {
 class Form;
@@ -44,6 +48,26 @@ private:
     std::vector<Played> m_played;
 };
 
+// Plays through another backend, the real one mostly, and notes each call of the sound
+// thread with the answer it got.
+class WatchedSoundBackend : public SoundBackend {
+public:
+    struct Call {
+        bool alert;
+        std::string file;
+        bool result;
+    };
+    explicit WatchedSoundBackend(std::unique_ptr<SoundBackend> real) : m_real(std::move(real)) {}
+    bool playFile(const std::string &path) override;
+    bool playAlert() override;
+    std::vector<Call> calls() const;
+
+private:
+    std::unique_ptr<SoundBackend> m_real;
+    mutable std::mutex m_mutex;
+    std::vector<Call> m_calls;
+};
+
 // Plays the game in-process, as a player would: clicks, typing, answering boxes.
 class GameDriver : public QObject {
     Q_OBJECT
@@ -51,7 +75,8 @@ public:
     GameDriver();
     ~GameDriver() override;
 
-    // Before each test: no screens, empty journal, boxes answered and recorded.
+    // Before each test: no screens, empty journal, boxes answered and recorded, sounds
+    // recorded by the driver's own recorder.
     void reset();
     // After each test: every window gone. Returns the names of windows left behind.
     QStringList finish();
@@ -59,8 +84,9 @@ public:
     void startGame(); // the program's start: show the welcome screen
     void show(const QString &screen);
 
-    bool click(const QString &screen, const QString &control);
-    bool type(const QString &screen, const QString &control, const QString &text);
+    // A click or typing needs no driver: the benchmark plays with these too.
+    static bool click(const QString &screen, const QString &control);
+    static bool type(const QString &screen, const QString &control, const QString &text);
     bool pressKey(const QString &screen, int key);
     bool pressKey(const QString &screen, int key, Qt::KeyboardModifiers modifiers);
     QString text(const QString &screen, const QString &control) const;
@@ -96,16 +122,25 @@ public:
     // Answers boxes with the Enter key instead of a click on OK.
     void setAnswerWithEnter(bool enter) { m_answerWithEnter = enter; }
 
+    // What the sound thread was asked to play while the driver's recorder was in place.
     RecordingSoundBackend &sounds() { return *m_sounds; }
+    // Puts the recorder back after a test gave the sound thread a backend of its own.
+    void restoreSoundRecorder();
 
+    // Steps of a player, in order. False as soon as one cannot be done or does not lead to
+    // the screen it should; the test's log says which.
+    bool play(const QList<Move> &moves);
     // Plays from the welcome screen to the first question with this name.
-    void enterName(const QString &name);
+    bool enterName(const QString &name);
     // Gives an answer on a visible question screen: "optN" chooses, "" gives none, else typed.
     bool answer(int question, const QString &given);
     // From the start to the question's screen, every question before it answered rightly.
     bool playTo(int question, const QString &name);
     // A whole won game, from the start to the certificate.
     bool winGame(const QString &name);
+    // The congratulations screen as a won game leaves it: the name typed into the name
+    // dialog, which stays loaded but hidden, copied onto the certificate. Null on failure.
+    Form *openCertificate(const QString &name);
 
 private:
     void answerOpenBox();
@@ -115,10 +150,19 @@ private:
     std::function<void(const SeenBox &)> m_observer;
     bool m_answerBoxes = true;
     bool m_answerWithEnter = false;
-    RecordingSoundBackend *m_sounds = nullptr;
+    // Shared with the sound thread's backend, so that it outlives every swap of backends.
+    std::shared_ptr<RecordingSoundBackend> m_sounds;
 };
 
+// A click in two halves, for the benchmark, which times only the second. The button or
+// option, when it and its screen are on display and it takes clicks:
+QAbstractButton *clickableButton(const QString &screen, const QString &control);
+// A left click where a player clicks: an option on its circle, a button in its middle.
+void clickButton(QAbstractButton *button);
 // Sends text one character at a time, as typing does; umlauts and emoji included.
 void typeInto(QWidget *widget, const QString &text);
+
+// A place given in twips, the unit the screens' layouts are written in: 15 make one pixel.
+QRect fromTwips(int left, int top, int width, int height);
 
 } // namespace bq::test

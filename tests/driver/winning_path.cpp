@@ -7,9 +7,24 @@ namespace bq::test {
 const QuestionMoves &questionMoves(int question)
 {
     static const QList<QuestionMoves> moves = [] {
-        const QStringList answers{"opt3", "opt2", "opt2", "opt2", "opt2", "opt4", "opt4", "Konrad Elsholm",
-                                  "1946", "opt1", "Hambacher Schloss", "Konstantin Bärenfels", "Edenkoben",
-                                  "Wörth", "Worms", "etwas"};
+        // The right option, or every spelling the game takes.
+        struct Answer {
+            int option;
+            QStringList accepted;
+        };
+        const QList<Answer> answers{
+            {3, {}}, {2, {}}, {2, {}}, {2, {}}, {2, {}}, {4, {}}, {4, {}},
+            {0, {"Konrad Elsholm", "konrad elsholm", "Elsholm", "elsholm"}},
+            {0, {"1946"}},
+            {1, {}},
+            {0, {"Hambacher Schloss", "Hambacher Schloß", "Schloss Hambach", "Schloß Hambach", "schloss hambach",
+                 "hambacher schloss", "hambacher schloß"}},
+            {0, {"Konstantin Bärenfels", "Konstantin Baerenfels", "konstantin baerenfels", "konstantin bärenfels"}},
+            {0, {"Edenkoben", "edenkoben"}},
+            {0, {"Wörth", "Wörth/Rhein", "wörth", "woerth", "woerth/rhein"}},
+            {0, {"Worms", "worms"}},
+            {0, {"etwas"}},
+        };
         const QStringList praises{"DlgFrage1_richtig",  "Dlgfrage2_richtig",  "dlgfrage3_richtig",
                                   "DlgFrage4_richtig",  "DlgFrage5_richtig",  "DlgFrage6_richtig",
                                   "dlgFrage7_richtig",  "dlgFrage8_richtig",  "dlgFrage9_richtig",
@@ -31,7 +46,11 @@ const QuestionMoves &questionMoves(int question)
                 box = QStringLiteral("txt_AntwortFrage9");
             else if (q >= 11)
                 box = QStringLiteral("txtAntwortFrage%1").arg(q);
-            all.append({QStringLiteral("frmFrage%1").arg(q), answers.at(q - 1), box,
+            const Answer &answer = answers.at(q - 1);
+            all.append({QStringLiteral("frmFrage%1").arg(q),
+                        answer.option ? QStringLiteral("optAntwort%1").arg(answer.option) : QString(),
+                        answer.accepted,
+                        answer.option ? QStringLiteral("opt%1").arg(answer.option) : answer.accepted.first(), box,
                         q == 4 ? QStringLiteral("Command1") : QStringLiteral("cmdok"),
                         q == 6 ? QStringLiteral("cmdaufg") : QStringLiteral("cmdaufgeben"), praises.at(q - 1),
                         scoldings.at(q - 1)});
@@ -39,6 +58,44 @@ const QuestionMoves &questionMoves(int question)
         return all;
     }();
     return moves.at(question - 1);
+}
+
+int questionOn(const QString &screen)
+{
+    for (int q = 1; q <= 16; ++q) {
+        if (questionMoves(q).screen == screen)
+            return q;
+    }
+    return 0;
+}
+
+QList<Move> nameMoves(const QString &name)
+{
+    const QString nameDialog = QStringLiteral("DlgNamen_angeben");
+    const QString ok = QStringLiteral("OKButton");
+    return {{Move::Click, QStringLiteral("Brendelquiz"), QStringLiteral("cdmlos_gehts"), {}, {}},
+            {Move::Type, nameDialog, QStringLiteral("txt_Name"), name, {}},
+            {Move::Click, nameDialog, ok, {}, {}},
+            {Move::Click, QStringLiteral("DlgNamen_anzeigen"), ok, {}, questionMoves(1).screen}};
+}
+
+QList<Move> rightAnswerMoves(int first, int last)
+{
+    QList<Move> moves;
+    for (int q = first; q <= last; ++q) {
+        const QuestionMoves &question = questionMoves(q);
+        if (question.correctOption.isEmpty())
+            moves.append({Move::Type, question.screen, question.answerBox, question.rightAnswer, {}});
+        else
+            moves.append({Move::Choose, question.screen, question.correctOption, {}, {}});
+        if (q == 16) {
+            moves.append({Move::Click, question.screen, question.okButton, {}, QStringLiteral("frmGlückwunsch")});
+            break;
+        }
+        moves.append({Move::Click, question.screen, question.okButton, {}, question.praise});
+        moves.append({Move::Click, question.praise, QStringLiteral("OKButton"), {}, questionMoves(q + 1).screen});
+    }
+    return moves;
 }
 
 } // namespace bq::test

@@ -3,8 +3,6 @@
 // What the tests know about the printed certificate, independently of the game's code:
 // the page as it must come out, and the tools that measure a PDF (poppler) or a raster.
 
-#include "platform/printer.h"
-
 #include <QImage>
 #include <QList>
 #include <QProcess>
