@@ -244,12 +244,6 @@ private Q_SLOTS:
         QCOMPARE(driver.text(dialog, "OKButton"), QStringLiteral("OK"));
     }
 
-    void odDialogCaptions()
-    {
-        driver.show("dlgFrage9_falsch");
-        QCOMPARE(bq::Forms::instance().form("dlgFrage9_falsch")->windowTitle(), QStringLiteral("Nääää"));
-    }
-
     void accepted_data()
     {
         QTest::addColumn<int>("question");
