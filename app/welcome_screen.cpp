@@ -1,6 +1,7 @@
 #include "app/welcome_screen.h"
 
 #include "platform/art.h"
+#include "platform/readable_text.h"
 
 #include <QCursor>
 #include <QGridLayout>
@@ -60,7 +61,7 @@ WelcomeScreen::WelcomeScreen(const QString &name, const QString &caption, Window
     author->setParent(turns);
     email->setParent(turns);
     author->setFont(screenFont("Comic Sans MS", 8.25));
-    setTextColour(author, QColor(0x00, 0x00, 0xFF));
+    keepTextReadable(author, QColor(0x00, 0x00, 0xFF)); // blue, lighter on a dark desktop
     const int lineWidth = 300;
     author->setGeometry(0, 0, lineWidth, 20);
     email->setGeometry(0, 3, lineWidth, 20);

@@ -72,7 +72,11 @@ AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind
     QLineEdit *ticker = makeTextBox(QStringLiteral("Text0"));
     ticker->setGeometry(twipRect(2280, 3480, 4815, 375));
     ticker->setAlignment(Qt::AlignCenter);
-    setTextColour(ticker, QColor(0x00, 0x00, 0xFF));
+    // The ticker stays white inside its pale banner on any desktop, so its blue always reads.
+    QPalette tickerColours = ticker->palette();
+    tickerColours.setColor(QPalette::Base, Qt::white);
+    tickerColours.setColor(QPalette::Text, QColor(0x00, 0x00, 0xFF));
+    ticker->setPalette(tickerColours);
     ticker->setAccessibleName(QStringLiteral("Dankeschön"));
 
     // An etched separator: a grey line with a white one under it.

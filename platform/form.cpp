@@ -2,6 +2,7 @@
 
 #include "platform/art.h"
 #include "platform/forms.h"
+#include "platform/readable_text.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -57,7 +58,7 @@ void Form::placeLabels(std::initializer_list<PlacedLabel> labels)
         // Words that do not fit the box on one line get the room below it.
         label->resize(entry.rect.width(), qMax(entry.rect.height(), label->heightForWidth(entry.rect.width())));
         if (entry.colour)
-            setTextColour(label, QColor(QLatin1String(entry.colour)));
+            keepTextReadable(label, QColor(QLatin1String(entry.colour)));
     }
 }
 
