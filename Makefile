@@ -58,9 +58,11 @@ package: deps
 	cmake --build $(BUILD)/deb -j$(JOBS) --target brendelquiz
 	cd $(BUILD)/deb && cpack -G DEB
 
-# A picture of every screen, taken on a private X server, in $(BUILD)/screenshots.
+# A picture of every screen, taken on a private X server, in $(BUILD)/screenshots;
+# with THEME=dark under a dark desktop palette, in $(BUILD)/screenshots-dark.
+THEME ?= light
 screenshots: build
-	bash tests/desk/screenshots.sh $(BUILD) $(BUILD)/screenshots
+	BQ_SCREENSHOT_THEME=$(THEME) bash tests/desk/screenshots.sh $(BUILD) $(BUILD)/screenshots$(if $(filter dark,$(THEME)),-dark)
 
 clean:
 	rm -rf $(BUILD)
