@@ -1,5 +1,6 @@
 #include "app/welcome_screen.h"
 
+#include "app/pictures.h"
 #include "platform/art.h"
 #include "platform/readable_text.h"
 
@@ -50,6 +51,7 @@ WelcomeScreen::WelcomeScreen(const QString &name, const QString &caption, Window
 
     auto *image = makeLabel(QStringLiteral("Image1"), {});
     showArt(image, QStringLiteral("welcome-photo"), QSize(160, 200));
+    describePicture(image, QStringLiteral("welcome-photo"));
 
     auto *suggestion = makeLabel(QStringLiteral("lblAnregung"), QStringLiteral("Anregung und Kritik an:"));
 
