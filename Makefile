@@ -13,6 +13,9 @@ DEPS = $(BUILD_DEPS) $(RUN_DEPS) $(TEST_DEPS)
 
 SUDO = $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
+# The accessibility test reads the game's controls over the desktop's accessibility bus.
+TEST_DEPS += at-spi2-core python3-pyatspi
+
 .PHONY: deps build run test sanitize check bench package screenshots clean
 
 deps:
