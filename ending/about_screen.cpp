@@ -2,6 +2,7 @@
 
 #include "app/pictures.h"
 #include "platform/art.h"
+#include "platform/readable_text.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -87,14 +88,22 @@ AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind
     // Called by the line above it, which says what the names it shows are.
     ticker->setAccessibleName(control<QLabel>(QStringLiteral("lbl_Dank_an"))->text());
 
-    // An etched separator: a grey line with a white one under it.
-    const char *lineColours[] = {"#FFFFFF", "#808080"};
+    // An etched separator: a grey line with a white one under it. On a dark window the white
+    // would glare; there the desktop's own shadow and light colours etch it.
     for (int index = 0; index < 2; ++index) {
         auto *line = new QFrame(this);
         line->setObjectName(QStringLiteral("Line1"));
         line->setProperty("index", index);
         line->setGeometry(twips(240), twips(4200) + (index == 0 ? 1 : 0), twips(8040 - 240), index == 0 ? 2 : 1);
-        setBackgroundColour(line, QColor(QLatin1String(lineColours[index])));
+        line->setAutoFillBackground(true);
+        followPalette(line, [line, index] {
+            const QPalette &window = line->parentWidget()->palette();
+            const bool dark = window.color(QPalette::Window).lightnessF() < 0.5;
+            const QColor colour = index == 0 ? (dark ? window.color(QPalette::Light) : QColor(Qt::white))
+                                             : (dark ? window.color(QPalette::Shadow) : QColor(0x80, 0x80, 0x80));
+            if (line->palette().color(QPalette::Window) != colour)
+                setBackgroundColour(line, colour);
+        });
     }
 
     auto *exit = makeButton(QStringLiteral("cmdExit"), QStringLiteral("Ende"));

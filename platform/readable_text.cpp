@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <cmath>
+#include <utility>
 
 namespace bq {
 namespace {
@@ -38,43 +39,29 @@ QColor shiftLightness(const QColor &wanted, const QColor &background, qreal mini
     return at(far);
 }
 
-// Chooses the control's colour again after each change of its palette. Setting the colour
-// changes the palette once more; the second choice finds the colour already set and stops.
-class ReadableText final : public QObject {
+// Runs a choice of colours now and after each change of the widget's palette. A choice that
+// sets a colour changes the palette once more; the second run finds it set and changes nothing.
+class PaletteFollower final : public QObject {
 public:
-    ReadableText(QWidget *control, const QColor &wanted)
-        : QObject(control)
-        , m_control(control)
-        , m_wanted(wanted)
+    PaletteFollower(QWidget *widget, std::function<void()> choose)
+        : QObject(widget)
+        , m_widget(widget)
+        , m_choose(std::move(choose))
     {
-        control->installEventFilter(this);
-        choose();
+        widget->installEventFilter(this);
+        m_choose();
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_control && event->type() == QEvent::PaletteChange)
-            choose();
+        if (watched == m_widget && event->type() == QEvent::PaletteChange)
+            m_choose();
         return false;
     }
 
 private:
-    void choose()
-    {
-        const QWidget *parent = m_control->parentWidget();
-        const QPalette &surroundings = parent ? parent->palette() : m_control->palette();
-        const QColor colour = readableColour(m_wanted, m_control->palette().color(m_control->backgroundRole()),
-                                             surroundings.color(m_control->foregroundRole()));
-        QPalette palette = m_control->palette();
-        if (palette.color(QPalette::WindowText) == colour && palette.color(QPalette::Text) == colour)
-            return;
-        palette.setColor(QPalette::WindowText, colour);
-        palette.setColor(QPalette::Text, colour);
-        m_control->setPalette(palette);
-    }
-
-    QWidget *m_control;
-    QColor m_wanted;
+    QWidget *m_widget;
+    std::function<void()> m_choose;
 };
 
 } // namespace
@@ -96,9 +83,25 @@ QColor readableColour(const QColor &wanted, const QColor &background, const QCol
     return shiftLightness(wanted, background, minimum);
 }
 
+void followPalette(QWidget *widget, std::function<void()> choose)
+{
+    new PaletteFollower(widget, std::move(choose));
+}
+
 void keepTextReadable(QWidget *control, const QColor &wanted)
 {
-    new ReadableText(control, wanted);
+    followPalette(control, [control, wanted] {
+        const QWidget *parent = control->parentWidget();
+        const QPalette &surroundings = parent ? parent->palette() : control->palette();
+        const QColor colour = readableColour(wanted, control->palette().color(control->backgroundRole()),
+                                             surroundings.color(control->foregroundRole()));
+        QPalette palette = control->palette();
+        if (palette.color(QPalette::WindowText) == colour && palette.color(QPalette::Text) == colour)
+            return;
+        palette.setColor(QPalette::WindowText, colour);
+        palette.setColor(QPalette::Text, colour);
+        control->setPalette(palette);
+    });
 }
 
 } // namespace bq

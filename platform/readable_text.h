@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+#include <functional>
+
 class QWidget;
 
 namespace bq {
@@ -19,6 +21,10 @@ inline constexpr qreal kReadableContrast = 4.5;
 // the palette's own text colour, where that reads.
 QColor readableColour(const QColor &wanted, const QColor &background, const QColor &plainText = {},
                       qreal minimum = kReadableContrast);
+
+// Runs `choose` now and again whenever the widget's palette changes: for colours that depend
+// on the desktop's palette, which may change while the program runs.
+void followPalette(QWidget *widget, std::function<void()> choose);
 
 // Shows the control's text in the readable colour of the wanted hue on the colour it stands
 // on (its palette's background role), and chooses again whenever its palette changes, as
