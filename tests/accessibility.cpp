@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -22,22 +23,8 @@ namespace {
 using namespace bq;
 
 const QString kPlayer = QStringLiteral("Jürgen Müller");
-const QString kWelcome = QStringLiteral("Brendelquiz");
 
-// The clicks ("screen.control") from the welcome screen to the screens that no answer leads to.
-struct Route {
-    const char *screen;
-    std::vector<const char *> clicks;
-};
-const Route kRoutes[] = {
-    {"Brendelquiz", {}},
-    {"frmwieso", {"Brendelquiz.CmdProgramminfo"}},
-    {"dlgbeenden", {"Brendelquiz.Cmdbessernicht"}},
-    {"Dlgfeigling", {"Brendelquiz.Cmdbessernicht", "dlgbeenden.OKButton"}},
-    {"frmAbout", {"Brendelquiz.Cmdbessernicht", "dlgbeenden.OKButton", "Dlgfeigling.OKButton"}},
-    {"DlgNamen_angeben", {"Brendelquiz.cdmlos_gehts"}},
-};
-
+// Plays from the start until the screen is on display, the way a player gets there.
 bool reach(test::GameDriver &driver, const ScreenEntry &entry)
 {
     const QString screen = screenName(entry.screen);
@@ -51,22 +38,25 @@ bool reach(test::GameDriver &driver, const ScreenEntry &entry)
     }
     if (screen == QStringLiteral("frmGlückwunsch"))
         return driver.winGame(kPlayer);
+    // The clicks ("screen.control", or "screen.box=text" to type) to the screens no answer leads to.
+    const QHash<QString, QStringList> routes = {
+        {QStringLiteral("frmwieso"), {QStringLiteral("Brendelquiz.CmdProgramminfo")}},
+        {QStringLiteral("dlgbeenden"), {QStringLiteral("Brendelquiz.Cmdbessernicht")}},
+        {QStringLiteral("Dlgfeigling"), {QStringLiteral("Brendelquiz.Cmdbessernicht"), QStringLiteral("dlgbeenden.OKButton")}},
+        {QStringLiteral("frmAbout"), {QStringLiteral("Brendelquiz.Cmdbessernicht"), QStringLiteral("dlgbeenden.OKButton"),
+                                      QStringLiteral("Dlgfeigling.OKButton")}},
+        {QStringLiteral("DlgNamen_angeben"), {QStringLiteral("Brendelquiz.cdmlos_gehts")}},
+        {QStringLiteral("DlgNamen_anzeigen"), {QStringLiteral("Brendelquiz.cdmlos_gehts"),
+                                               QStringLiteral("DlgNamen_angeben.txt_Name=") + kPlayer,
+                                               QStringLiteral("DlgNamen_angeben.OKButton")}},
+    };
     driver.startGame();
-    if (screen == QStringLiteral("DlgNamen_anzeigen"))
-        return driver.click(kWelcome, QStringLiteral("cdmlos_gehts"))
-            && driver.type(QStringLiteral("DlgNamen_angeben"), QStringLiteral("txt_Name"), kPlayer)
-            && driver.click(QStringLiteral("DlgNamen_angeben"), QStringLiteral("OKButton"));
-    for (const Route &route : kRoutes) {
-        if (screen != QString::fromUtf8(route.screen))
-            continue;
-        for (const char *click : route.clicks) {
-            const QStringList parts = QString::fromUtf8(click).split(u'.');
-            if (!driver.click(parts[0], parts[1]))
-                return false;
-        }
-        return true;
+    for (const QString &step : routes.value(screen)) {
+        const QStringList parts = step.split(QRegularExpression(QStringLiteral("[.=]")));
+        if (!(parts.size() == 3 ? driver.type(parts[0], parts[1], parts[2]) : driver.click(parts[0], parts[1])))
+            return false;
     }
-    return false;
+    return driver.visibleScreens().contains(screen);
 }
 
 // One line per accessible object, depth first, as a screen reader gets them.
@@ -80,13 +70,13 @@ QString treeLine(QAccessibleInterface *node, int depth)
 
 // Checks a node and every node below it that a screen reader lands on: not the hidden ones,
 // not Qt's own parts of a control (a text view's scroll bars), not the unnamed boxes that only
-// lay controls out, not lines.
-void inspect(QAccessibleInterface *node, int depth, QStringList &faults, QStringList &tree)
+// lay controls out, not lines. The tree gets every node.
+void inspect(QAccessibleInterface *node, int depth, bool reached, QStringList &faults, QStringList &tree)
 {
     tree << treeLine(node, depth);
     const QString objectName = node->object()->objectName();
     const QString name = node->text(QAccessible::Name);
-    const bool reached = !node->state().invisible && !objectName.startsWith(QStringLiteral("qt_"));
+    reached = reached && !node->state().invisible && !objectName.startsWith(QStringLiteral("qt_"));
     const bool layoutBox = objectName.isEmpty() && node->role() == QAccessible::Client;
     if (reached && !layoutBox && node->role() != QAccessible::Border) {
         if (name.isEmpty())
@@ -96,10 +86,8 @@ void inspect(QAccessibleInterface *node, int depth, QStringList &faults, QString
         else if (name.contains(u'\r'))
             faults << objectName + QStringLiteral(" has a carriage return in its name");
     }
-    for (int i = 0; i < node->childCount(); ++i) {
-        QStringList hiddenFaults;
-        inspect(node->child(i), depth + 1, reached ? faults : hiddenFaults, tree);
-    }
+    for (int i = 0; i < node->childCount(); ++i)
+        inspect(node->child(i), depth + 1, reached, faults, tree);
 }
 
 } // namespace
@@ -131,7 +119,7 @@ private Q_SLOTS:
 
         QStringList faults;
         QStringList tree;
-        inspect(QAccessible::queryAccessibleInterface(form), 0, faults, tree);
+        inspect(QAccessible::queryAccessibleInterface(form), 0, true, faults, tree);
         // A question's answer controls carry the question, heard with each of them.
         if (entry.role == ScreenRole::Question) {
             const QString question = QString::fromUtf8(questionDef(entry.question).question.back().text).simplified();

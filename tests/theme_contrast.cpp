@@ -6,7 +6,6 @@
 #include "platform/forms.h"
 #include "platform/readable_text.h"
 
-#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QLabel>
@@ -41,24 +40,22 @@ QColor paintedAt(QWidget *painter, const QPoint &point, QWidget::RenderFlags fla
 }
 
 // What a control's text is painted on: its own panel where it paints one (boxes, buttons),
-// else its own filled background, else the nearest ancestor that paints below it (a form may
-// paint its own paper), else its window's background.
+// measured at its right edge halfway down, clear of its frame, text and cursor; else its own
+// filled background; else the nearest ancestor that paints below it (a form may paint its own
+// paper); else its window's background.
 QColor paintedBehind(QWidget *control)
 {
-    // The panel's right edge, halfway down: clear of its frame, of left-aligned text and of the cursor.
-    const QPoint panelEdge(control->width() - 4, control->height() / 2);
     if (textRole(control) != QPalette::WindowText) {
-        if (const QColor panel = paintedAt(control, panelEdge, QWidget::DrawChildren); panel.isValid())
+        const QPoint edge(control->width() - 4, control->height() / 2);
+        if (const QColor panel = paintedAt(control, edge, QWidget::DrawChildren); panel.isValid())
             return panel;
     }
     for (QWidget *widget = control; widget; widget = widget->parentWidget()) {
         if (widget->autoFillBackground())
             return widget->palette().color(widget->backgroundRole());
-        if (widget != control) {
-            if (const QColor own = paintedAt(widget, control->mapTo(widget, control->rect().center()), {});
-                own.isValid())
-                return own;
-        }
+        const QColor own = widget == control ? QColor() : paintedAt(widget, control->mapTo(widget, control->rect().center()), {});
+        if (own.isValid())
+            return own;
         if (widget->isWindow())
             return widget->palette().color(QPalette::Window);
     }
@@ -86,9 +83,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<bool>("dark");
         for (const ScreenEntry &entry : screenCatalogue()) {
-            const QString screen = screenName(entry.screen);
-            QTest::addRow("%s light", qPrintable(screen)) << screen << false;
-            QTest::addRow("%s dark", qPrintable(screen)) << screen << true;
+            for (bool dark : {false, true})
+                QTest::addRow("%s %s", qPrintable(screenName(entry.screen)), dark ? "dark" : "light")
+                    << screenName(entry.screen) << dark;
         }
     }
 
@@ -96,15 +93,14 @@ private Q_SLOTS:
     {
         QFETCH(QString, screen);
         QFETCH(bool, dark);
-        const QPalette theme = dark ? test::darkDesktopPalette() : test::lightDesktopPalette();
         // Opened under the other theme: the switch to this one must bring every colour along.
         QApplication::setPalette(dark ? test::lightDesktopPalette() : test::darkDesktopPalette());
         m_driver.reset();
         Form *form = Forms::instance().form(screen);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
-        QApplication::setPalette(theme);
-        QCoreApplication::processEvents();
+        QApplication::setPalette(dark ? test::darkDesktopPalette() : test::lightDesktopPalette());
+        QCoreApplication::processEvents(); // windows learn of the new palette through posted events
 
         QStringList unreadable;
         for (QWidget *control : form->findChildren<QWidget *>()) {
@@ -112,8 +108,7 @@ private Q_SLOTS:
                 continue;
             const QColor text = control->palette().color(textRole(control));
             const QColor behind = paintedBehind(control);
-            const qreal ratio = contrastRatio(text, behind);
-            if (ratio < kReadableContrast)
+            if (const qreal ratio = contrastRatio(text, behind); ratio < kReadableContrast)
                 unreadable << QStringLiteral("%1.%2: %3 on %4 is %5:1")
                                   .arg(screen, control->objectName(), text.name(), behind.name())
                                   .arg(ratio, 0, 'f', 2);

@@ -16,22 +16,19 @@ inline QPalette lightDesktopPalette()
 // platform theme (read under Xvfb with QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark).
 inline QPalette darkDesktopPalette()
 {
-    const QColor text(0xf0, 0xf0, 0xf0);
-    const QColor window(0x32, 0x32, 0x32);
-    QPalette palette(text, window, QColor(0x4b, 0x4b, 0x4b), QColor(0x21, 0x21, 0x21), QColor(0x26, 0x26, 0x26),
-                     text, QColor(0x4b, 0x4b, 0x4b), QColor(0x24, 0x24, 0x24), window);
-    palette.setColor(QPalette::ButtonText, text);
-    palette.setColor(QPalette::Midlight, QColor(0x2a, 0x2a, 0x2a));
-    palette.setColor(QPalette::Shadow, QColor(0x19, 0x19, 0x19));
-    palette.setColor(QPalette::Highlight, QColor(0x30, 0x8c, 0xc6));
-    palette.setColor(QPalette::HighlightedText, text);
-    palette.setColor(QPalette::Link, QColor(0x30, 0x8c, 0xc6));
-    palette.setColor(QPalette::AlternateBase, QColor(0x2b, 0x2b, 0x2b));
-    palette.setColor(QPalette::PlaceholderText, text);
-    const QColor disabledText(0x82, 0x82, 0x82);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(QPalette::Disabled, role, disabledText);
-    palette.setColor(QPalette::Disabled, QPalette::Base, window);
+    using P = QPalette;
+    QPalette palette = lightDesktopPalette();
+    const std::pair<P::ColorRole, QRgb> colours[] = {
+        {P::Window, 0x323232}, {P::WindowText, 0xf0f0f0}, {P::Base, 0x242424}, {P::AlternateBase, 0x2b2b2b},
+        {P::Text, 0xf0f0f0}, {P::Button, 0x323232}, {P::ButtonText, 0xf0f0f0}, {P::BrightText, 0x4b4b4b},
+        {P::Light, 0x4b4b4b}, {P::Midlight, 0x2a2a2a}, {P::Mid, 0x262626}, {P::Dark, 0x212121},
+        {P::Shadow, 0x191919}, {P::Highlight, 0x308cc6}, {P::HighlightedText, 0xf0f0f0}, {P::Link, 0x308cc6},
+        {P::PlaceholderText, 0xf0f0f0}};
+    for (const auto &[role, rgb] : colours)
+        palette.setColor(role, QColor(rgb));
+    for (P::ColorRole role : {P::WindowText, P::Text, P::ButtonText})
+        palette.setColor(P::Disabled, role, QColor(0x828282));
+    palette.setColor(P::Disabled, P::Base, QColor(0x323232));
     return palette;
 }
 
