@@ -9,7 +9,8 @@ RUN_DEPS = libqt6svg6 qt6-translations-l10n libcanberra0 libcanberra-pulse sound
            libcups2 fonts-liberation fonts-comic-neue fonts-dancingscript fonts-dejavu-core
 TEST_DEPS = poppler-utils xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils sox \
             cups cups-client cups-bsd printer-driver-cups-pdf ghostscript \
-            desktop-file-utils appstream dbus lintian weston qt6-wayland
+            desktop-file-utils appstream dbus lintian weston qt6-wayland \
+            at-spi2-core python3-pyatspi
 DEPS = $(BUILD_DEPS) $(RUN_DEPS) $(TEST_DEPS)
 
 SUDO = $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
@@ -60,9 +61,11 @@ package: deps
 	cmake --build $(BUILD)/deb -j$(JOBS) --target brendelquiz
 	cd $(BUILD)/deb && cpack -G DEB
 
-# A picture of every screen, taken on a private X server, in $(BUILD)/screenshots.
+# A picture of every screen, taken on a private X server, in $(BUILD)/screenshots;
+# with THEME=dark under a dark desktop palette, in $(BUILD)/screenshots-dark.
+THEME ?= light
 screenshots: build
-	bash tests/desk/screenshots.sh $(BUILD) $(BUILD)/screenshots
+	BQ_SCREENSHOT_THEME=$(THEME) bash tests/desk/screenshots.sh $(BUILD) $(BUILD)/screenshots$(if $(filter dark,$(THEME)),-dark)
 
 clean:
 	rm -rf $(BUILD)

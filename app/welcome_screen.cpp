@@ -1,6 +1,8 @@
 #include "app/welcome_screen.h"
 
+#include "app/pictures.h"
 #include "platform/art.h"
+#include "platform/readable_text.h"
 
 #include <QCursor>
 #include <QGridLayout>
@@ -49,6 +51,7 @@ WelcomeScreen::WelcomeScreen(const QString &name, const QString &caption, Window
 
     auto *image = makeLabel(QStringLiteral("Image1"), {});
     showArt(image, QStringLiteral("welcome-photo"), QSize(160, 200));
+    describePicture(image, QStringLiteral("welcome-photo"));
 
     auto *suggestion = makeLabel(QStringLiteral("lblAnregung"), QStringLiteral("Anregung und Kritik an:"));
 
@@ -60,7 +63,7 @@ WelcomeScreen::WelcomeScreen(const QString &name, const QString &caption, Window
     author->setParent(turns);
     email->setParent(turns);
     author->setFont(screenFont("Comic Sans MS", 8.25));
-    setTextColour(author, QColor(0x00, 0x00, 0xFF));
+    keepTextReadable(author, QColor(0x00, 0x00, 0xFF)); // blue, lighter on a dark desktop
     const int lineWidth = 300;
     author->setGeometry(0, 0, lineWidth, 20);
     email->setGeometry(0, 3, lineWidth, 20);

@@ -2,6 +2,7 @@
 
 #include "app/welcome_screen.h"
 #include "platform/art.h"
+#include "platform/readable_text.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -63,8 +64,8 @@ WhyScreen::WhyScreen(const QString &name, const QString &caption, WindowKind kin
             bold.setBold(true);
             label->setFont(bold);
         }
-        if (entry.look == Look::Heading)
-            setTextColour(label, QColor(0x00, 0x00, 0xFF));
+        if (entry.look == Look::Heading) // blue, lighter on a dark desktop
+            keepTextReadable(label, QColor(0x00, 0x00, 0xFF));
         if (entry.look == Look::Address) {
             label->setAlignment(Qt::AlignCenter);
             label->setContentsMargins(40, 0, 0, 0);

@@ -1,6 +1,8 @@
 #include "ending/about_screen.h"
 
+#include "app/pictures.h"
 #include "platform/art.h"
+#include "platform/readable_text.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -48,18 +50,24 @@ AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind
          twipRect(1080, 4680, 3870, 1065), standard, left, "#000000"},
     });
 
-    auto *picture1 = makeLabel(QStringLiteral("Picture1"), {});
-    picture1->setGeometry(twipRect(480, 840, 975, 1575));
-    picture1->setPixmap(artPixmap(QStringLiteral("about-picture1"), QSize(61, 110), devicePixelRatioF()));
-    auto *picture3 = makeLabel(QStringLiteral("Picture3"), {});
-    picture3->setGeometry(twipRect(6840, 840, 855, 735));
-    picture3->setPixmap(artPixmap(QStringLiteral("about-picture3"), QSize(55, 46), devicePixelRatioF()));
-    auto *picture2 = makeLabel(QStringLiteral("Picture2"), {});
-    picture2->setGeometry(twipRect(1920, 3240, 5295, 615));
-    picture2->setPixmap(artPixmap(QStringLiteral("about-banner"), QSize(400, 40), devicePixelRatioF()));
-    auto *image1 = makeLabel(QStringLiteral("Image1"), {});
-    image1->setGeometry(twipRect(480, 4920, 480, 480));
-    image1->setPixmap(artPixmap(QStringLiteral("about-icon"), QSize(32, 32), devicePixelRatioF()));
+    struct Picture {
+        const char *name;
+        const char *art;
+        QRect rect;
+        QSize size;
+    };
+    const Picture pictures[] = {
+        {"Picture1", "about-picture1", twipRect(480, 840, 975, 1575), {61, 110}},
+        {"Picture3", "about-picture3", twipRect(6840, 840, 855, 735), {55, 46}},
+        {"Picture2", "about-banner", twipRect(1920, 3240, 5295, 615), {400, 40}},
+        {"Image1", "about-icon", twipRect(480, 4920, 480, 480), {32, 32}},
+    };
+    for (const Picture &entry : pictures) {
+        QLabel *picture = makeLabel(QString::fromLatin1(entry.name), {});
+        picture->setGeometry(entry.rect);
+        picture->setPixmap(artPixmap(QString::fromLatin1(entry.art), entry.size, devicePixelRatioF()));
+        describePicture(picture, QString::fromLatin1(entry.art));
+    }
 
     // The ring of four lies hidden behind the one box the player sees.
     const QRect dankRects[] = {twipRect(2640, 3480, 1215, 375), twipRect(4200, 3480, 615, 315),
@@ -72,17 +80,30 @@ AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind
     QLineEdit *ticker = makeTextBox(QStringLiteral("Text0"));
     ticker->setGeometry(twipRect(2280, 3480, 4815, 375));
     ticker->setAlignment(Qt::AlignCenter);
-    setTextColour(ticker, QColor(0x00, 0x00, 0xFF));
-    ticker->setAccessibleName(QStringLiteral("Dankeschön"));
+    // The ticker stays white inside its pale banner on any desktop, so its blue always reads.
+    QPalette tickerColours = ticker->palette();
+    tickerColours.setColor(QPalette::Base, Qt::white);
+    tickerColours.setColor(QPalette::Text, QColor(0x00, 0x00, 0xFF));
+    ticker->setPalette(tickerColours);
+    // Called by the line above it, which says what the names it shows are.
+    ticker->setAccessibleName(control<QLabel>(QStringLiteral("lbl_Dank_an"))->text());
 
-    // An etched separator: a grey line with a white one under it.
-    const char *lineColours[] = {"#FFFFFF", "#808080"};
+    // An etched separator: a grey line with a white one under it. On a dark window the white
+    // would glare; there the desktop's own shadow and light colours etch it.
     for (int index = 0; index < 2; ++index) {
         auto *line = new QFrame(this);
         line->setObjectName(QStringLiteral("Line1"));
         line->setProperty("index", index);
         line->setGeometry(twips(240), twips(4200) + (index == 0 ? 1 : 0), twips(8040 - 240), index == 0 ? 2 : 1);
-        setBackgroundColour(line, QColor(QLatin1String(lineColours[index])));
+        line->setAutoFillBackground(true);
+        followPalette(line, [line, index] {
+            const QPalette &window = line->parentWidget()->palette();
+            const bool dark = window.color(QPalette::Window).lightnessF() < 0.5;
+            const QColor colour = index == 0 ? (dark ? window.color(QPalette::Light) : QColor(Qt::white))
+                                             : (dark ? window.color(QPalette::Shadow) : QColor(0x80, 0x80, 0x80));
+            if (line->palette().color(QPalette::Window) != colour)
+                setBackgroundColour(line, colour);
+        });
     }
 
     auto *exit = makeButton(QStringLiteral("cmdExit"), QStringLiteral("Ende"));

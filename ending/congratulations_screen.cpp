@@ -1,5 +1,6 @@
 #include "ending/congratulations_screen.h"
 
+#include "app/pictures.h"
 #include "platform/art.h"
 #include "platform/clock.h"
 #include "platform/graphical_button.h"
@@ -52,7 +53,7 @@ CongratulationsScreen::CongratulationsScreen(const QString &name, const QString 
     auto *image = makeLabel(QStringLiteral("Image1"), {});
     image->move(twips(3240), twips(2400));
     showArt(image, QStringLiteral("certificate"), QSize(150, 187));
-    image->setAccessibleName(QStringLiteral("Siegel der Urkunde"));
+    describePicture(image, QStringLiteral("certificate"));
     setBackgroundColour(image, Qt::white);
 
     // Created first so that it comes first in the tab order and has the focus at the start.

@@ -2,6 +2,7 @@
 
 #include "platform/art.h"
 #include "platform/forms.h"
+#include "platform/readable_text.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -57,7 +58,7 @@ void Form::placeLabels(std::initializer_list<PlacedLabel> labels)
         // Words that do not fit the box on one line get the room below it.
         label->resize(entry.rect.width(), qMax(entry.rect.height(), label->heightForWidth(entry.rect.width())));
         if (entry.colour)
-            setTextColour(label, QColor(QLatin1String(entry.colour)));
+            keepTextReadable(label, QColor(QLatin1String(entry.colour)));
     }
 }
 
@@ -80,18 +81,24 @@ QLineEdit *Form::makeTextBox(const QString &controlName, const QString &text)
 {
     auto *box = new QLineEdit(text, this);
     box->setObjectName(controlName);
-    box->setAccessibleName(controlName);
+    // A box that shows a fixed text is called by it; a box for typing gets its name from
+    // what its screen shows beside it.
+    box->setAccessibleName(text);
     return box;
 }
 
 QPlainTextEdit *Form::makeTextView(const QString &controlName, const QString &text)
 {
-    // Texts keep their CR LF line ends as data; the view shows each as one line break.
-    auto *view = new QPlainTextEdit(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                                    this);
+    // Texts keep their CR LF line ends as data; the view shows each as one line break, and a
+    // screen reader reads the text as shown.
+    const QString shown = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    auto *view = new QPlainTextEdit(shown, this);
     view->setObjectName(controlName);
     view->setReadOnly(true);
-    view->setAccessibleName(text);
+    QString spoken = shown;
+    while (spoken.endsWith(u'\n'))
+        spoken.chop(1);
+    view->setAccessibleName(spoken);
     return view;
 }
 

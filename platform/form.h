@@ -48,7 +48,9 @@ struct PlacedLabel {
     QRect rect;
     QFont font;
     Qt::Alignment align;
-    const char *colour = nullptr; // text colour; the standard one when not given
+    // The text's hue, shown readable on whatever the label stands on; the standard colour
+    // when not given.
+    const char *colour = nullptr;
 };
 
 // The base of every screen: a top-level window whose children are its controls,

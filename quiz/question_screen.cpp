@@ -1,5 +1,6 @@
 #include "quiz/question_screen.h"
 
+#include "app/pictures.h"
 #include "platform/art.h"
 #include "platform/graphical_button.h"
 #include "quiz/question_catalogue.h"
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -91,7 +93,9 @@ void QuestionScreen::buildLayout()
         if (m_def.beforeBox.name)
             row->addWidget(makeLabel(utf8(m_def.beforeBox.name), utf8(m_def.beforeBox.text)));
         QLineEdit *box = makeTextBox(utf8(m_def.answerBox));
-        box->setAccessibleName(QStringLiteral("Antwort"));
+        // Called an answer, with the words that stand beside the box on the screen.
+        const LabelDef &beside = m_def.beforeBox.name ? m_def.beforeBox : m_def.afterBox;
+        box->setAccessibleName(beside.name ? QStringLiteral("Antwort: ") + utf8(beside.text) : QStringLiteral("Antwort"));
         const bool narrow = !m_def.options.empty(); // room for a year only
         if (narrow)
             box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
@@ -113,6 +117,7 @@ void QuestionScreen::buildLayout()
     if (m_def.banner) {
         QLabel *banner = makeLabel(QStringLiteral("Picture1"), {});
         showArt(banner, utf8(m_def.banner), QSize(m_def.bannerWidth, 40));
+        describePicture(banner, utf8(m_def.banner));
         root->addWidget(banner, 0, Qt::AlignHCenter);
     }
     root->addSpacing(10);
@@ -155,6 +160,21 @@ void QuestionScreen::buildLayout()
     }
     if (firstAnswer)
         setInitialFocus(firstAnswer);
+}
+
+void QuestionScreen::showEvent(QShowEvent *event)
+{
+    // Each answer control carries the question for screen readers, read when the control
+    // gets the focus; taken now, with the player's name in it where the screen has one.
+    QStringList question;
+    for (const LabelDef &def : m_def.question)
+        question << control<QLabel>(utf8(def.name))->text();
+    const QString description = question.join(u' ').simplified();
+    for (QRadioButton *option : findChildren<QRadioButton *>())
+        option->setAccessibleDescription(description);
+    if (m_def.answerBox)
+        control<QLineEdit>(utf8(m_def.answerBox))->setAccessibleDescription(description);
+    Form::showEvent(event);
 }
 
 } // namespace bq

@@ -13,6 +13,9 @@ class QuestionScreen : public Form {
 public:
     QuestionScreen(const QString &name, const QString &caption, int question);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void buildLayout();
 

@@ -3,10 +3,12 @@
 // filled in, every praise and scolding dialog, the congratulations screen and message boxes.
 //
 //   screenshots OUTPUT_DIRECTORY
+//   BQ_SCREENSHOT_THEME=dark screenshots OUTPUT_DIRECTORY   (as a dark desktop shows them)
 //
 // Plays the game in-process (silently) on the real display platform and saves each window
 // as NN-<screen>.png. Exits non-zero when a screen could not be reached.
 #include "app/screen_catalogue.h"
+#include "driver/desktop_palettes.h"
 #include "driver/game_driver.h"
 #include "platform/form.h"
 #include "platform/forms.h"
@@ -165,6 +167,8 @@ void playRightTo(Photographer &camera, GameDriver &driver, int question)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    if (qEnvironmentVariable("BQ_SCREENSHOT_THEME") == u"dark")
+        QApplication::setPalette(bq::test::darkDesktopPalette());
     if (argc != 2) {
         std::fputs("usage: screenshots OUTPUT_DIRECTORY\n", stderr);
         return 2;
