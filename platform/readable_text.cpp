@@ -80,7 +80,10 @@ QColor readableColour(const QColor &wanted, const QColor &background, const QCol
     const bool hueless = wanted.toHsl().hslHueF() < 0;
     if (hueless && plainText.isValid() && contrastRatio(plainText, background) >= minimum)
         return plainText;
-    return shiftLightness(wanted, background, minimum);
+    // A colour that has to change goes a little past the threshold, so that small text, and a
+    // desktop whose background is a shade off the one measured, still reads.
+    constexpr qreal kMargin = 0.5;
+    return shiftLightness(wanted, background, minimum + kMargin);
 }
 
 void followPalette(QWidget *widget, std::function<void()> choose)

@@ -16,8 +16,8 @@ qreal contrastRatio(const QColor &a, const QColor &b);
 inline constexpr qreal kReadableContrast = 4.5;
 
 // A text colour of the wanted hue that reads on the background: the wanted colour itself
-// when it does; otherwise the same hue and saturation, lighter or darker just as far as
-// needed. A colour without hue (black, grey) has none to keep: it gives way to `plainText`,
+// when it does; otherwise the same hue and saturation, lighter or darker as far as needed
+// for a little more than the minimum. A colour without hue (black, grey) has none to keep: it gives way to `plainText`,
 // the palette's own text colour, where that reads.
 QColor readableColour(const QColor &wanted, const QColor &background, const QColor &plainText = {},
                       qreal minimum = kReadableContrast);
