@@ -2,7 +2,8 @@
 // message boxes answered as soon as they are on the display.
 //
 //   bq_game_bench transitions won|lost  one game; every click that brings up a window,
-//                                       timed from the click to that window's first paint
+//                                       timed from the click to that window's first paint;
+//                                       the player looks at each screen for 200 ms first
 //   bq_game_bench memory                one won game with the certificate printed to PDF
 //                                       (no printer: the game saves it in the documents
 //                                       folder); the process's peak resident memory
@@ -282,6 +283,7 @@ public:
     void click(const QString &screen, const QString &control)
     {
         settle();
+        read();
         QAbstractButton *button = visibleButton(screen, control);
         m_watch.begin(screen + u'.' + control);
         sendClick(button);
@@ -316,7 +318,20 @@ public:
         }
     }
 
+    // How long the player looks at a screen before clicking on it.
+    void setReadingTime(int ms) { m_readingMs = ms; }
+
 private:
+    // The game's event loop runs on while the player reads, as it does for every player.
+    void read() const
+    {
+        if (m_readingMs <= 0)
+            return;
+        QEventLoop loop;
+        QTimer::singleShot(m_readingMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+
     static QAbstractButton *visibleButton(const QString &screen, const QString &control)
     {
         bq::Form *form = bq::Forms::instance().loaded(screen);
@@ -332,6 +347,7 @@ private:
     ScreenWatch &m_watch;
     bq::Game &m_game;
     bool m_started = false;
+    int m_readingMs = 0;
 };
 
 using bq::test::questionMoves;
@@ -510,6 +526,9 @@ int main(int argc, char *argv[])
     Player player(watch, game);
 
     if (mode == u"transitions") {
+        // Nobody clicks a button within a fifth of a second of its window coming up: the
+        // fastest reaction to a new screen, let alone reading it.
+        player.setReadingTime(200);
         const bool won = args.value(1) == u"won";
         if (won)
             playWonGame(player);
