@@ -1,5 +1,6 @@
 #include "ending/congratulations_screen.h"
 
+#include "ending/certificate_printing.h"
 #include "platform/art.h"
 #include "platform/clock.h"
 #include "platform/graphical_button.h"
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QLocale>
 #include <QPushButton>
+#include <QTimer>
 
 namespace bq {
 CongratulationsScreen::CongratulationsScreen(const QString &name, const QString &caption, WindowKind kind)
@@ -75,6 +77,12 @@ void CongratulationsScreen::paintEvent(QPaintEvent *)
     // White paper. Painted rather than set as the palette: a palette of its own would give
     // every new certificate screen fresh entries in the style's drawing cache.
     QPainter(this).fillRect(rect(), Qt::white);
+    // Once the certificate is on display, its page is drawn for printing while the player
+    // reads it.
+    if (!m_preparing) {
+        m_preparing = true;
+        QTimer::singleShot(0, this, [this] { prepareCertificate(*this); });
+    }
 }
 
 void writeTodaysDate(Form &certificate)
