@@ -537,6 +537,7 @@ int main(int argc, char *argv[])
         for (const Transition &t : watch.transitions)
             std::printf("transition %s %.3f %s\n", won ? "won" : "lost", t.ms, qPrintable(t.name));
     } else if (mode == u"memory") {
+        player.setReadingTime(200);
         const qint64 pdfBytes = playWonGame(player);
         std::printf("memory peak_kb %ld rss_kb %ld pdf_bytes %lld\n", statusKb("VmHWM"), statusKb("VmRSS"),
                     static_cast<long long>(pdfBytes));
