@@ -20,6 +20,8 @@ void runInBackground(std::function<void()> work)
     if (!worker) {
         worker = new QThreadPool;
         worker->setMaxThreadCount(1);
+        // The thread ends soon after its work, and its fonts and heap go with it.
+        worker->setExpiryTimeout(50);
         // Called first thing when the application goes, before its fonts are cleaned up.
         qAddPostRoutine(finishBackgroundWork);
     }
