@@ -200,10 +200,12 @@ void drawPage(Printer &printer, const CertificatePage &page)
 // A certificate drawn ahead, while the player looks at the screen, with the page it was drawn from.
 class CertificatePreparation : public QObject {
 public:
-    CertificatePreparation(Form &screen, CertificatePage page)
+    // The worker keeps the seal's image until it has drawn it; the screen's own pixmap serves
+    // to tell whether it still shows the same one.
+    CertificatePreparation(Form &screen, const CertificatePage &page)
         : QObject(&screen),
-          m_page(std::move(page)),
-          m_document(certificateTitle(), [page = m_page](Printer &printer) { drawPage(printer, page); })
+          m_page{page.texts, page.sealKey, QImage()},
+          m_document(certificateTitle(), [page](Printer &printer) { drawPage(printer, page); })
     {
     }
 
