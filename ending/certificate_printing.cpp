@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -37,12 +39,13 @@ struct PrintStep {
 
 // The page from top to bottom, in the order it is printed. Place, date and signature print
 // bold because bold, once on for the privileges, stays on.
+constexpr const char *kSealSource = "Image1";
 constexpr PrintStep kPage[] = {
     {StepKind::Text, 75, 20, "Arial", 12, false, "lblverleihenwir"},
     {StepKind::Name, 0, 40, "Lucida Handwriting", 20, false, "lblName"},
     {StepKind::Text, 85, 60, "Arial", 12, false, "lblTitel"},
     {StepKind::Text, 48, 80, "Arial", 22, false, "lblwahrerQuellmärker"},
-    {StepKind::Picture, 78, 100, nullptr, 0, false, "Image1"},
+    {StepKind::Picture, 78, 100, nullptr, 0, false, kSealSource},
     {StepKind::Text, 50, 160, "Arial", 12, true, "lblText1"},
     {StepKind::Text, 40, 165, "Arial", 12, true, "LblText1_2"},
     {StepKind::Text, 40, 175, "Arial", 10, true, "lblText2"},
@@ -132,17 +135,56 @@ bool saveCertificate(const QByteArray &pdf, const QString &folder, QString *path
     return false;
 }
 
-// The printer draws at high quality and counts in millimetres, as the page wants.
-void runSteps(Printer &printer, const Form &screen)
+// What the page shows, read from the screen's controls on the user-interface thread: the
+// text of every text step in page order, and the seal.
+struct CertificatePage {
+    QStringList texts;
+    qint64 sealKey = 0; // tells whether the screen shows another picture since
+    QImage seal;
+
+    bool showsTheSameAs(const CertificatePage &other) const
+    {
+        return texts == other.texts && sealKey == other.sealKey;
+    }
+};
+
+QPixmap sealOf(const Form &screen)
 {
+    const auto *image = screen.control<QLabel>(QString::fromUtf8(kSealSource));
+    return image ? image->pixmap() : QPixmap();
+}
+
+// The texts and the seal's identity only: enough to tell whether a page drawn earlier is current.
+CertificatePage readTexts(const Form &screen)
+{
+    CertificatePage page;
     for (const PrintStep &step : kPage) {
-        const QString source = QString::fromUtf8(step.source);
+        if (step.kind != StepKind::Picture)
+            page.texts.append(controlText(screen.control(QString::fromUtf8(step.source))));
+    }
+    page.sealKey = sealOf(screen).cacheKey();
+    return page;
+}
+
+CertificatePage readPage(const Form &screen)
+{
+    CertificatePage page = readTexts(screen);
+    // A copy of its own: a pixmap belongs to the user-interface thread, an image may travel.
+    page.seal = sealOf(screen).toImage().copy();
+    return page;
+}
+
+// The printer draws at high quality and counts in millimetres, as the page wants. Runs on a
+// worker thread as well: it touches no control, only what was read from them.
+void drawPage(Printer &printer, const CertificatePage &page)
+{
+    qsizetype nextText = 0;
+    for (const PrintStep &step : kPage) {
         if (step.kind == StepKind::Picture) {
-            const auto *image = screen.control<QLabel>(source);
-            printer.paintPicture(image ? image->pixmap() : QPixmap(), step.x, step.y);
+            printer.paintPicture(page.seal, step.x, step.y);
             continue;
         }
-        const QString text = controlText(screen.control(source));
+        const QString &text = page.texts.at(nextText++);
         printer.setCurrentX(step.kind == StepKind::Name ? estimatedNameX(text) : step.x);
         printer.setCurrentY(step.y);
         printer.setFontName(QString::fromUtf8(step.font));
@@ -153,6 +195,48 @@ void runSteps(Printer &printer, const Form &screen)
             keepNameOnPaper(printer, text);
         printer.print(text);
     }
+}
+
+// A certificate drawn ahead, while the player looks at the screen, with the page it was drawn from.
+class CertificatePreparation : public QObject {
+public:
+    // The worker keeps the seal's image until it has drawn it; the screen's own pixmap serves
+    // to tell whether it still shows the same one.
+    CertificatePreparation(Form &screen, const CertificatePage &page)
+        : QObject(&screen),
+          m_page{page.texts, page.sealKey, QImage()},
+          m_document(certificateTitle(), [page](Printer &printer) { drawPage(printer, page); })
+    {
+    }
+
+    static CertificatePreparation *of(const Form &screen)
+    {
+        for (QObject *child : screen.children()) {
+            if (auto *preparation = dynamic_cast<CertificatePreparation *>(child))
+                return preparation;
+        }
+        return nullptr;
+    }
+
+    const CertificatePage &page() const { return m_page; }
+    Printer::Finished take() const { return m_document.take(); }
+
+private:
+    CertificatePage m_page;
+    PreparedDocument m_document;
+};
+
+// The finished certificate: the one drawn ahead when the screen still shows what it was drawn
+// from, else drawn now from what the screen shows.
+Printer::Finished finishedCertificate(const Form &screen)
+{
+    if (const CertificatePreparation *preparation = CertificatePreparation::of(screen);
+        preparation && preparation->page().showsTheSameAs(readTexts(screen)))
+        return preparation->take();
+    Printer printer;
+    printer.setDocumentName(certificateTitle());
+    drawPage(printer, readPage(screen));
+    return printer.finish();
 }
 
 // Why the certificate could not be printed, in the player's words.
@@ -204,12 +288,19 @@ float estimatedNameX(const QString &name)
     return static_cast<float>(100.0 - static_cast<double>(product) / 2.0);
 }
 
+void prepareCertificate(Form &screen)
+{
+    if (CertificatePreparation::of(screen))
+        return;
+    new CertificatePreparation(screen, readPage(screen));
+    PrintSpooler::instance().prepare();
+}
+
 bool printCertificate(Form &screen)
 {
     Printer printer;
     printer.setDocumentName(certificateTitle());
-    runSteps(printer, screen);
-    const SpoolResult result = printer.endDoc();
+    const SpoolResult result = printer.spool(finishedCertificate(screen));
 
     switch (result.outcome) {
     case SpoolResult::Outcome::Spooled:

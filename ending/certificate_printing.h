@@ -13,8 +13,12 @@ QString certificateTitle();
 // character, counting the characters of the name without the blanks around it.
 float estimatedNameX(const QString &name);
 
+// Draws the certificate as the screen shows it now on a worker thread, and gets the print
+// system ready, so that printing it needs only hand it over. Once per screen.
+void prepareCertificate(Form &screen);
+
 // Prints the certificate of the congratulations screen, every text taken from its labels
-// now. Returns true when the certificate has left the screen: printed, or, with no
+// now (a certificate drawn ahead serves only while the screen still shows what it shows). Returns true when the certificate has left the screen: printed, or, with no
 // default printer, saved as a PDF in the player's documents folder (and the player told
 // where). Returns false when it could not be printed or saved; the player has been told why.
 bool printCertificate(Form &screen);

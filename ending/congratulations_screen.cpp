@@ -1,6 +1,7 @@
 #include "ending/congratulations_screen.h"
 
 #include "app/pictures.h"
+#include "ending/certificate_printing.h"
 #include "platform/art.h"
 #include "platform/clock.h"
 #include "platform/graphical_button.h"
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QLocale>
 #include <QPushButton>
+#include <QTimer>
 
 namespace bq {
 CongratulationsScreen::CongratulationsScreen(const QString &name, const QString &caption, WindowKind kind)
@@ -76,6 +78,12 @@ void CongratulationsScreen::paintEvent(QPaintEvent *)
     // White paper. Painted rather than set as the palette: a palette of its own would give
     // every new certificate screen fresh entries in the style's drawing cache.
     QPainter(this).fillRect(rect(), Qt::white);
+    // Once the certificate is on display, its page is drawn for printing while the player
+    // reads it.
+    if (!m_preparing) {
+        m_preparing = true;
+        QTimer::singleShot(0, this, [this] { prepareCertificate(*this); });
+    }
 }
 
 void writeTodaysDate(Form &certificate)

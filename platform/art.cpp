@@ -4,12 +4,15 @@
 #include <QFile>
 #include <QHash>
 #include <QIconEngine>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOption>
 #include <QSvgRenderer>
 
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -17,6 +20,7 @@
 static void initArtResources()
 {
     Q_INIT_RESOURCE(art);
+    Q_INIT_RESOURCE(art_bitmaps);
 }
 
 namespace bq {
@@ -42,6 +46,29 @@ QIcon artIcon(const QString &artName)
 
 namespace {
 
+// The bitmap made from the picture at build time for exactly this many pixels: the pixels
+// of the image the SVG draws, premultiplied 32-bit ARGB as they lie in memory.
+QString bitmapPath(const QString &svgPath, QSize pixels)
+{
+    if (!svgPath.endsWith(QStringLiteral(".svg")))
+        return {};
+    return svgPath.chopped(4) + QStringLiteral("-%1x%2.argb").arg(pixels.width()).arg(pixels.height());
+}
+
+// That bitmap, or a null image where there is none.
+QImage prerendered(const QString &svgPath, QSize pixels)
+{
+    const QResource resource(bitmapPath(svgPath, pixels));
+    if (!resource.isValid())
+        return {};
+    const QByteArray pixelData = resource.uncompressedData();
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull() || pixelData.size() != image.sizeInBytes())
+        return {};
+    std::memcpy(image.bits(), pixelData.constData(), size_t(pixelData.size()));
+    return image;
+}
+
 // An icon drawn from its SVG file when a size of it is first needed, and kept in that size.
 // Qt's own SVG icon engine reads the whole file once more as soon as the icon is made,
 // only to check it, and loads a plugin to do so; screens are built faster without that.
@@ -54,6 +81,9 @@ public:
 
     QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
     {
+        // Bitmaps are made only for sizes that keep the picture's proportions.
+        if (QResource(bitmapPath(m_path, size)).isValid())
+            return size;
         QSize natural = defaultSize();
         if (natural.isEmpty())
             return size;
@@ -69,6 +99,11 @@ public:
             return it.value();
         QPixmap drawn;
         if (mode == QIcon::Normal || mode == QIcon::Active) {
+            if (QImage bitmap = prerendered(m_path, actual); !bitmap.isNull()) {
+                drawn = QPixmap::fromImage(std::move(bitmap));
+                m_pixmaps.insert(key, drawn);
+                return drawn;
+            }
             drawn = QPixmap(actual);
             drawn.fill(Qt::transparent);
             QPainter painter(&drawn);
@@ -140,12 +175,18 @@ QIcon sharedIcon(const QString &path)
 
 QPixmap artPixmap(const QString &artName, QSize size, qreal devicePixelRatio)
 {
-    QPixmap pixmap(size * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(artPath(artName));
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
+    const QSize pixels = size * devicePixelRatio;
+    QPixmap pixmap;
+    if (QImage bitmap = prerendered(artPath(artName), pixels); !bitmap.isNull()) {
+        pixmap = QPixmap::fromImage(std::move(bitmap));
+    } else {
+        pixmap = QPixmap(pixels);
+        pixmap.fill(Qt::transparent);
+        QSvgRenderer renderer(artPath(artName));
+        if (renderer.isValid()) {
+            QPainter painter(&pixmap);
+            renderer.render(&painter);
+        }
     }
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;

@@ -1,5 +1,6 @@
 #include "platform/print_spooler.h"
 
+#include "platform/background_work.h"
 #include "platform/on_demand_library.h"
 
 #include <QFile>
@@ -88,6 +89,12 @@ PrintSpooler &PrintSpooler::instance()
 void PrintSpooler::setInstance(std::unique_ptr<PrintSpooler> spooler)
 {
     installed() = std::move(spooler);
+}
+
+void CupsSpooler::prepare()
+{
+    // The library is opened once, by whichever thread asks first; submit() waits for it.
+    runInBackground([] { Cups::library(); });
 }
 
 SpoolResult CupsSpooler::submit(const QString &pdfFile, const QString &title)

@@ -1,5 +1,7 @@
 #include "platform/printer.h"
 
+#include "platform/background_work.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
@@ -8,7 +10,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPixmap>
+#include <QImage>
 #include <QTemporaryFile>
 
 namespace bq {
@@ -37,7 +39,7 @@ struct Printer::Job {
     }
 };
 
-Printer::Printer(PrintSpooler &spooler)
+Printer::Printer(PrintSpooler *spooler)
     : m_spooler(spooler), m_documentName(QCoreApplication::applicationName())
 {
     m_font.setPointSizeF(10.0);
@@ -136,7 +138,7 @@ void Printer::print(const QString &text)
     m_yMm += metrics.height() / job.dotsPerMm;
 }
 
-void Printer::paintPicture(const QPixmap &picture, float x, float y)
+void Printer::paintPicture(const QImage &picture, float x, float y)
 {
     if (!ensureJob() || picture.isNull())
         return;
@@ -144,28 +146,43 @@ void Printer::paintPicture(const QPixmap &picture, float x, float y)
     const QSizeF natural = picture.deviceIndependentSize() * (kMmPerInch / kPicturePixelsPerInch);
     const QPointF topLeft = job.toDevice(x, y);
     const QRectF target(topLeft, natural * job.dotsPerMm);
-    job.painter.drawPixmap(target, picture, QRectF(picture.rect()));
+    job.painter.drawImage(target, picture, QRectF(picture.rect()));
     job.drawn = true;
 }
 
 SpoolResult Printer::endDoc()
 {
-    SpoolResult result;
-    result.outcome = SpoolResult::Outcome::Failed;
+    return spool(finish());
+}
+
+Printer::Finished Printer::finish()
+{
+    Finished finished;
     if (!m_job) {
-        result.problem = SpoolResult::Problem::NothingPrinted;
-        return result;
+        finished.problem = SpoolResult::Problem::NothingPrinted;
+        return finished;
     }
     const std::unique_ptr<Job> job = std::move(m_job);
     if (m_pageNotMade) {
-        result.problem = SpoolResult::Problem::PageNotMade;
-        return result;
+        finished.problem = SpoolResult::Problem::PageNotMade;
+        return finished;
     }
-    const bool drawn = job->drawn;
     job->painter.end();
-    m_document = job->buffer.data();
-    if (!drawn) {
-        result.problem = SpoolResult::Problem::NothingPrinted;
+    if (!job->drawn) {
+        finished.problem = SpoolResult::Problem::NothingPrinted;
+        return finished;
+    }
+    finished.pdf = job->buffer.data();
+    return finished;
+}
+
+SpoolResult Printer::spool(const Finished &document)
+{
+    SpoolResult result;
+    result.outcome = SpoolResult::Outcome::Failed;
+    m_document = document.pdf;
+    if (document.problem != SpoolResult::Problem::None) {
+        result.problem = document.problem;
         return result;
     }
 
@@ -178,7 +195,20 @@ SpoolResult Printer::endDoc()
         return result;
     }
     file.close();
-    return m_spooler.submit(file.fileName(), m_documentName);
+    PrintSpooler &spooler = m_spooler ? *m_spooler : PrintSpooler::instance();
+    return spooler.submit(file.fileName(), m_documentName);
+}
+
+PreparedDocument::PreparedDocument(const QString &title, Drawing drawing)
+{
+    auto task = std::make_shared<std::packaged_task<Printer::Finished()>>([title, drawing = std::move(drawing)] {
+        Printer printer;
+        printer.setDocumentName(title);
+        drawing(printer);
+        return printer.finish();
+    });
+    m_finished = task->get_future().share();
+    runInBackground([task] { (*task)(); });
 }
 
 } // namespace bq

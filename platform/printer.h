@@ -6,9 +6,11 @@
 #include <QFont>
 #include <QString>
 
+#include <functional>
+#include <future>
 #include <memory>
 
-class QPixmap;
+class QImage;
 
 namespace bq {
 
@@ -17,13 +19,17 @@ namespace bq {
 // quality (1200 dots per inch); the first output opens it, and endDoc() hands it to the
 // print spooler.
 //
+// Drawing a page uses only fonts and images, so a printer may draw on a worker thread too;
+// only handing the document to the spooler belongs to the user-interface thread.
+//
 // Positions are millimetres from the top-left corner of the printable area, which lies 10 pt
 // in from the edges of the sheet, as a PDF print queue reports it. The current y is the top of
 // the next line: a printed line has its baseline one ascent of its font below y, so the top of
 // its line box (the glyphs' full ascent, accents included) is at y.
 class Printer {
 public:
-    explicit Printer(PrintSpooler &spooler = PrintSpooler::instance());
+    // The document goes to this spooler, or to the one in use when it is handed over.
+    explicit Printer(PrintSpooler *spooler = nullptr);
     ~Printer();
     Printer(const Printer &) = delete;
     Printer &operator=(const Printer &) = delete;
@@ -47,13 +53,23 @@ public:
     void print(const QString &text);
     // Draws the picture with its top-left corner at (x, y), at its own size: its pixels
     // at 96 per inch.
-    void paintPicture(const QPixmap &picture, float x, float y);
+    void paintPicture(const QImage &picture, float x, float y);
 
     // The title the print system shows for the job; the application's name unless set.
     void setDocumentName(const QString &name) { m_documentName = name; }
     // Finishes the page and the document and hands it to the spooler. Without any output
     // there is no document, and nothing is sent.
     SpoolResult endDoc();
+
+    // A document finished but not yet handed over: the PDF, or why there is none.
+    struct Finished {
+        QByteArray pdf;
+        SpoolResult::Problem problem = SpoolResult::Problem::None;
+    };
+    // Finishes the page and the document without handing it over.
+    Finished finish();
+    // Hands a finished document, perhaps drawn by another printer, to the spooler as endDoc() does.
+    SpoolResult spool(const Finished &document);
 
     // The finished PDF of the last endDoc().
     const QByteArray &document() const { return m_document; }
@@ -62,7 +78,7 @@ private:
     struct Job;
     bool ensureJob();
 
-    PrintSpooler &m_spooler;
+    PrintSpooler *m_spooler;
     std::unique_ptr<Job> m_job;
     double m_xMm = 0.0;
     double m_yMm = 0.0;
@@ -70,6 +86,23 @@ private:
     QString m_documentName;
     QByteArray m_document;
     bool m_pageNotMade = false;
+};
+
+// A document drawn ahead of time on a worker thread, so that printing it later only has to
+// hand it over. The drawing gets a printer of its own and must use nothing that belongs to
+// the user-interface thread: no widget, no pixmap (images instead).
+class PreparedDocument {
+public:
+    using Drawing = std::function<void(Printer &)>;
+
+    // Starts drawing the document on a worker thread.
+    PreparedDocument(const QString &title, Drawing drawing);
+
+    // The finished document; waits for the worker while it is still drawing.
+    Printer::Finished take() const { return m_finished.get(); }
+
+private:
+    std::shared_future<Printer::Finished> m_finished;
 };
 
 } // namespace bq

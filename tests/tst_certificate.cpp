@@ -2,6 +2,7 @@
 // with poppler; what happens when the print system refuses or is missing.
 
 #include "driver/game_driver.h"
+#include "ending/certificate_printing.h"
 #include "platform/clock.h"
 #include "platform/forms.h"
 #include "platform/print_spooler.h"
@@ -109,6 +110,7 @@ private Q_SLOTS:
     void nameStaysWholeOnPaper_data();
     void nameStaysWholeOnPaper();
     void datePrintedIsTheOneOfTheLoad();
+    void nameChangedAfterPreparationIsPrinted();
     void printingLeadsToTheAboutScreen();
     void refusedJobKeepsTheCertificate();
     void withoutPrinterTheCertificateBecomesAFile_data();
@@ -378,6 +380,22 @@ void CertificateTest::datePrintedIsTheOneOfTheLoad()
     QVERIFY(day);
     QVERIFY(qAbs(day->xMin - (42 + kOriginMm)) <= kTolerance);
     QVERIFY2(joined(line).endsWith(QStringLiteral("01. Januar 2027")), qPrintable(joined(line)));
+}
+
+// The page is drawn ahead once the screen is painted; a name written into the screen after
+// that is the one that reaches the printer.
+void CertificateTest::nameChangedAfterPreparationIsPrinted()
+{
+    QVERIFY(m_driver.openCertificate(kSampleName));
+    Form *screen = Forms::instance().loaded(kScreen);
+    QVERIFY(screen);
+    prepareCertificate(*screen);
+    const QString later = QStringLiteral("Otto Braun");
+    Forms::instance().setText(kScreen, QStringLiteral("lblName"), later);
+    QString pdf;
+    print(&pdf);
+    QVERIFY(!pdf.isEmpty());
+    QCOMPARE(joined(wordsNear(pdfWords(pdf), 40 + kOriginMm)), later);
 }
 
 void CertificateTest::printingLeadsToTheAboutScreen()
