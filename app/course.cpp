@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The course of the game: every handler of every screen and the steps it takes, in order.
 // Nothing else decides where the player goes next.
 #include "app/course.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carries out the rows of the course table.
 #include "app/course.h"
 

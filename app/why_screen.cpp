@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/why_screen.h"
 
 #include "app/welcome_screen.h"

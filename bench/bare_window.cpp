@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the game's figures: the least a Qt Widgets program does to put a
 // window on the display. One window with one label; it reports and quits after its
 // first paint, as the benchmark's build of the game does.

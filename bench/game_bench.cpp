@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In-process measurements of the game, played the way a player plays it: clicks, typing,
 // message boxes answered as soon as they are on the display.
 //

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the game against a bare Qt Widgets program and prints one markdown table.
 #
 #   bench/run-bench.sh BUILD_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up timer: starts programs that report their first paint ("first-paint <ns>" on
 // standard output, CLOCK_MONOTONIC) and measures from just before fork to that moment.
 // Programs are started in turn, one run of each per round, so that a busy machine slows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/name_dialogs.h"
 
 #include "app/screen_catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every control that a screen reader reaches on every screen a game shows is called by what a
 // sighted player reads on it or beside it: never nothing, never its control name, never a
 // text with a carriage return in it.

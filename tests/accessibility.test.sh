@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every control on every screen of a game is called by what a sighted player reads (the
 # in-process walk over Qt's accessibility interfaces, tests/accessibility.cpp), and that walk
 # sees what a screen reader sees: the welcome screen of the real program, on an X server, as

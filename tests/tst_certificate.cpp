@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed certificate: the page is rendered by the real printer into a PDF and measured
 // with poppler; what happens when the print system refuses or is missing.
 

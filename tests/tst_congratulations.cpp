@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The congratulations screen: its certificate as the player sees it, the date of the day
 // it was opened, and the two ways to the about screen.
 

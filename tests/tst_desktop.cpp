@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game on a Debian desktop: the faces it names are drawn with installed fonts, Qt's own
 // menus and buttons speak German, and the version the program carries is the one in its
 // desktop metadata. On a Wayland session without Qt's Wayland plugin it goes to X11 quietly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question engine: every question's verdicts and give-up, every verdict dialog, exact
 // answer matching, help boxes, the player's name, and whole games.
 #include "driver/game_driver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded random player. It plays whole games in-process, the way a careless, curious or
 // malicious player would: it clicks any visible, enabled button or option on any visible
 // screen (all screens take input at once), types or pastes any Unicode into any visible

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bad input and a broken machine: names of every kind shown exactly as typed on every
 // screen that greets the player, with no window growing past the screen; the game started
 // only once however the name dialogs are juggled; broken sound files, no sound server and a

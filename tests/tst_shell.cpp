@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application shell: catalogue, welcome, quit and coward dialogs, info page, about
 // screen, the forms runtime's rules and the sound service.
 #include "driver/game_driver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders an SVG picture of the game into bitmaps at build time, the way the game draws it
 // (platform/art.cpp): the whole picture stretched over a transparent image of that many
 // pixels. The game then takes the bitmaps for these sizes instead of drawing the SVG.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds every sound effect of Brendelquiz from scratch with sox and espeak-ng.
 #
 # All files land next to this script as 16-bit signed PCM, mono, 44100 Hz WAV.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints the accessible tree of one window as the desktop's accessibility bus (AT-SPI) reports
 it: one line per object, depth first, in the form tests/accessibility.cpp writes in-process.
 

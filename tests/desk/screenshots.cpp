@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of every screen of the game, for people to look at: the welcome, info, quit,
 // coward and about screens, the name dialogs, all sixteen question screens with an answer
 // filled in, every praise and scolding dialog, the congratulations screen and message boxes.

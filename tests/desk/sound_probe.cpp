@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the game's real sound service (libcanberra on its own thread) for sound.test.sh.
 //
 //   sound_probe play NAME@MS... --hold MS

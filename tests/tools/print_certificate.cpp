@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the certificate through the desktop's real print system for tests/cups.test.sh.
 //
 //   print_certificate play <name> <expected-ink-file>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Records the journal of every game that tst_shell, tst_quiz and the random player (seeds 1-8,
 # 24,000 actions) play, one file each, in OUT. A change that must not alter what the game does
 # gives byte-identical files before and after:
