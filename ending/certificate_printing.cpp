@@ -299,9 +299,8 @@ void prepareCertificate(Form &screen)
 
 bool printCertificate(Form &screen)
 {
-    Printer printer;
-    printer.setDocumentName(certificateTitle());
-    const SpoolResult result = printer.spool(finishedCertificate(screen));
+    const Printer::Finished certificate = finishedCertificate(screen);
+    const SpoolResult result = spoolDocument(certificate, certificateTitle());
 
     switch (result.outcome) {
     case SpoolResult::Outcome::Spooled:
@@ -311,7 +310,7 @@ bool printCertificate(Form &screen)
         QString path;
         QString error;
         const QString why = whyNoPrinter(result.problem);
-        if (saveCertificate(printer.document(), folder, &path, &error)) {
+        if (saveCertificate(certificate.pdf, folder, &path, &error)) {
             messageBox(QStringLiteral("%1. Deine Urkunde wurde deshalb als PDF-Datei gespeichert:\n\n%2")
                            .arg(why, QDir::toNativeSeparators(path)));
             return true;

@@ -26,7 +26,7 @@ constexpr double kMarginMm = 10.0 * kMmPerInch / 72.0;
 
 } // namespace
 
-// One document from its first output to endDoc(): the PDF grows in memory.
+// One document from its first output to finish(): the PDF grows in memory.
 struct Printer::Job {
     QBuffer buffer;
     std::unique_ptr<QPdfWriter> writer;
@@ -40,8 +40,8 @@ struct Printer::Job {
     }
 };
 
-Printer::Printer(PrintSpooler *spooler)
-    : m_spooler(spooler), m_documentName(QCoreApplication::applicationName())
+Printer::Printer()
+    : m_documentName(QCoreApplication::applicationName())
 {
     m_font.setPointSizeF(10.0);
     m_font.setBold(false);
@@ -151,11 +151,6 @@ void Printer::paintPicture(const QImage &picture, float x, float y)
     job.drawn = true;
 }
 
-SpoolResult Printer::endDoc()
-{
-    return spool(finish());
-}
-
 Printer::Finished Printer::finish()
 {
     Finished finished;
@@ -177,11 +172,10 @@ Printer::Finished Printer::finish()
     return finished;
 }
 
-SpoolResult Printer::spool(const Finished &document)
+SpoolResult spoolDocument(const Printer::Finished &document, const QString &title)
 {
     SpoolResult result;
     result.outcome = SpoolResult::Outcome::Failed;
-    m_document = document.pdf;
     if (document.problem != SpoolResult::Problem::None) {
         result.problem = document.problem;
         return result;
@@ -190,14 +184,13 @@ SpoolResult Printer::spool(const Finished &document)
     // The print system takes files: the document goes there through a private temporary one.
     QTemporaryFile file(QDir::tempPath() + u'/' + QCoreApplication::applicationName().toLower()
                         + QStringLiteral("-XXXXXX.pdf"));
-    if (!file.open() || file.write(m_document) != m_document.size() || !file.flush()) {
+    if (!file.open() || file.write(document.pdf) != document.pdf.size() || !file.flush()) {
         result.problem = SpoolResult::Problem::FileNotWritten;
         result.detail = file.errorString();
         return result;
     }
     file.close();
-    PrintSpooler &spooler = m_spooler ? *m_spooler : PrintSpooler::instance();
-    return spooler.submit(file.fileName(), m_documentName);
+    return PrintSpooler::instance().submit(file.fileName(), title);
 }
 
 PreparedDocument::PreparedDocument(const QString &title, Drawing drawing)

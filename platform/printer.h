@@ -16,9 +16,9 @@ class QImage;
 namespace bq {
 
 // A page printer driven line by line: move the current position, pick a font, print a line,
-// paint a picture, end the document. The document is an A4 page rendered to PDF at high
-// quality (1200 dots per inch); the first output opens it, and endDoc() hands it to the
-// print spooler.
+// paint a picture, finish the document. The document is an A4 page rendered to PDF at high
+// quality (1200 dots per inch); the first output opens it, and spoolDocument() hands the
+// finished one to the print spooler.
 //
 // Drawing a page uses only fonts and images, so a printer may draw on a worker thread too;
 // only handing the document to the spooler belongs to the user-interface thread.
@@ -29,8 +29,7 @@ namespace bq {
 // its line box (the glyphs' full ascent, accents included) is at y.
 class Printer {
 public:
-    // The document goes to this spooler, or to the one in use when it is handed over.
-    explicit Printer(PrintSpooler *spooler = nullptr);
+    Printer();
     ~Printer();
     Printer(const Printer &) = delete;
     Printer &operator=(const Printer &) = delete;
@@ -56,38 +55,32 @@ public:
     // at 96 per inch.
     void paintPicture(const QImage &picture, float x, float y);
 
-    // The title the print system shows for the job; the application's name unless set.
+    // The title of the document; the application's name unless set.
     void setDocumentName(const QString &name) { m_documentName = name; }
-    // Finishes the page and the document and hands it to the spooler. Without any output
-    // there is no document, and nothing is sent.
-    SpoolResult endDoc();
 
-    // A document finished but not yet handed over: the PDF, or why there is none.
+    // A finished document: the PDF, or why there is none.
     struct Finished {
         QByteArray pdf;
         SpoolResult::Problem problem = SpoolResult::Problem::None;
     };
-    // Finishes the page and the document without handing it over.
+    // Finishes the page and the document. Without any output there is no document.
     Finished finish();
-    // Hands a finished document, perhaps drawn by another printer, to the spooler as endDoc() does.
-    SpoolResult spool(const Finished &document);
-
-    // The finished PDF of the last endDoc().
-    const QByteArray &document() const { return m_document; }
 
 private:
     struct Job;
     bool ensureJob();
 
-    PrintSpooler *m_spooler;
     std::unique_ptr<Job> m_job;
     double m_xMm = 0.0;
     double m_yMm = 0.0;
     QFont m_font;
     QString m_documentName;
-    QByteArray m_document;
     bool m_pageNotMade = false;
 };
+
+// Hands a finished document to the print spooler in use as one job with this title; a
+// document that could not be finished is reported as failed, with its problem.
+SpoolResult spoolDocument(const Printer::Finished &document, const QString &title);
 
 // A document drawn ahead of time on a worker thread, so that printing it later only has to
 // hand it over. The drawing gets a printer of its own and must use nothing that belongs to
