@@ -14,6 +14,7 @@
 #include <QSvgRenderer>
 
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -70,6 +71,21 @@ QImage prerendered(const QString &svgPath, QSize pixels)
     return image;
 }
 
+// The picture at exactly this many pixels: the bitmap made at build time where there is one,
+// else drawn from the SVG by the renderer, which is only asked for then.
+QPixmap pictureAt(const QString &svgPath, QSize pixels, const std::function<QSvgRenderer &()> &renderer)
+{
+    if (QImage bitmap = prerendered(svgPath, pixels); !bitmap.isNull())
+        return QPixmap::fromImage(std::move(bitmap));
+    QPixmap drawn(pixels);
+    drawn.fill(Qt::transparent);
+    if (QSvgRenderer &svg = renderer(); svg.isValid()) {
+        QPainter painter(&drawn);
+        svg.render(&painter, QRectF(QPointF(0, 0), pixels));
+    }
+    return drawn;
+}
+
 // An icon drawn from its SVG file when a size of it is first needed, and kept in that size.
 // Qt's own SVG icon engine reads the whole file once more as soon as the icon is made,
 // only to check it, and loads a plugin to do so; screens are built faster without that.
@@ -100,15 +116,7 @@ public:
             return it.value();
         QPixmap drawn;
         if (mode == QIcon::Normal || mode == QIcon::Active) {
-            if (QImage bitmap = prerendered(m_path, actual); !bitmap.isNull()) {
-                drawn = QPixmap::fromImage(std::move(bitmap));
-                m_pixmaps.insert(key, drawn);
-                return drawn;
-            }
-            drawn = QPixmap(actual);
-            drawn.fill(Qt::transparent);
-            QPainter painter(&drawn);
-            renderer().render(&painter, QRectF(QPointF(0, 0), actual));
+            drawn = pictureAt(m_path, actual, [this]() -> QSvgRenderer & { return renderer(); });
         } else {
             // Greyed out or highlighted the way the style does it for any icon.
             QStyleOption option;
@@ -176,19 +184,11 @@ QIcon sharedIcon(const QString &path)
 
 QPixmap artPixmap(const QString &artName, QSize size, qreal devicePixelRatio)
 {
-    const QSize pixels = size * devicePixelRatio;
-    QPixmap pixmap;
-    if (QImage bitmap = prerendered(artPath(artName), pixels); !bitmap.isNull()) {
-        pixmap = QPixmap::fromImage(std::move(bitmap));
-    } else {
-        pixmap = QPixmap(pixels);
-        pixmap.fill(Qt::transparent);
-        QSvgRenderer renderer(artPath(artName));
-        if (renderer.isValid()) {
-            QPainter painter(&pixmap);
-            renderer.render(&painter);
-        }
-    }
+    std::unique_ptr<QSvgRenderer> svg;
+    QPixmap pixmap = pictureAt(artPath(artName), size * devicePixelRatio, [&]() -> QSvgRenderer & {
+        svg = std::make_unique<QSvgRenderer>(artPath(artName));
+        return *svg;
+    });
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }
