@@ -11,9 +11,7 @@ set -u
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 . "$here/desk/lib.sh"
 
-exe="${1:?usage: wayland.test.sh <program> <build directory>}"
-[ -x "$exe" ] || desk_fail "$exe is not a program"
-exe="$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")"
+exe=$(desk_program "${1:?usage: wayland.test.sh <program> <build directory>}") || exit 1
 build_dir="$(cd "${2:?usage: wayland.test.sh <program> <build directory>}" && pwd)"
 player="$build_dir/tests/wayland_game"
 [ -x "$player" ] || desk_fail "$player is not built"

@@ -10,9 +10,7 @@ set -u
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 . "$here/desk/lib.sh"
 
-exe="${1:?usage: x11.test.sh <program> <build directory>}"
-[ -x "$exe" ] || desk_fail "$exe is not a program"
-exe="$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")"
+exe=$(desk_program "${1:?usage: x11.test.sh <program> <build directory>}") || exit 1
 ulimit -c 0
 
 desk_need xdotool xprop sox soxi

@@ -50,6 +50,13 @@ desk_init() {
     export PULSE_CLIENTCONFIG="$DESK_TMP/pulse-client.conf"
 }
 
+# desk_program PATH: the program at that path, as an absolute path; the script fails if there is none.
+#   exe=$(desk_program "$1") || exit 1
+desk_program() {
+    [ -x "$1" ] || desk_fail "$1 is not a program"
+    echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
+}
+
 desk_need() {
     local tool
     for tool in "$@"; do
