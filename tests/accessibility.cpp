@@ -10,12 +10,12 @@
 #include "driver/game_driver.h"
 #include "driver/winning_path.h"
 #include "platform/forms.h"
-#include "quiz/question_catalogue.h"
 
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -121,9 +121,14 @@ private Q_SLOTS:
         QStringList faults;
         QStringList tree;
         inspect(QAccessible::queryAccessibleInterface(form), 0, true, faults, tree);
-        // A question's answer controls carry the question, heard with each of them.
+        // A question's answer controls carry the question, heard with each of them: the longest
+        // text the screen shows is the question (or its longest part).
         if (entry.role == ScreenRole::Question) {
-            const QString question = QString::fromUtf8(questionDef(entry.question).question.back().text).simplified();
+            QString question;
+            for (const QLabel *label : form->findChildren<QLabel *>()) {
+                if (label->isVisible() && label->text().simplified().size() > question.size())
+                    question = label->text().simplified();
+            }
             for (QWidget *answer : form->findChildren<QWidget *>(QRegularExpression(QStringLiteral("^(opt|txt)")))) {
                 if (!answer->accessibleDescription().contains(question))
                     faults << answer->objectName() + QStringLiteral(" does not carry the question");
