@@ -8,12 +8,11 @@
 //
 // Plays the game in-process (silently) on the real display platform and saves each window
 // as NN-<screen>.png. Exits non-zero when a screen could not be reached.
-#include "app/screen_catalogue.h"
 #include "driver/desktop_palettes.h"
 #include "driver/game_driver.h"
+#include "driver/winning_path.h"
 #include "platform/form.h"
 #include "platform/forms.h"
-#include "quiz/question_catalogue.h"
 
 #include <QApplication>
 #include <QDir>
@@ -114,41 +113,19 @@ private:
     int m_failures = 0;
 };
 
-QString questionScreen(int question)
-{
-    return QStringLiteral("frmFrage%1").arg(question);
-}
+using bq::test::questionMoves;
 
-QString verdictDialog(int question, bq::ScreenRole role)
-{
-    for (const bq::ScreenEntry &entry : bq::screenCatalogue()) {
-        if (entry.role == role && entry.question == question)
-            return bq::screenName(entry.screen);
-    }
-    return {};
-}
-
-// Fills in the right answer (an accepted spelling without a remark where there is one),
-// or a wrong one.
+// Fills in the right answer (the first spelling the game takes, which earns no remark), or a
+// wrong one.
 void answer(Photographer &camera, int question, bool right)
 {
-    const bq::QuestionDef &def = bq::questionDef(question);
-    const QString screen = questionScreen(question);
-    if (def.answerBox) {
-        QString text = right ? QString::fromUtf8(def.accepted.front().text) : QStringLiteral("keine Ahnung");
-        if (right) {
-            for (const bq::AcceptedAnswer &accepted : def.accepted) {
-                if (!accepted.remark) {
-                    text = QString::fromUtf8(accepted.text);
-                    break;
-                }
-            }
-        }
-        camera.type(screen, QString::fromUtf8(def.answerBox), text);
+    const bq::test::QuestionMoves &moves = questionMoves(question);
+    if (!moves.answerBox.isEmpty()) {
+        camera.type(moves.screen, moves.answerBox, right ? moves.accepted.first() : QStringLiteral("keine Ahnung"));
     } else {
-        const int options = static_cast<int>(def.options.size());
-        const int option = right ? def.correctOption : def.correctOption % options + 1;
-        camera.click(screen, QStringLiteral("optAntwort%1").arg(option));
+        const QString other = moves.correctOption == u"optAntwort1" ? QStringLiteral("optAntwort2")
+                                                                    : QStringLiteral("optAntwort1");
+        camera.click(moves.screen, right ? moves.correctOption : other);
     }
 }
 
@@ -158,8 +135,8 @@ void playRightTo(Photographer &camera, GameDriver &driver, int question)
     driver.enterName(QStringLiteral("Jürgen Müller"));
     for (int q = 1; q < question; ++q) {
         answer(camera, q, true);
-        camera.click(questionScreen(q), QString::fromUtf8(bq::questionDef(q).okButton));
-        camera.click(verdictDialog(q, bq::ScreenRole::Right), QStringLiteral("OKButton"));
+        camera.click(questionMoves(q).screen, questionMoves(q).okButton);
+        camera.click(questionMoves(q).praise, QStringLiteral("OKButton"));
     }
 }
 
@@ -210,36 +187,24 @@ int main(int argc, char *argv[])
     camera.click(QStringLiteral("DlgNamen_angeben"), QStringLiteral("OKButton"));
     camera.shoot(QStringLiteral("DlgNamen_anzeigen"));
     camera.click(QStringLiteral("DlgNamen_anzeigen"), QStringLiteral("OKButton"));
-    bool remarkShown = false;
     for (int q = 1; q <= 16; ++q) {
-        const bq::QuestionDef &def = bq::questionDef(q);
-        const QString screen = questionScreen(q);
+        const bq::test::QuestionMoves &moves = questionMoves(q);
         if (q == 1) {
-            camera.shootBox(QStringLiteral("msgbox-hilfe"), [&] {
-                camera.click(screen, QString::fromUtf8(def.helpButton));
-            });
+            camera.shootBox(QStringLiteral("msgbox-hilfe"), [&] { camera.click(moves.screen, QStringLiteral("cmdHilfe")); });
         }
-        const bq::AcceptedAnswer *withRemark = nullptr;
-        for (const bq::AcceptedAnswer &accepted : def.accepted) {
-            if (accepted.remark && !withRemark)
-                withRemark = &accepted;
-        }
-        if (withRemark && !remarkShown) {
-            camera.type(screen, QString::fromUtf8(def.answerBox), QString::fromUtf8(withRemark->text));
-            camera.shoot(screen);
-            camera.shootBox(QStringLiteral("msgbox-bemerkung"), [&] {
-                camera.click(screen, QString::fromUtf8(def.okButton));
-            });
-            remarkShown = true;
+        if (q == 8) {
+            // A spelling the game takes with a teasing remark.
+            camera.type(moves.screen, moves.answerBox, moves.accepted.at(1));
+            camera.shoot(moves.screen);
+            camera.shootBox(QStringLiteral("msgbox-bemerkung"), [&] { camera.click(moves.screen, moves.okButton); });
         } else {
             answer(camera, q, true);
-            camera.shoot(screen);
-            camera.click(screen, QString::fromUtf8(def.okButton));
+            camera.shoot(moves.screen);
+            camera.click(moves.screen, moves.okButton);
         }
         if (q < 16) {
-            const QString praise = verdictDialog(q, bq::ScreenRole::Right);
-            camera.shoot(praise);
-            camera.click(praise, QStringLiteral("OKButton"));
+            camera.shoot(moves.praise);
+            camera.click(moves.praise, QStringLiteral("OKButton"));
         }
     }
     camera.shoot(QStringLiteral("frmGlückwunsch"));
@@ -249,8 +214,8 @@ int main(int argc, char *argv[])
         driver.reset();
         playRightTo(camera, driver, q);
         answer(camera, q, false);
-        camera.click(questionScreen(q), QString::fromUtf8(bq::questionDef(q).okButton));
-        camera.shoot(verdictDialog(q, bq::ScreenRole::Wrong));
+        camera.click(questionMoves(q).screen, questionMoves(q).okButton);
+        camera.shoot(questionMoves(q).scolding);
     }
 
     const QStringList left = driver.finish();
