@@ -6,13 +6,13 @@
 #include "platform/art.h"
 #include "platform/clock.h"
 #include "platform/graphical_button.h"
+#include "platform/idle_work.h"
 #include "platform/wrapping_button.h"
 
 #include <QLabel>
 #include <QPainter>
 #include <QLocale>
 #include <QPushButton>
-#include <QTimer>
 
 namespace bq {
 CongratulationsScreen::CongratulationsScreen(const QString &name, const QString &caption, WindowKind kind)
@@ -72,6 +72,9 @@ CongratulationsScreen::CongratulationsScreen(const QString &name, const QString 
     setInitialFocus(ende);
     onClick(druck);
     onClick(ende);
+    // Once the certificate is on display, its page is drawn for printing while the player
+    // reads it.
+    afterFirstPaint(this, [this] { prepareCertificate(*this); });
 }
 
 void CongratulationsScreen::paintEvent(QPaintEvent *)
@@ -79,12 +82,6 @@ void CongratulationsScreen::paintEvent(QPaintEvent *)
     // White paper. Painted rather than set as the palette: a palette of its own would give
     // every new certificate screen fresh entries in the style's drawing cache.
     QPainter(this).fillRect(rect(), Qt::white);
-    // Once the certificate is on display, its page is drawn for printing while the player
-    // reads it.
-    if (!m_preparing) {
-        m_preparing = true;
-        QTimer::singleShot(0, this, [this] { prepareCertificate(*this); });
-    }
 }
 
 void writeTodaysDate(Form &certificate)

@@ -13,9 +13,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    bool m_preparing = false;
 };
 
 // Puts today's date on the certificate; the screen does it once, when it is loaded.

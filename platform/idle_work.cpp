@@ -25,8 +25,9 @@ protected:
     {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            // The zero timer fires once the paint has been flushed to the display.
-            QTimer::singleShot(0, std::move(m_work));
+            // The zero timer fires once the paint has been flushed to the display; the work
+            // goes with the window if the window goes first.
+            QTimer::singleShot(0, watched, std::move(m_work));
             deleteLater();
         }
         return false;
