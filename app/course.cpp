@@ -5,13 +5,18 @@
 
 #include "ending/certificate_printing.h"
 #include "ending/congratulations_screen.h"
-#include "platform/windowmenu.h"
 
 namespace bq::course {
 namespace {
 
 using enum Screen;
 constexpr BoxStyle Bang = BoxStyle::Exclamation;
+
+// The about screen is left through its exit button only.
+void lockClose(Form &form)
+{
+    form.lockClose();
+}
 
 std::vector<Row> buildRows()
 {
@@ -143,8 +148,8 @@ std::vector<Row> buildRows()
         {frmFrage16,        "cmdaufgeben",          {Unload{Self}, Show{frmAbout}}},
         {frmFrage16,        "cmdHilfe",             {Box{"Du erwartest doch nicht wirklich eine Hilfe!", Bang, "Nä..Nä"}}},
         {frmFrage16,        "cmdok",                {Judge{}}},
-        {frmFrage16,        Right,                  {CopyName{frmGlückwunsch, "lblName"}, Play{"trumpet1.wav"},
-                                                     Show{frmGlückwunsch}, Unload{Self}}},
+        {frmFrage16,        Right,                  {CopyName{frmGlueckwunsch, "lblName"}, Play{"trumpet1.wav"},
+                                                     Show{frmGlueckwunsch}, Unload{Self}}},
         {frmFrage16,        Wrong,                  {Show{dlgFrage16_falsch}, Play{"glass.wav"}, Unload{Self}}},
 
         // Praise leads on to the next question, scolding to the about screen.
@@ -187,11 +192,11 @@ std::vector<Row> buildRows()
         {dlgFrage16_falsch,  "OKButton",            {Unload{Self}, Show{frmAbout}}},
 
         // The end of every game.
-        {frmGlückwunsch,    FormLoad,               {Call{writeTodaysDate}}},
+        {frmGlueckwunsch,   FormLoad,               {Call{writeTodaysDate}}},
         // The certificate screen stays when its certificate could neither be printed nor saved.
-        {frmGlückwunsch,    "Druck",                {Try{printCertificate}, Unload{Self}, Show{frmAbout}}},
-        {frmGlückwunsch,    "cmdende",              {Unload{Self}, Show{frmAbout}}},
-        {frmAbout,          FormLoad,               {Call{removeCloseCommand}}},
+        {frmGlueckwunsch,   "Druck",                {Try{printCertificate}, Unload{Self}, Show{frmAbout}}},
+        {frmGlueckwunsch,   "cmdende",              {Unload{Self}, Show{frmAbout}}},
+        {frmAbout,          FormLoad,               {Call{lockClose}}},
         // The ring of four thank-you boxes moves one place; the visible box shows its head.
         {frmAbout,          Tick("Timer1"),         {CopyText{"txtDank1", "Text0"}, CopyText{"txtDank2", "txtDank1"},
                                                      CopyText{"txtDank3", "txtDank2"}, CopyText{"txtDank4", "txtDank3"},

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/screen_catalogue.h"
 #include "platform/messagebox.h"
+#include "screens/screen_catalogue.h"
 
 #include <variant>
 #include <vector>

@@ -6,6 +6,7 @@
 #include "platform/sound.h"
 #include "quiz/judging.h"
 #include "quiz/name_dialogs.h"
+#include "quiz/question_screen.h"
 
 namespace bq::course {
 namespace {
@@ -25,10 +26,10 @@ const Row *findRow(Screen screen, Event::Kind kind, const QString &control = {})
     return nullptr;
 }
 
-// One handler at work: the screen it belongs to and what its judge found.
-class Run {
+// Runs the steps of one handler: knows the screen it belongs to and what its judge found.
+class StepRunner {
 public:
-    Run(Form &form, Screen screen)
+    StepRunner(Form &form, Screen screen)
         : m_form(form), m_screen(screen)
     {
     }
@@ -69,7 +70,10 @@ public:
     }
     bool operator()(const Judge &)
     {
-        m_judgement = judgeAnswer(m_form, screenEntry(m_screen).question);
+        const auto *question = qobject_cast<const QuestionScreen *>(&m_form);
+        if (!question)
+            return false;
+        m_judgement = judgeAnswer(*question);
         using enum Event::Kind;
         const Row *row = nullptr;
         if (m_judgement.right && !m_judgement.remark.isEmpty())
@@ -96,10 +100,10 @@ public:
     }
     bool operator()(const CopyText &step)
     {
-        QWidget *from = m_form.control(QString::fromUtf8(step.from));
-        QWidget *to = m_form.control(QString::fromUtf8(step.to));
-        if (from && to)
-            setControlText(to, controlText(from));
+        const QString from = QString::fromUtf8(step.from);
+        const QString to = QString::fromUtf8(step.to);
+        if (m_form.control(from) && m_form.control(to))
+            m_form.setControlText(to, m_form.controlText(from));
         return true;
     }
     bool operator()(const Call &step) { step.function(m_form); return true; }
@@ -107,7 +111,7 @@ public:
 
 private:
     static Forms &forms() { return Forms::instance(); }
-    QString name(Screen screen) const { return screenName(screen == Self ? m_screen : screen); }
+    QString name(Screen screen) const { return screen == Self ? m_form.name() : screenName(screen); }
 
     Form &m_form;
     Screen m_screen;
@@ -119,7 +123,7 @@ Event::Kind kindOf(FormEvent event)
     switch (event) {
     case FormEvent::Click:
         return Event::Kind::Click;
-    case FormEvent::Timer:
+    case FormEvent::Tick:
         return Event::Kind::Tick;
     case FormEvent::Load:
         break;
@@ -131,11 +135,11 @@ Event::Kind kindOf(FormEvent event)
 
 void handle(Form &form, const QString &control, FormEvent event)
 {
-    const std::optional<Screen> screen = screenNamed(form.name());
-    if (!screen)
+    if (form.id() < 0 || form.id() >= kScreenCount)
         return;
-    if (const Row *row = findRow(*screen, kindOf(event), control))
-        Run(form, *screen).steps(row->steps);
+    const auto screen = Screen(form.id());
+    if (const Row *row = findRow(screen, kindOf(event), control))
+        StepRunner(form, screen).steps(row->steps);
 }
 
 } // namespace bq::course

@@ -3,12 +3,14 @@
 
 #include "app/course.h"
 #include "app/fonts.h"
-#include "app/screen_catalogue.h"
+#include "app/screen_factory.h"
 #include "app/startup_guard.h"
 #include "platform/art.h"
 #include "platform/form.h"
 #include "platform/forms.h"
 #include "platform/idle_work.h"
+#include "platform/sound.h"
+#include "screens/screen_catalogue.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -17,6 +19,14 @@
 
 #include <cstdlib>
 #include <memory>
+
+// The pictures (resources/art) and their bitmaps made at build time are compiled into the
+// game's library; the linker needs to be told.
+static void initArtResources()
+{
+    Q_INIT_RESOURCE(art);
+    Q_INIT_RESOURCE(art_bitmaps);
+}
 
 namespace bq {
 
@@ -50,15 +60,22 @@ void Game::prepare()
     // The title of message boxes that name none of their own, and the name the game gives
     // itself towards the desktop's sound and print systems.
     QApplication::setApplicationName(QStringLiteral("Brendelquiz"));
-    // No display name: on X11 Qt would append it to every window title it hands to the
-    // window manager ("Stimmt — Brendelquiz"), and each screen's caption must stand alone.
+    // The game sets no application display name: on X11 Qt would append it to every window
+    // title it hands to the window manager ("Stimmt — Brendelquiz"), and each screen's
+    // caption must stand alone.
     QApplication::setApplicationVersion(QStringLiteral(BQ_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("brendelquiz"));
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutions();
     // One face for every text that names none of its own, message boxes included.
     QApplication::setFont(screenFont("MS Sans Serif", 9));
-    loadArt();
+    static const bool artLoaded = [] {
+        initArtResources();
+        return true;
+    }();
+    Q_UNUSED(artLoaded);
+    setArtFolder(QStringLiteral(":/art"));
+    SoundLocator::setInstalledFolder(QStringLiteral(BQ_DATADIR), QStringLiteral("sounds"));
     Forms::instance().setFactory(createScreen);
     Forms::instance().setEventHandler(course::handle);
 }

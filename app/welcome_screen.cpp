@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/welcome_screen.h"
 
-#include "app/pictures.h"
 #include "platform/art.h"
 #include "platform/readable_text.h"
+#include "screens/pictures.h"
 
 #include <QCursor>
 #include <QGridLayout>
@@ -30,9 +30,9 @@ WelcomeScreen::WelcomeScreen(const QString &name, const QString &caption, Window
     setWindowIcon(artIcon(QStringLiteral("app-icon")));
     setCursor(QCursor(artPixmap(QStringLiteral("cursor"), QSize(32, 32), devicePixelRatioF()), 0, 0));
 
-    auto *bereit = makeTextBox(QStringLiteral("txtbereit"), QStringLiteral("Bereit zu diesem Test?"));
-    bereit->setReadOnly(true);
-    bereit->setFont(screenFont("Arial", 14.25, FontStyle::Bold));
+    auto *readyBox = makeTextBox(QStringLiteral("txtbereit"), QStringLiteral("Bereit zu diesem Test?"));
+    readyBox->setReadOnly(true);
+    readyBox->setFont(screenFont("Arial", 14.25, FontStyle::Bold));
 
     auto *greeting = makeTextView(QStringLiteral("txtBegrüssung"), kWelcomeText);
     greeting->setFont(screenFont("MS Sans Serif", 9.75));
@@ -72,7 +72,7 @@ WelcomeScreen::WelcomeScreen(const QString &name, const QString &caption, Window
     turns->setFixedSize(lineWidth, 24);
 
     auto *right = new QVBoxLayout;
-    right->addWidget(bereit);
+    right->addWidget(readyBox);
     right->addWidget(greeting, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(start);

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ending/about_screen.h"
 
-#include "app/pictures.h"
 #include "platform/art.h"
 #include "platform/readable_text.h"
+#include "platform/twip_layout.h"
+#include "screens/pictures.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -31,7 +32,7 @@ AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind
     const QFont standard = font();
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
     const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
-    placeLabels({
+    placeLabels(*this, {
         {"lblTitle", "Brendelquiz", twipRect(3000, 480, 2325, 480),
          screenFont("MS Sans Serif", 13.5, FontStyle::Bold), left, "#0000FF"},
         {"lblVersion", "Version 1.0", twipRect(3000, 960, 1005, 225), standard, left},
@@ -71,11 +72,11 @@ AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind
     }
 
     // The ring of four lies hidden behind the one box the player sees.
-    const QRect dankRects[] = {twipRect(2640, 3480, 1215, 375), twipRect(4200, 3480, 615, 315),
+    const QRect thanksRects[] = {twipRect(2640, 3480, 1215, 375), twipRect(4200, 3480, 615, 315),
                                twipRect(2640, 3480, 1335, 375), twipRect(4200, 3480, 1455, 375)};
     for (int i = 0; i < 4; ++i) {
         QLineEdit *entry = makeTextBox(QStringLiteral("txtDank%1").arg(i + 1), kThanks.at(i));
-        entry->setGeometry(dankRects[i]);
+        entry->setGeometry(thanksRects[i]);
         entry->setVisible(false);
     }
     QLineEdit *ticker = makeTextBox(QStringLiteral("Text0"));

@@ -161,7 +161,7 @@ CertificatePage readTexts(const Form &screen)
     CertificatePage page;
     for (const PrintStep &step : kPage) {
         if (step.kind != StepKind::Picture)
-            page.texts.append(controlText(screen.control(QString::fromUtf8(step.source))));
+            page.texts.append(screen.controlText(QString::fromUtf8(step.source)));
     }
     page.sealKey = sealOf(screen).cacheKey();
     return page;

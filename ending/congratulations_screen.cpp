@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ending/congratulations_screen.h"
 
-#include "app/pictures.h"
 #include "ending/certificate_printing.h"
 #include "platform/art.h"
 #include "platform/clock.h"
 #include "platform/graphical_button.h"
 #include "platform/idle_work.h"
+#include "platform/twip_layout.h"
 #include "platform/wrapping_button.h"
+#include "screens/pictures.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -25,7 +26,7 @@ CongratulationsScreen::CongratulationsScreen(const QString &name, const QString 
     const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
     const QFont plain = screenFont("MS Sans Serif", 9.75, FontStyle::Bold);
-    placeLabels({
+    placeLabels(*this, {
         {"lblverleihenwir", "Hiermit verleihen wir", twipRect(480, 120, 7575, 375), plain, centre, "#000000"},
         {"lblName", "", twipRect(1800, 720, 5055, 375), screenFont("Arial", 14.25, FontStyle::BoldItalic),
          centre, "#0000FF"},
@@ -60,18 +61,18 @@ CongratulationsScreen::CongratulationsScreen(const QString &name, const QString 
     setBackgroundColour(image, Qt::white);
 
     // Created first so that it comes first in the tab order and has the focus at the start.
-    auto *ende = new WrappingButton(QStringLiteral("&Programm beenden"), this);
-    ende->setObjectName(QStringLiteral("cmdende"));
-    ende->setGeometry(twipRect(6960, 3600, 1335, 975));
+    auto *quitButton = new WrappingButton(QStringLiteral("&Programm beenden"), this);
+    quitButton->setObjectName(QStringLiteral("cmdende"));
+    quitButton->setGeometry(twipRect(6960, 3600, 1335, 975));
 
-    auto *druck = new GraphicalButton(QStringLiteral("&drucken"), artPath(QStringLiteral("icon-print")), this);
-    druck->setObjectName(QStringLiteral("Druck"));
-    druck->setGeometry(twipRect(6960, 2640, 1335, 975));
+    auto *printButton = new GraphicalButton(QStringLiteral("&drucken"), artPath(QStringLiteral("icon-print")), this);
+    printButton->setObjectName(QStringLiteral("Druck"));
+    printButton->setGeometry(twipRect(6960, 2640, 1335, 975));
 
-    setTabOrder(ende, druck);
-    setInitialFocus(ende);
-    onClick(druck);
-    onClick(ende);
+    setTabOrder(quitButton, printButton);
+    setInitialFocus(quitButton);
+    onClick(printButton);
+    onClick(quitButton);
     // Once the certificate is on display, its page is drawn for printing while the player
     // reads it.
     afterFirstPaint(this, [this] { prepareCertificate(*this); });

@@ -18,27 +18,25 @@
 #include <memory>
 #include <optional>
 
-// The pictures are compiled into the game's library; the linker needs to be told.
-static void initArtResources()
+namespace bq {
+namespace {
+
+QString &artFolder()
 {
-    Q_INIT_RESOURCE(art);
-    Q_INIT_RESOURCE(art_bitmaps);
+    static QString folder;
+    return folder;
 }
 
-namespace bq {
+} // namespace
 
-void loadArt()
+void setArtFolder(const QString &folder)
 {
-    static const bool loaded = [] {
-        initArtResources();
-        return true;
-    }();
-    Q_UNUSED(loaded);
+    artFolder() = folder;
 }
 
 QString artPath(const QString &artName)
 {
-    return QStringLiteral(":/art/") + artName + QStringLiteral(".svg");
+    return artFolder() + u'/' + artName + QStringLiteral(".svg");
 }
 
 QIcon artIcon(const QString &artName)
@@ -173,8 +171,9 @@ private:
 QIcon sharedIcon(const QString &path)
 {
     // A fresh QIcon would parse its picture again and keep its own drawings in the
-    // pixmap cache, which then grows with every screen loaded. Never destroyed: the icons'
-    // engine lives in a plugin that may be gone by the time static objects are destroyed.
+    // pixmap cache, which then grows with every screen loaded. Never destroyed: the icons
+    // hold pixmaps, which must not outlive the application object, and static objects are
+    // destroyed after it.
     static auto *icons = new QHash<QString, QIcon>;
     auto it = icons->find(path);
     if (it == icons->end())

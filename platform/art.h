@@ -10,10 +10,12 @@ class QLabel;
 
 namespace bq {
 
-// The game's pictures are drawn as vectors and rendered at the size a screen asks for,
+// The program's pictures are SVG files, each named <artName>.svg, in one folder of the
+// program's resources. Beside each SVG may lie bitmaps rendered from it for the sizes
+// its screens show (<artName>-<width>x<height>.argb); any other size is drawn from the SVG,
 // sharp at any display scale.
-// Makes the pictures available; called once at start-up.
-void loadArt();
+// Where the pictures are; set once at start-up, before the first picture is asked for.
+void setArtFolder(const QString &folder);
 QIcon artIcon(const QString &artName);
 // One icon per picture file for the whole program: the file is read once, and each size
 // drawn once, however many screens show it.

@@ -3,8 +3,8 @@
 
 #include "platform/art.h"
 #include "platform/forms.h"
-#include "platform/readable_text.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
@@ -46,21 +46,6 @@ QLabel *Form::makeLabel(const QString &controlName, const QString &text)
     // Labels may show what the player typed: never interpret it as markup.
     label->setTextFormat(Qt::PlainText);
     return label;
-}
-
-void Form::placeLabels(std::initializer_list<PlacedLabel> labels)
-{
-    for (const PlacedLabel &entry : labels) {
-        QLabel *label = makeLabel(QString::fromUtf8(entry.name), QString::fromUtf8(entry.text));
-        label->setGeometry(entry.rect);
-        label->setFont(entry.font);
-        label->setAlignment(entry.align);
-        label->setWordWrap(true);
-        // Words that do not fit the box on one line get the room below it.
-        label->resize(entry.rect.width(), qMax(entry.rect.height(), label->heightForWidth(entry.rect.width())));
-        if (entry.colour)
-            keepTextReadable(label, QColor(QLatin1String(entry.colour)));
-    }
 }
 
 QPushButton *Form::makeButton(const QString &controlName, const QString &caption,
@@ -116,7 +101,7 @@ QTimer *Form::makeTimer(const QString &controlName, int intervalMs)
     timer->setObjectName(controlName);
     timer->setInterval(intervalMs);
     connect(timer, &QTimer::timeout, this,
-            [this, controlName] { Forms::instance().raise(*this, controlName, FormEvent::Timer); });
+            [this, controlName] { Forms::instance().dispatchEvent(*this, controlName, FormEvent::Tick); });
     timer->start();
     return timer;
 }
@@ -125,7 +110,7 @@ void Form::onClick(QAbstractButton *button)
 {
     connect(button, &QAbstractButton::clicked, this,
             [this, controlName = button->objectName()] {
-                Forms::instance().raise(*this, controlName, FormEvent::Click);
+                Forms::instance().dispatchEvent(*this, controlName, FormEvent::Click);
             });
 }
 
@@ -155,25 +140,12 @@ void Form::showEvent(QShowEvent *event)
         m_initialFocus->setFocus(Qt::OtherFocusReason);
 }
 
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    widget->setPalette(palette);
-}
-
 void setBackgroundColour(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-QRect twipRect(int left, int top, int width, int height)
-{
-    return {twips(left), twips(top), twips(width), twips(height)};
 }
 
 QFont screenFont(const char *family, qreal pointSize, FontStyle style)
@@ -183,6 +155,45 @@ QFont screenFont(const char *family, qreal pointSize, FontStyle style)
     font.setBold(style != FontStyle::Regular);
     font.setItalic(style == FontStyle::BoldItalic);
     return font;
+}
+
+void Form::lockClose()
+{
+    Qt::WindowFlags flags = windowFlags();
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    flags &= ~(Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint);
+    setWindowFlags(flags);
+    // Window managers that ignore the hints still ask before closing; the form says no.
+    m_closeLocked = true;
+}
+
+QString Form::controlText(const QString &controlName) const
+{
+    const QWidget *control = this->control(controlName);
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (const auto *box = qobject_cast<const QLineEdit *>(control))
+        return box->text();
+    if (const auto *view = qobject_cast<const QPlainTextEdit *>(control))
+        return view->toPlainText();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+        return button->text();
+    if (control)
+        return control->windowTitle();
+    return {};
+}
+
+void Form::setControlText(const QString &controlName, const QString &text)
+{
+    QWidget *control = this->control(controlName);
+    if (auto *label = qobject_cast<QLabel *>(control))
+        label->setText(text);
+    else if (auto *box = qobject_cast<QLineEdit *>(control))
+        box->setText(text);
+    else if (auto *view = qobject_cast<QPlainTextEdit *>(control))
+        view->setPlainText(text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->setText(text);
 }
 
 void Form::closeEvent(QCloseEvent *event)

@@ -2,11 +2,8 @@
 #pragma once
 
 #include <QFont>
-#include <QRect>
 #include <QString>
 #include <QWidget>
-
-#include <initializer_list>
 
 class QAbstractButton;
 class QLabel;
@@ -26,33 +23,16 @@ enum class WindowKind {
 // What a screen's controls and the screen itself report to the program.
 enum class FormEvent {
     Click, // a button was pressed
-    Timer, // a timer ran out
+    Tick,  // a timer ran out
     Load,  // the screen was just loaded from its definition
 };
 
 enum class FontStyle { Regular, Bold, BoldItalic };
 QFont screenFont(const char *family, qreal pointSize, FontStyle style = FontStyle::Regular);
 
-// Colours set through the palette: cheaper than style sheets, which give every widget
-// that has one a style of its own.
-void setTextColour(QWidget *widget, const QColor &colour);
+// A background colour set through the palette: cheaper than a style sheet, which gives every
+// widget that has one a style of its own.
 void setBackgroundColour(QWidget *widget, const QColor &colour);
-
-// 15 twips make one pixel at 96 dpi.
-constexpr int twips(int t) { return t / 15; }
-QRect twipRect(int left, int top, int width, int height);
-
-// A label with a fixed box, for the screens whose every control has its place in twips.
-struct PlacedLabel {
-    const char *name;
-    const char *text;
-    QRect rect;
-    QFont font;
-    Qt::Alignment align;
-    // The text's hue, shown readable on whatever the label stands on; the standard colour
-    // when not given.
-    const char *colour = nullptr;
-};
 
 // The base of every screen: a top-level window whose children are its controls,
 // each carrying its control name as objectName.
@@ -62,17 +42,26 @@ public:
     Form(const QString &name, const QString &caption, WindowKind kind);
 
     const QString &name() const { return m_name; }
-    WindowKind windowKind() const { return m_kind; }
+
+    // The program's own number for the screen, given when it is made; -1 when none was.
+    int id() const { return m_id; }
+    void setId(int id) { m_id = id; }
 
     template <class T = QWidget>
     T *control(const QString &controlName) const { return findChild<T *>(controlName); }
 
+    // The text a control shows, whatever kind of control it is; empty when there is no
+    // control of that name.
+    QString controlText(const QString &controlName) const;
+    // Does nothing when there is no control of that name or it shows no text.
+    void setControlText(const QString &controlName, const QString &text);
+
     // Fixes a dialog's size once its contents are laid out.
     void fixDialogSize();
 
-    // A screen whose window may only be left through its own buttons.
-    void setCloseLocked(bool locked) { m_closeLocked = locked; }
-    bool closeLocked() const { return m_closeLocked; }
+    // Keeps the window from being closed except by its own buttons: no close control on the
+    // title bar where the window manager honours that, and every close request refused.
+    void lockClose();
 
     // Stops the screen's timers; called when the screen is unloaded.
     void stopTimers();
@@ -80,11 +69,12 @@ public:
     // The control that has the keyboard focus when the window opens.
     void setInitialFocus(QWidget *control) { m_initialFocus = control; }
 
-protected:
+    // A label that shows its text as plain text, never as markup.
     QLabel *makeLabel(const QString &controlName, const QString &text);
-    // Word-wrapped labels in their boxes.
-    void placeLabels(std::initializer_list<PlacedLabel> labels);
-    // A button whose clicks go to the program's handler, like every button of onClick().
+
+protected:
+    // A push button that Enter presses when it has the focus, with an optional icon; its
+    // clicks go to the program's handler (onClick()).
     QPushButton *makeButton(const QString &controlName, const QString &caption,
                             const QString &iconPath = {});
     QLineEdit *makeTextBox(const QString &controlName, const QString &text = {});
@@ -103,6 +93,7 @@ private:
     QWidget *m_initialFocus = nullptr;
     QString m_name;
     WindowKind m_kind;
+    int m_id = -1;
     bool m_closeLocked = false;
 };
 

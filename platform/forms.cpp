@@ -3,11 +3,7 @@
 
 #include "platform/journal.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace bq {
 
@@ -119,14 +115,14 @@ void Forms::end()
 
 QString Forms::text(const QString &screen, const QString &control)
 {
-    return controlText(form(screen)->control(control));
+    return form(screen)->controlText(control);
 }
 
 void Forms::setText(const QString &screen, const QString &control, const QString &text)
 {
-    QWidget *widget = form(screen)->control(control);
+    Form *form = this->form(screen);
     Journal::instance().record(QStringLiteral("set"), screen + u'.' + control, text);
-    setControlText(widget, text);
+    form->setControlText(control, text);
 }
 
 void Forms::runHandler(const std::function<void()> &handler)
@@ -142,7 +138,7 @@ void Forms::runHandler(const std::function<void()> &handler)
     }
 }
 
-void Forms::raise(Form &form, const QString &control, FormEvent event)
+void Forms::dispatchEvent(Form &form, const QString &control, FormEvent event)
 {
     if (m_eventHandler)
         runHandler([&] { m_eventHandler(form, control, event); });
@@ -190,33 +186,6 @@ void Forms::endIfNothingVisible()
 {
     if (!m_ended && visibleNames().isEmpty())
         end();
-}
-
-QString controlText(const QWidget *control)
-{
-    if (const auto *label = qobject_cast<const QLabel *>(control))
-        return label->text();
-    if (const auto *box = qobject_cast<const QLineEdit *>(control))
-        return box->text();
-    if (const auto *view = qobject_cast<const QPlainTextEdit *>(control))
-        return view->toPlainText();
-    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
-        return button->text();
-    if (control)
-        return control->windowTitle();
-    return {};
-}
-
-void setControlText(QWidget *control, const QString &text)
-{
-    if (auto *label = qobject_cast<QLabel *>(control))
-        label->setText(text);
-    else if (auto *box = qobject_cast<QLineEdit *>(control))
-        box->setText(text);
-    else if (auto *view = qobject_cast<QPlainTextEdit *>(control))
-        view->setPlainText(text);
-    else if (auto *button = qobject_cast<QAbstractButton *>(control))
-        button->setText(text);
 }
 
 } // namespace bq

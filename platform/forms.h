@@ -50,8 +50,9 @@ public:
     // Every game handler runs through here. When the outermost handler is done and no
     // screen is visible any more, the game ends: no invisible process is left behind.
     void runHandler(const std::function<void()> &handler);
-    // A click or a timer's tick: the program's handler for it runs as one handler.
-    void raise(Form &form, const QString &control, FormEvent event);
+    // Hands a click or a timer's tick to the program's event handler, run as one handler.
+    // (Bringing a window to the front is QWidget::raise(), which show() does.)
+    void dispatchEvent(Form &form, const QString &control, FormEvent event);
     // The window's own close control: unloads the screen, runs no game handler.
     void closeRequested(const QString &name);
 
@@ -73,9 +74,5 @@ private:
     int m_handlerDepth = 0;
     bool m_ended = false;
 };
-
-// The text a control shows, whatever kind of control it is.
-QString controlText(const QWidget *control);
-void setControlText(QWidget *control, const QString &text);
 
 } // namespace bq

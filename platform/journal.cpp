@@ -34,14 +34,4 @@ QList<JournalEntry> Journal::since(qsizetype position) const
     return m_entries.mid(from);
 }
 
-QStringList Journal::lines(const QStringList &ops) const
-{
-    QStringList result;
-    for (const JournalEntry &entry : m_entries) {
-        if (ops.isEmpty() || ops.contains(entry.op))
-            result.append(entry.line());
-    }
-    return result;
-}
-
 } // namespace bq

@@ -3,7 +3,6 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 namespace bq {
 
@@ -35,8 +34,6 @@ public:
     QList<JournalEntry> since(qsizetype position) const;
     // The entries kept, from start() on.
     const QList<JournalEntry> &entries() const { return m_entries; }
-    // "op target" lines of the entries kept, only of the given ops when a filter is given.
-    QStringList lines(const QStringList &ops = {}) const;
 
 private:
     QList<JournalEntry> m_entries;

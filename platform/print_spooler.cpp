@@ -128,7 +128,6 @@ SpoolResult CupsSpooler::submit(const QString &pdfFile, const QString &title)
         return result;
     }
     result.outcome = SpoolResult::Outcome::Spooled;
-    result.jobId = job;
     return result;
 }
 

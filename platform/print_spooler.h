@@ -28,7 +28,6 @@ struct SpoolResult {
     Outcome outcome = Outcome::Failed;
     Problem problem = Problem::None;
     QString destination; // the queue that took or refused the job
-    int jobId = 0;
     QString detail;      // the print system's or the file system's own words, if any
 };
 

@@ -8,19 +8,40 @@
 #include <QFileInfo>
 
 namespace bq {
+namespace {
+
+struct InstalledFolder {
+    QString dataDirectory;
+    QString soundFolder;
+};
+
+InstalledFolder &installedFolder()
+{
+    static InstalledFolder folder;
+    return folder;
+}
+
+} // namespace
+
+void SoundLocator::setInstalledFolder(const QString &dataDirectory, const QString &soundFolder)
+{
+    installedFolder() = {dataDirectory, soundFolder};
+}
 
 QStringList SoundLocator::searchDirectories()
 {
+    const InstalledFolder &installed = installedFolder();
+    const QString sounds = u'/' + installed.soundFolder;
     QStringList dirs{QDir::currentPath()};
     if (QCoreApplication::instance()) {
         const QString appDir = QCoreApplication::applicationDirPath();
         // Beside the program, and where an installation put them, wherever its prefix.
         // The data directory's own name, under the share folder beside the program's folder.
-        const QString dataName = QFileInfo(QStringLiteral(BQ_DATADIR)).fileName();
-        dirs << appDir << appDir + QStringLiteral("/sounds")
-             << QDir::cleanPath(appDir + QStringLiteral("/../share/") + dataName + QStringLiteral("/sounds"));
+        const QString dataName = QFileInfo(installed.dataDirectory).fileName();
+        dirs << appDir << appDir + sounds
+             << QDir::cleanPath(appDir + QStringLiteral("/../share/") + dataName + sounds);
     }
-    dirs << QStringLiteral(BQ_DATADIR "/sounds");
+    dirs << installed.dataDirectory + sounds;
     return dirs;
 }
 

@@ -26,9 +26,13 @@ public:
 std::unique_ptr<SoundBackend> makeCanberraBackend();
 
 // Where a sound name is looked for, in order: the working directory, the program's own
-// directory (and its sounds folder), then the installed data directory.
+// directory (and its sound folder), then the installed data directory.
 class SoundLocator {
 public:
+    // Where the program's sounds are installed: its data directory (an absolute path; its
+    // last part is also the folder's name under share/ beside the program's folder) and the
+    // sound folder in it. Set once at start-up, before the first sound.
+    static void setInstalledFolder(const QString &dataDirectory, const QString &soundFolder);
     static QStringList searchDirectories();
     // The first readable regular file of that exact name, or an empty string.
     static QString find(const QString &soundName, const QStringList &directories = searchDirectories());

@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "screens/question_catalogue.h"
+
 #include <QString>
 
 #include <span>
 
 namespace bq {
-
-// One spelling that counts as right, with the teasing remark it earns (or none).
-struct AcceptedAnswer {
-    const char *text;
-    const char *remark = nullptr;
-};
 
 struct AnswerMatch {
     bool right = false;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/judging.h"
 
-#include "platform/form.h"
 #include "quiz/answer_matching.h"
-#include "quiz/question_catalogue.h"
+#include "quiz/question_screen.h"
+#include "screens/question_catalogue.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -19,9 +19,9 @@ bool isChosen(const Form &screen, int option)
 
 } // namespace
 
-Judgement judgeAnswer(const Form &screen, int question)
+Judgement judgeAnswer(const QuestionScreen &screen)
 {
-    const QuestionDef &def = questionDef(question);
+    const QuestionDef &def = screen.definition();
     Judgement judgement;
     if (def.answerBox && !def.accepted.empty()) {
         // The box is read once; every comparison uses that one value.

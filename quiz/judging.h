@@ -5,7 +5,7 @@
 
 namespace bq {
 
-class Form;
+class QuestionScreen;
 
 // The verdict on the answer a question screen holds.
 struct Judgement {
@@ -14,8 +14,8 @@ struct Judgement {
     bool firstOptionChosen = false; // on a wrong answer: the first option was the one chosen
 };
 
-// Judges the answer on the screen of that question: the typed text against the accepted
-// spellings where the question takes one, else whether the correct option is chosen.
-Judgement judgeAnswer(const Form &screen, int question);
+// Judges the answer on a question screen: the typed text against the accepted spellings
+// where the question takes one, else whether the correct option is chosen.
+Judgement judgeAnswer(const QuestionScreen &screen);
 
 } // namespace bq

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/name_dialogs.h"
 
-#include "app/screen_catalogue.h"
 #include "platform/art.h"
 #include "platform/forms.h"
+#include "screens/screen_catalogue.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

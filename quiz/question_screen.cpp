@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/question_screen.h"
 
-#include "app/pictures.h"
 #include "platform/art.h"
 #include "platform/graphical_button.h"
-#include "quiz/question_catalogue.h"
+#include "screens/pictures.h"
+#include "screens/question_catalogue.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,8 +31,8 @@ void keepNameOnScreen(QLabel *label)
 
 } // namespace
 
-QuestionScreen::QuestionScreen(const QString &name, const QString &caption, int question)
-    : Form(name, caption, WindowKind::Normal), m_def(questionDef(question))
+QuestionScreen::QuestionScreen(const QString &name, const QString &caption, const QuestionDef &def)
+    : Form(name, caption, WindowKind::Normal), m_def(def)
 {
     setWindowIcon(artIcon(QStringLiteral("app-icon")));
     buildLayout();
@@ -128,7 +128,7 @@ void QuestionScreen::buildLayout()
     auto *topic = new QVBoxLayout;
     topic->setSpacing(2);
     topic->addStretch(); // the topic sits in the lower left corner
-    topic->addWidget(makeLabel(utf8(m_def.themaLabel.name), utf8(m_def.themaLabel.text)));
+    topic->addWidget(makeLabel(utf8(m_def.topicHeading.name), utf8(m_def.topicHeading.text)));
     QLabel *topicWord = makeLabel(utf8(m_def.topicLabel.name), utf8(m_def.topicLabel.text));
     topicWord->setFont(screenFont("MS Sans Serif", 9.75, FontStyle::Bold));
     topic->addWidget(topicWord);

@@ -12,7 +12,10 @@ struct QuestionDef;
 class QuestionScreen : public Form {
     Q_OBJECT
 public:
-    QuestionScreen(const QString &name, const QString &caption, int question);
+    QuestionScreen(const QString &name, const QString &caption, const QuestionDef &def);
+
+    // What the screen shows and which answer it takes.
+    const QuestionDef &definition() const { return m_def; }
 
 protected:
     void showEvent(QShowEvent *event) override;

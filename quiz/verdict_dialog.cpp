@@ -2,7 +2,7 @@
 #include "quiz/verdict_dialog.h"
 
 #include "platform/art.h"
-#include "quiz/verdict_catalogue.h"
+#include "screens/verdict_catalogue.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -11,8 +11,8 @@
 
 namespace bq {
 
-VerdictDialog::VerdictDialog(const QString &name, const QString &caption)
-    : Form(name, caption, WindowKind::Dialog), m_def(*findVerdict(*screenNamed(name)))
+VerdictDialog::VerdictDialog(const QString &name, const QString &caption, const VerdictDef &def)
+    : Form(name, caption, WindowKind::Dialog), m_def(def)
 {
     setWindowIcon(artIcon(QStringLiteral("verdict-icon")));
     auto *root = new QVBoxLayout(this);

@@ -11,7 +11,7 @@ struct VerdictDef;
 class VerdictDialog : public Form {
     Q_OBJECT
 public:
-    VerdictDialog(const QString &name, const QString &caption);
+    VerdictDialog(const QString &name, const QString &caption, const VerdictDef &def);
 
 private:
     const VerdictDef &m_def;

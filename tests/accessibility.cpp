@@ -6,10 +6,10 @@
 // BQ_ACCESSIBLE_TREE_DIR=<directory>: also writes each screen's accessible tree to
 // <directory>/<screen>.tree, for accessibility.test.sh to compare with what the desktop's
 // accessibility bus reports.
-#include "app/screen_catalogue.h"
 #include "driver/game_driver.h"
 #include "driver/winning_path.h"
 #include "platform/forms.h"
+#include "screens/screen_catalogue.h"
 
 #include <QAccessible>
 #include <QDir>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of every screen reads on what it is painted on, under a light and a dark desktop
 // palette, also when the desktop switches between the two while the screen is open.
-#include "app/screen_catalogue.h"
 #include "driver/desktop_palettes.h"
 #include "driver/game_driver.h"
 #include "platform/forms.h"
+#include "screens/screen_catalogue.h"
 
 #include <QAbstractScrollArea>
 #include <QImage>

@@ -45,7 +45,6 @@ public:
         result.problem = outcome == SpoolResult::Outcome::Failed ? SpoolResult::Problem::Refused : problem;
         result.detail = message;
         result.destination = QStringLiteral("Testdrucker");
-        result.jobId = outcome == SpoolResult::Outcome::Spooled ? documents.size() : 0;
         return result;
     }
 

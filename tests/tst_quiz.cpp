@@ -6,7 +6,7 @@
 #include "platform/forms.h"
 #include "platform/journal.h"
 #include "quiz/answer_matching.h"
-#include "quiz/question_catalogue.h"
+#include "screens/question_catalogue.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

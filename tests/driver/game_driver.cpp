@@ -279,7 +279,7 @@ QStringList GameDriver::runningTimers(const QString &screen) const
 QString GameDriver::text(const QString &screen, const QString &control) const
 {
     Form *form = Forms::instance().loaded(screen);
-    return form ? controlText(form->control(control)) : QString();
+    return form ? form->controlText(control) : QString();
 }
 
 bool GameDriver::isControlVisible(const QString &screen, const QString &control) const

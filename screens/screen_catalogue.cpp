@@ -1,15 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/screen_catalogue.h"
-
-#include "app/quit_dialogs.h"
-#include "app/welcome_screen.h"
-#include "app/why_screen.h"
-#include "ending/about_screen.h"
-#include "ending/congratulations_screen.h"
-#include "platform/art.h"
-#include "quiz/name_dialogs.h"
-#include "quiz/question_screen.h"
-#include "quiz/verdict_dialog.h"
+#include "screens/screen_catalogue.h"
 
 #include <array>
 
@@ -22,7 +12,9 @@ constexpr WindowKind N = WindowKind::Normal;
 constexpr WindowKind D = WindowKind::Dialog;
 
 #define BQ_SCREEN_NAME(screen) #screen,
-constexpr const char *kNames[] = {BQ_SCREENS(BQ_SCREEN_NAME)};
+#define BQ_NAMED_SCREEN_NAME(screen, name) name,
+constexpr const char *kNames[] = {BQ_SCREENS(BQ_SCREEN_NAME, BQ_NAMED_SCREEN_NAME)};
+#undef BQ_NAMED_SCREEN_NAME
 #undef BQ_SCREEN_NAME
 
 // All 56 screens, in the order of the project's form table.
@@ -77,7 +69,7 @@ constexpr std::array<ScreenEntry, kScreenCount> kScreens{{
     {dlgFrage15_falsch, "Neeeeeein!!!", Wrong, 15, D},
     {dlgFrage15_richtig, "Hurra, das war Frage15!", Right, 15, D},
     {frmFrage16, "allerletzte Frage", Question, 16, N},
-    {frmGlückwunsch, "Herzlichen Glückwunsch", Other, 0, N},
+    {frmGlueckwunsch, "Herzlichen Glückwunsch", Other, 0, N},
     {dlgFrage16_falsch, "Name des Dialogfeldes", Wrong, 16, D},
     {frmFrage7, "Frage 7", Question, 7, N},
     {frmAbout, "Info Brendelquiz", Other, 0, D},
@@ -94,37 +86,6 @@ constexpr bool inEnumOrder()
     return true;
 }
 static_assert(inEnumOrder(), "the catalogue lists the screens in the order of their enumeration");
-
-template <class Kind>
-Form *make(const QString &name, const ScreenEntry &entry)
-{
-    return new Kind(name, QString::fromUtf8(entry.caption), entry.window);
-}
-
-// The screens that have a layout of their own; every other one is a plain window.
-struct UniqueScreen {
-    Screen screen;
-    Form *(*create)(const QString &name, const ScreenEntry &);
-};
-
-constexpr UniqueScreen kUniqueScreens[] = {
-    {Brendelquiz, make<WelcomeScreen>},        {dlgbeenden, make<QuitDialog>},
-    {Dlgfeigling, make<CowardDialog>},         {frmwieso, make<WhyScreen>},
-    {DlgNamen_angeben, make<NameEntryDialog>}, {DlgNamen_anzeigen, make<NameGreetingDialog>},
-    {frmGlückwunsch, make<CongratulationsScreen>}, {frmAbout, make<AboutScreen>},
-};
-
-Form *createUnique(const QString &name, const ScreenEntry &entry)
-{
-    for (const UniqueScreen &unique : kUniqueScreens) {
-        if (unique.screen == entry.screen)
-            return unique.create(name, entry);
-    }
-    // Never shown: it only carries the program's icon.
-    auto *form = new Form(name, QString::fromUtf8(entry.caption), entry.window);
-    form->setWindowIcon(artIcon(QStringLiteral("app-icon")));
-    return form;
-}
 
 } // namespace
 
@@ -150,40 +111,6 @@ std::optional<Screen> screenNamed(const QString &name)
             return Screen(i);
     }
     return std::nullopt;
-}
-
-Screen questionScreen(int question)
-{
-    for (const ScreenEntry &entry : kScreens) {
-        if (entry.role == Question && entry.question == question)
-            return entry.screen;
-    }
-    qFatal("there is no question %d", question);
-}
-
-Form *createScreen(const QString &name)
-{
-    const std::optional<Screen> screen = screenNamed(name);
-    if (!screen)
-        return nullptr;
-    const ScreenEntry &entry = screenEntry(*screen);
-    const QString caption = QString::fromUtf8(entry.caption);
-    Form *form = nullptr;
-    switch (entry.role) {
-    case Question:
-        form = new QuestionScreen(name, caption, entry.question);
-        break;
-    case Right:
-    case Wrong:
-        form = new VerdictDialog(name, caption);
-        break;
-    case Start:
-    case Other:
-        form = createUnique(name, entry);
-        break;
-    }
-    form->fixDialogSize();
-    return form;
 }
 
 } // namespace bq

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/screen_catalogue.h"
+#include "screens/screen_catalogue.h"
 
 #include <vector>
 

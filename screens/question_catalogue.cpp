@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quiz/question_catalogue.h"
+#include "screens/question_catalogue.h"
+
+#include <QtGlobal>
 
 #include <array>
 
@@ -92,7 +94,7 @@ std::vector<QuestionDef> buildQuestions()
                      {"Elsholm", "Den Vornamen lassen wir weg, wie? Will mal nicht so sein!"},
                      {"elsholm", "Den Vornamen lassen wir weg, wie? Und Namen schreibt man groß! Will mal "
                                  "nicht so sein!"}},
-        .themaLabel = {"lblThemengebietfrage8", "Thema:"},
+        .topicHeading = {"lblThemengebietfrage8", "Thema:"},
         .topicLabel = {"LblThemegebiet8", "Politik"},
         .helpCaption = "kleine Hilfe",
     });
@@ -123,7 +125,7 @@ std::vector<QuestionDef> buildQuestions()
         .answerBox = "txtAntwortFrage11",
         .accepted = {{"Hambacher Schloss"}, {"Hambacher Schloß"}, {"Schloss Hambach"}, {"Schloß Hambach"},
                      {"schloss hambach"}, {"hambacher schloss"}, {"hambacher schloß"}},
-        .themaLabel = {"lblthemaFrage10", "Thema:"},
+        .topicHeading = {"lblthemaFrage10", "Thema:"},
         .topicLabel = {"lbl2ThemaFrage10", "Algemeinbildung"},
         .banner = "banner-q11",
     });
@@ -137,7 +139,7 @@ std::vector<QuestionDef> buildQuestions()
                      {"Konstantin Baerenfels", "Na,Na Diesen Namen schreibt man aber mit -ö-!"},
                      {"konstantin baerenfels", "Und wieso schreibst Du den Namen nicht gross und mit -ö-?"},
                      {"konstantin bärenfels", "Und wieso schreibst Du den Namen nicht gross?"}},
-        .themaLabel = {"lblthemaFrage12", "Thema:"},
+        .topicHeading = {"lblthemaFrage12", "Thema:"},
         .topicLabel = {"lbl2ThemaFrage12", "Algemeinbildung"},
         .banner = "banner-q12",
         .helpCaption = "kleine Hilfe",
@@ -150,7 +152,7 @@ std::vector<QuestionDef> buildQuestions()
                                     "Heimatführer zulegen, bevor Du nachfolgend den Ort eingibst."}},
         .answerBox = "txtAntwortFrage13",
         .accepted = {{"Edenkoben"}, {"edenkoben", "Na,Na Diesen Namen schreibt man aber groß!"}},
-        .themaLabel = {"lblthemaFrage13", "Thema:"},
+        .topicHeading = {"lblthemaFrage13", "Thema:"},
         .topicLabel = {"lbl2ThemaFrage13", "Heimatkunde"},
         .banner = "banner-q13",
         .helpCaption = "kleine Hilfe",
@@ -166,7 +168,7 @@ std::vector<QuestionDef> buildQuestions()
                      {"wörth", "Und wieso schreibst Du den Namen nicht gross?"},
                      {"woerth", "Und wieso schreibst Du den Namen nicht gross, und mit -ö-?"},
                      {"woerth/rhein", "Und wieso schreibst Du den Namen nicht gross, und mit -ö-?"}},
-        .themaLabel = {"lblthemaFrage13", "Thema:"},
+        .topicHeading = {"lblthemaFrage13", "Thema:"},
         .topicLabel = {"lbl2ThemaFrage13", "Heimatkunde"},
         .banner = "banner-q14",
         .helpCaption = "kleine Hilfe",
@@ -178,7 +180,7 @@ std::vector<QuestionDef> buildQuestions()
                                     "Reichstag 1521 den Widerruf seiner Thesen ablehnte?"}},
         .answerBox = "txtAntwortFrage15",
         .accepted = {{"Worms"}, {"worms"}},
-        .themaLabel = {"lblthemaFrage13", "Thema:"},
+        .topicHeading = {"lblthemaFrage13", "Thema:"},
         .topicLabel = {"lbl2ThemaFrage13", "Heimatkunde"},
         .banner = "banner-q15",
         .helpCaption = "kleine Hilfe",
@@ -190,7 +192,7 @@ std::vector<QuestionDef> buildQuestions()
                                     "Ostern,Pfingsten,Nikolaus sowie Feiertagen zu tun haben!"}},
         .answerBox = "txtAntwortFrage16",
         .accepted = {{"etwas"}},
-        .themaLabel = {"lblThemengebietfrage8", "Thema:"},
+        .topicHeading = {"lblThemengebietfrage8", "Thema:"},
         .topicLabel = {"LblThemegebiet8", "Logik"},
         .banner = "banner-q16",
         .helpCaption = "kleine Hilfe",

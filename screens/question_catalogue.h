@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "quiz/answer_matching.h"
-
 #include <vector>
 
 namespace bq {
+
+// One spelling that counts as right, with the teasing remark it earns (or none).
+struct AcceptedAnswer {
+    const char *text;
+    const char *remark = nullptr;
+};
 
 struct LabelDef {
     const char *name = nullptr;
@@ -24,7 +28,7 @@ struct QuestionDef {
     LabelDef beforeBox{};
     LabelDef afterBox{};
     std::vector<AcceptedAnswer> accepted{};
-    LabelDef themaLabel{"Label2", "Thema:"};
+    LabelDef topicHeading{"Label2", "Thema:"};
     LabelDef topicLabel{};
     const char *banner = nullptr;
     int bannerWidth = 400; // pixels; every banner is 40 high

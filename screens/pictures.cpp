@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/pictures.h"
+#include "screens/pictures.h"
 
 #include <QWidget>
 
