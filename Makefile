@@ -10,12 +10,12 @@ RUN_DEPS = libqt6svg6 qt6-translations-l10n libcanberra0 libcanberra-pulse sound
 TEST_DEPS = poppler-utils xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils sox \
             cups cups-client cups-bsd printer-driver-cups-pdf ghostscript \
             desktop-file-utils appstream dbus lintian weston qt6-wayland \
-            at-spi2-core python3-pyatspi
+            at-spi2-core python3-pyatspi clang-format
 DEPS = $(BUILD_DEPS) $(RUN_DEPS) $(TEST_DEPS)
 
 SUDO = $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: deps build run test sanitize check bench package screenshots clean
+.PHONY: deps build run test sanitize check bench package screenshots format format-check clean
 
 deps:
 	@missing="$$(for p in $(DEPS); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done)"; \
@@ -34,6 +34,17 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) --no-print-directory sanitize
+	$(MAKE) --no-print-directory format-check
+
+# The C++ sources keep the style written down in .clang-format: `make format` applies it,
+# and `make test` fails on a file formatted otherwise.
+CXX_SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || find app platform screens quiz ending tests bench resources -name '*.cpp' -o -name '*.h')
+
+format: deps
+	clang-format -i $(CXX_SOURCES)
+
+format-check: deps
+	clang-format --dry-run --Werror $(CXX_SOURCES)
 
 # Every test once more, the random player included, on a build with AddressSanitizer,
 # UndefinedBehaviorSanitizer and LeakSanitizer: a memory error, undefined behaviour or a

@@ -36,6 +36,7 @@ inline constexpr Screen Self = Screen(-1);
 enum Only { Always, IfVisible, IfLoaded };
 
 // The steps a handler takes, in the order of its row.
+// clang-format off
 struct Show { Screen screen; };
 struct Hide { Screen screen; Only only = Always; };
 struct Unload { Screen screen; Only only = Always; };
@@ -49,6 +50,7 @@ struct Toggle { const char *control; };                // shows a hidden control
 struct CopyText { const char *from; const char *to; }; // between two boxes of the screen
 struct Call { void (*function)(Form &self); };
 struct Try { bool (*function)(Form &self); };          // the steps after it run only when it succeeds
+// clang-format on
 
 using Step = std::variant<Show, Hide, Unload, End, Play, Box, CopyName, Judge, Remark, Toggle, CopyText,
                           Call, Try>;
