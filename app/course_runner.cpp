@@ -2,7 +2,7 @@
 // Carries out the rows of the course table.
 #include "app/course.h"
 
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 #include "platform/sound.h"
 #include "quiz/judging.h"
 #include "quiz/name_dialogs.h"
@@ -110,7 +110,7 @@ public:
     bool operator()(const Try &step) { return step.function(m_form); }
 
 private:
-    static Forms &forms() { return Forms::instance(); }
+    static FormRegistry &forms() { return FormRegistry::instance(); }
     QString name(Screen screen) const { return screen == Self ? m_form.name() : screenName(screen); }
 
     Form &m_form;

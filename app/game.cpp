@@ -7,7 +7,7 @@
 #include "app/startup_guard.h"
 #include "platform/art.h"
 #include "platform/form.h"
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 #include "platform/idle_work.h"
 #include "platform/sound.h"
 #include "screens/screen_catalogue.h"
@@ -76,8 +76,8 @@ void Game::prepare()
     Q_UNUSED(artLoaded);
     setArtFolder(QStringLiteral(":/art"));
     SoundLocator::setInstalledFolder(QStringLiteral(BQ_DATADIR), QStringLiteral("sounds"));
-    Forms::instance().setFactory(createScreen);
-    Forms::instance().setEventHandler(course::handle);
+    FormRegistry::instance().setFactory(createScreen);
+    FormRegistry::instance().setEventHandler(course::handle);
 }
 
 void Game::start()
@@ -90,15 +90,15 @@ void Game::start()
                              QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(m_qtTranslator);
 
-    QObject::connect(&Forms::instance(), &Forms::ended, &m_app, &QApplication::quit, Qt::QueuedConnection);
-    Forms::instance().show(screenName(Screen::Brendelquiz));
+    QObject::connect(&FormRegistry::instance(), &FormRegistry::ended, &m_app, &QApplication::quit, Qt::QueuedConnection);
+    FormRegistry::instance().show(screenName(Screen::Brendelquiz));
     // While the player reads the welcome screen.
-    afterFirstPaint(Forms::instance().form(screenName(Screen::Brendelquiz)), loadLaterFacesWhenIdle);
+    afterFirstPaint(FormRegistry::instance().form(screenName(Screen::Brendelquiz)), loadLaterFacesWhenIdle);
 }
 
 void Game::shutdown()
 {
-    Forms::instance().reset();
+    FormRegistry::instance().reset();
 }
 
 } // namespace bq

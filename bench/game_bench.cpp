@@ -18,7 +18,7 @@
 // non-zero exit status.
 #include "driver/game_driver.h"
 #include "app/game.h"
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 #include "platform/journal.h"
 #include "platform/sound.h"
 
@@ -256,7 +256,7 @@ public:
         if (!m_started)
             m_game.start();
         else
-            bq::Forms::instance().show(QStringLiteral("Brendelquiz"));
+            bq::FormRegistry::instance().show(QStringLiteral("Brendelquiz"));
         m_started = true;
         m_watch.finish();
         m_watch.recording = recording;
@@ -291,7 +291,7 @@ public:
         QAbstractButton *clicked = bq::test::clickableButton(screen, control);
         if (!clicked)
             fail(QStringLiteral("no button %1.%2 to click (on display: %3)")
-                     .arg(screen, control, bq::Forms::instance().visibleNames().join(u' ')));
+                     .arg(screen, control, bq::FormRegistry::instance().visibleNames().join(u' ')));
         m_watch.begin(screen + u'.' + control);
         bq::test::clickButton(clicked);
         m_watch.finish();
@@ -329,9 +329,9 @@ const QString kPlayer = QStringLiteral("Jürgen Ößel");
 void checkEnded()
 {
     settle();
-    if (!bq::Forms::instance().hasEnded())
+    if (!bq::FormRegistry::instance().hasEnded())
         fail(QStringLiteral("the game did not end; on display: %1")
-                 .arg(bq::Forms::instance().visibleNames().join(u' ')));
+                 .arg(bq::FormRegistry::instance().visibleNames().join(u' ')));
 }
 
 // All sixteen questions right, the certificate printed, the program left from the about
@@ -367,7 +367,7 @@ void playLostGame(Player &player)
 // Back to the state of a freshly started program: every screen deleted, an empty journal.
 void clearGame()
 {
-    bq::Forms::instance().reset();
+    bq::FormRegistry::instance().reset();
     bq::Journal::instance().clear();
     settle();
     const QWidgetList left = QApplication::topLevelWidgets();

@@ -2,7 +2,7 @@
 #include "ending/certificate_printing.h"
 
 #include "platform/form.h"
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 #include "platform/messagebox.h"
 #include "platform/printer.h"
 

@@ -2,7 +2,7 @@
 #include "platform/form.h"
 
 #include "platform/art.h"
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -101,7 +101,7 @@ QTimer *Form::makeTimer(const QString &controlName, int intervalMs)
     timer->setObjectName(controlName);
     timer->setInterval(intervalMs);
     connect(timer, &QTimer::timeout, this,
-            [this, controlName] { Forms::instance().dispatchEvent(*this, controlName, FormEvent::Tick); });
+            [this, controlName] { FormRegistry::instance().dispatchEvent(*this, controlName, FormEvent::Tick); });
     timer->start();
     return timer;
 }
@@ -110,7 +110,7 @@ void Form::onClick(QAbstractButton *button)
 {
     connect(button, &QAbstractButton::clicked, this,
             [this, controlName = button->objectName()] {
-                Forms::instance().dispatchEvent(*this, controlName, FormEvent::Click);
+                FormRegistry::instance().dispatchEvent(*this, controlName, FormEvent::Click);
             });
 }
 
@@ -201,7 +201,7 @@ void Form::closeEvent(QCloseEvent *event)
     // The window is never destroyed by Qt itself: closing it unloads the screen.
     event->ignore();
     if (!m_closeLocked)
-        Forms::instance().closeRequested(m_name);
+        FormRegistry::instance().closeRequested(m_name);
 }
 
 } // namespace bq

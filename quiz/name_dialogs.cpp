@@ -2,7 +2,7 @@
 #include "quiz/name_dialogs.h"
 
 #include "platform/art.h"
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 #include "screens/screen_catalogue.h"
 
 #include <QHBoxLayout>
@@ -18,12 +18,12 @@ const QString kNameBox = QStringLiteral("txt_Name");
 
 QString playerName()
 {
-    return Forms::instance().text(screenName(Screen::DlgNamen_angeben), kNameBox);
+    return FormRegistry::instance().text(screenName(Screen::DlgNamen_angeben), kNameBox);
 }
 
 void copyPlayerName(const QString &screen, const QString &label)
 {
-    Forms::instance().setText(screen, label, playerName());
+    FormRegistry::instance().setText(screen, label, playerName());
 }
 
 NameEntryDialog::NameEntryDialog(const QString &name, const QString &caption, WindowKind kind)

@@ -8,7 +8,7 @@
 // accessibility bus reports.
 #include "driver/game_driver.h"
 #include "driver/winning_path.h"
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 #include "screens/screen_catalogue.h"
 
 #include <QAccessible>
@@ -115,7 +115,7 @@ private Q_SLOTS:
         const QString name = screenName(entry.screen);
         m_driver.reset();
         QVERIFY2(reach(m_driver, entry), qPrintable(m_driver.visibleScreens().join(u", ")));
-        Form *form = Forms::instance().loaded(name);
+        Form *form = FormRegistry::instance().loaded(name);
         QVERIFY(form && form->isVisible());
 
         QStringList faults;

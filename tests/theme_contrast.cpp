@@ -3,7 +3,7 @@
 // palette, also when the desktop switches between the two while the screen is open.
 #include "driver/desktop_palettes.h"
 #include "driver/game_driver.h"
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 #include "screens/screen_catalogue.h"
 
 #include <QAbstractScrollArea>
@@ -112,7 +112,7 @@ private Q_SLOTS:
         // Opened under the other theme: the switch to this one must bring every colour along.
         QApplication::setPalette(dark ? test::lightDesktopPalette() : test::darkDesktopPalette());
         m_driver.reset();
-        Form *form = Forms::instance().form(screen);
+        Form *form = FormRegistry::instance().form(screen);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
         QApplication::setPalette(dark ? test::darkDesktopPalette() : test::lightDesktopPalette());

@@ -5,7 +5,7 @@
 #include "driver/game_driver.h"
 #include "ending/certificate_printing.h"
 #include "platform/clock.h"
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 #include "platform/print_spooler.h"
 #include "tools/certificate_probe.h"
 
@@ -280,7 +280,7 @@ void CertificateTest::sealStandsAtItsPlaceInItsOwnSize()
     QVERIFY(m_driver.openCertificate(kSampleName));
     QPixmap block(150, 187);
     block.fill(Qt::black);
-    Forms::instance().loaded(kScreen)->control<QLabel>(QStringLiteral("Image1"))->setPixmap(block);
+    FormRegistry::instance().loaded(kScreen)->control<QLabel>(QStringLiteral("Image1"))->setPixmap(block);
     QString pdf;
     print(&pdf);
     QVERIFY(!pdf.isEmpty());
@@ -387,11 +387,11 @@ void CertificateTest::datePrintedIsTheOneOfTheLoad()
 void CertificateTest::nameChangedAfterPreparationIsPrinted()
 {
     QVERIFY(m_driver.openCertificate(kSampleName));
-    Form *screen = Forms::instance().loaded(kScreen);
+    Form *screen = FormRegistry::instance().loaded(kScreen);
     QVERIFY(screen);
     prepareCertificate(*screen);
     const QString later = QStringLiteral("Otto Braun");
-    Forms::instance().setText(kScreen, QStringLiteral("lblName"), later);
+    FormRegistry::instance().setText(kScreen, QStringLiteral("lblName"), later);
     QString pdf;
     print(&pdf);
     QVERIFY(!pdf.isEmpty());

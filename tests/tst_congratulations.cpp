@@ -4,7 +4,7 @@
 
 #include "driver/game_driver.h"
 #include "platform/clock.h"
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 #include "platform/print_spooler.h"
 
 #include <QApplication>
@@ -238,7 +238,7 @@ void CongratulationsTest::keysLeadToTheAboutScreen()
                  (QStringList{QStringLiteral("unload frmGlückwunsch"), QStringLiteral("show frmAbout")}));
     QCOMPARE(m_spooler->jobs, printed);
     QCOMPARE(m_driver.visibleScreens(), QStringList{QStringLiteral("frmAbout")});
-    QVERIFY(!Forms::instance().isLoaded(kScreen));
+    QVERIFY(!FormRegistry::instance().isLoaded(kScreen));
     QVERIFY(!m_driver.ended());
 }
 
@@ -268,12 +268,12 @@ void CongratulationsTest::dateIsTakenOncePerLoad()
     Clock::fix(QDate(2027, 1, 1));
     m_driver.openCertificate(kName);
     Clock::fix(QDate(2027, 1, 2)); // midnight passes while the screen is open
-    Forms::instance().hide(kScreen);
+    FormRegistry::instance().hide(kScreen);
     m_driver.show(kScreen);
     QCOMPARE(m_driver.text(kScreen, QStringLiteral("lblDatum")), QStringLiteral("01. Januar 2027"));
 
     // A fresh load starts from the definition: new date, empty name.
-    Forms::instance().unload(kScreen);
+    FormRegistry::instance().unload(kScreen);
     m_driver.show(kScreen);
     QCOMPARE(m_driver.text(kScreen, QStringLiteral("lblDatum")), QStringLiteral("02. Januar 2027"));
     QCOMPARE(m_driver.text(kScreen, QStringLiteral("lblName")), QString());

@@ -5,7 +5,7 @@
 #include "app/game.h"
 #include "app/fonts.h"
 #include "app/startup_guard.h"
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,7 +45,7 @@ private Q_SLOTS:
         // Start-up as the program does it, with the welcome screen on display.
         m_game = std::make_unique<bq::Game>(*qApp);
         m_game->start();
-        QVERIFY(bq::Forms::instance().isVisible(QStringLiteral("Brendelquiz")));
+        QVERIFY(bq::FormRegistry::instance().isVisible(QStringLiteral("Brendelquiz")));
     }
 
     void cleanupTestCase()

@@ -3,7 +3,7 @@
 // answer matching, help boxes, the player's name, and whole games.
 #include "driver/game_driver.h"
 #include "driver/winning_path.h"
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 #include "platform/journal.h"
 #include "quiz/answer_matching.h"
 #include "screens/question_catalogue.h"
@@ -126,7 +126,7 @@ private Q_SLOTS:
         QVERIFY(driver.click(screenOf(question), button == u"ok" ? okButtonOf(question) : giveUpButtonOf(question)));
         QCOMPARE(driver.journalSince(mark), expected);
         QCOMPARE(driver.visibleScreens().size(), 1);
-        QVERIFY(!bq::Forms::instance().isLoaded(screenOf(question)));
+        QVERIFY(!bq::FormRegistry::instance().isLoaded(screenOf(question)));
     }
 
     void q9TypedYearWinsWhateverOptionIsChosen()
@@ -146,7 +146,7 @@ private Q_SLOTS:
         driver.show("frmFrage1");
         answer(1, "opt3");
         answer(1, "opt2");
-        QVERIFY(!bq::Forms::instance().form("frmFrage1")->control<QRadioButton>("optAntwort3")->isChecked());
+        QVERIFY(!bq::FormRegistry::instance().form("frmFrage1")->control<QRadioButton>("optAntwort3")->isChecked());
         QVERIFY(driver.click("frmFrage1", "cmdok"));
         QCOMPARE(driver.visibleScreens(), QStringList{"Dlgfrage1_falsch"});
     }
@@ -366,7 +366,7 @@ private Q_SLOTS:
         QVERIFY(driver.pressKey(screenOf(question), Qt::Key_Return));
         QCOMPARE(driver.boxes().size(), 1);
         QCOMPARE(driver.visibleScreens(), QStringList{praiseOf(question)});
-        QVERIFY(!bq::Forms::instance().isLoaded(screenOf(question)));
+        QVERIFY(!bq::FormRegistry::instance().isLoaded(screenOf(question)));
     }
 
     void helpBoxes_data()
@@ -421,7 +421,7 @@ private Q_SLOTS:
         // Asking for help costs nothing: the answer given so far stays.
         QCOMPARE(driver.visibleScreens(), QStringList{screen});
         if (given.startsWith(QStringLiteral("opt")))
-            QVERIFY(bq::Forms::instance().form(screen)->control<QRadioButton>("optAntwort" + given.mid(3))->isChecked());
+            QVERIFY(bq::FormRegistry::instance().form(screen)->control<QRadioButton>("optAntwort" + given.mid(3))->isChecked());
         else
             QCOMPARE(driver.text(screen, answerBoxOf(question)), given);
         QVERIFY(!driver.journal().join(u'|').contains(QStringLiteral("play")));
@@ -431,7 +431,7 @@ private Q_SLOTS:
     {
         for (int q = 1; q <= 16; ++q) {
             driver.show(screenOf(q));
-            bq::Form *form = bq::Forms::instance().form(screenOf(q));
+            bq::Form *form = bq::FormRegistry::instance().form(screenOf(q));
             const auto options = form->findChildren<QRadioButton *>();
             const int expectedOptions = QList<int>{4, 4, 3, 4, 3, 4, 5, 0, 3, 4, 0, 0, 0, 0, 0, 0}.at(q - 1);
             QCOMPARE(int(options.size()), expectedOptions);
@@ -454,7 +454,7 @@ private Q_SLOTS:
                  QStringLiteral("Sicher kannst Du mir den Namen des ersten Rheinland/Quellmärkischen  "
                                 "Ministerpräsidenten ohne Probleme sagen."));
         // The answer box has the focus when a typed-answer screen opens.
-        bq::Form *q11 = bq::Forms::instance().form("frmFrage11");
+        bq::Form *q11 = bq::FormRegistry::instance().form("frmFrage11");
         QCOMPARE(q11->focusWidget()->objectName(), QStringLiteral("txtAntwortFrage11"));
     }
 
@@ -546,15 +546,15 @@ private Q_SLOTS:
         QVERIFY(driver.click("Dlgfrage2_richtig", "OKButton"));
         QCOMPARE(driver.text("frmFrage3", "lblTestername"), QString());
         // Reading the name loaded a fresh, hidden name dialog.
-        QVERIFY(bq::Forms::instance().isLoaded("DlgNamen_angeben"));
-        QVERIFY(!bq::Forms::instance().isVisible("DlgNamen_angeben"));
+        QVERIFY(bq::FormRegistry::instance().isLoaded("DlgNamen_angeben"));
+        QVERIFY(!bq::FormRegistry::instance().isVisible("DlgNamen_angeben"));
     }
 
     void emptyNameGivesEmptyLabels()
     {
         playTo(3, QString());
         QCOMPARE(driver.text("frmFrage3", "lblTestername"), QString());
-        QVERIFY(bq::Forms::instance().isLoaded("DlgNamen_angeben"));
+        QVERIFY(bq::FormRegistry::instance().isLoaded("DlgNamen_angeben"));
     }
 
     void theWholeGameByKeyboard()
@@ -581,7 +581,7 @@ private Q_SLOTS:
             } else {
                 if (q == 9) // the options are one stop; the year box comes next
                     QVERIFY(driver.pressKey(screen, Qt::Key_Tab));
-                QWidget *focus = bq::Forms::instance().form(screen)->focusWidget();
+                QWidget *focus = bq::FormRegistry::instance().form(screen)->focusWidget();
                 QCOMPARE(focus->objectName(), answerBoxOf(q));
                 bq::test::typeInto(focus, given);
                 QVERIFY(driver.pressKey(screen, Qt::Key_Return));

@@ -26,7 +26,7 @@
 
 #include "driver/game_driver.h"
 #include "driver/winning_path.h"
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 #include "platform/journal.h"
 
 #include <QAbstractButton>
@@ -319,7 +319,7 @@ private:
 
     void hookEnde()
     {
-        bq::Form *about = bq::Forms::instance().loaded(kAbout);
+        bq::Form *about = bq::FormRegistry::instance().loaded(kAbout);
         auto *ende = about ? about->control<QAbstractButton>(QStringLiteral("cmdExit")) : nullptr;
         if (ende && ende != hookedEnde) {
             hookedEnde = ende;
@@ -394,7 +394,7 @@ private:
     {
         // Short texts are typed key by key, long ones and some short ones pasted. Boxes that
         // take no input only ever get keys.
-        const auto *edit = bq::Forms::instance().loaded(screen)->control<QLineEdit>(box);
+        const auto *edit = bq::FormRegistry::instance().loaded(screen)->control<QLineEdit>(box);
         const bool takesPaste = edit && !edit->isReadOnly();
         if (takesPaste && (text.size() > 60 || dice->chance(0.3)))
             return paste(screen, box, text, dice->chance(0.5));
@@ -453,7 +453,7 @@ private:
         if (const int question = bq::test::questionOn(screen)) {
             // Any of the accepted spellings will do, one drawn at random.
             const bq::test::QuestionMoves &moves = bq::test::questionMoves(question);
-            bq::Form *form = bq::Forms::instance().loaded(screen);
+            bq::Form *form = bq::FormRegistry::instance().loaded(screen);
             if (!moves.accepted.isEmpty()) {
                 const QString typed = form->control<QLineEdit>(moves.answerBox)->text();
                 if (!moves.accepted.contains(typed)) {
@@ -466,7 +466,7 @@ private:
             return click(screen, moves.okButton);
         }
         if (screen == kNameDialog) {
-            auto *box = bq::Forms::instance().loaded(screen)->control<QLineEdit>(QStringLiteral("txt_Name"));
+            auto *box = bq::FormRegistry::instance().loaded(screen)->control<QLineEdit>(QStringLiteral("txt_Name"));
             if (box->text().isEmpty() && dice->chance(0.8))
                 return paste(screen, QStringLiteral("txt_Name"), dice->pick(playerNames()), true);
             return click(screen, QStringLiteral("OKButton"));
@@ -658,7 +658,7 @@ private:
             return fail(QStringLiteral("a modal box is still open after the action"));
         if (!readJournal())
             return false;
-        bq::Forms &forms = bq::Forms::instance();
+        bq::FormRegistry &forms = bq::FormRegistry::instance();
         if (forms.hasEnded() != run.ended)
             return fail(QStringLiteral("the runtime and the journal disagree about the end"));
         if (aboutWasVisible && !run.ended && !forms.isVisible(kAbout))
@@ -801,7 +801,7 @@ private Q_SLOTS:
         for (actionNumber = 1; actionNumber <= count; ++actionNumber) {
             hookEnde();
             endePressed = false;
-            const bool aboutWasVisible = bq::Forms::instance().isVisible(kAbout);
+            const bool aboutWasVisible = bq::FormRegistry::instance().isVisible(kAbout);
             const Action action = chooseAction();
             const QString described = action.describe();
             actions.append(described);

@@ -6,7 +6,7 @@
 
 #include "driver/game_driver.h"
 #include "driver/winning_path.h"
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 #include "platform/journal.h"
 #include "platform/sound.h"
 
@@ -187,7 +187,7 @@ private:
         // Layouts settle in posted events, as they would before the next paint.
         QCoreApplication::processEvents();
         for (const QString &screen : driver.visibleScreens()) {
-            const QSize size = bq::Forms::instance().loaded(screen)->frameGeometry().size();
+            const QSize size = bq::FormRegistry::instance().loaded(screen)->frameGeometry().size();
             QVERIFY2(size.width() <= kLargestWindow.width() && size.height() <= kLargestWindow.height(),
                      qPrintable(QStringLiteral("%1 is %2 x %3 px").arg(screen).arg(size.width()).arg(size.height())));
         }
@@ -195,7 +195,7 @@ private:
 
     void checkNameLabel(const QString &screen, const QString &labelName, const QString &name)
     {
-        bq::Form *form = bq::Forms::instance().loaded(screen);
+        bq::Form *form = bq::FormRegistry::instance().loaded(screen);
         auto *label = form->control<QLabel>(labelName);
         QVERIFY2(label, qPrintable(screen + u'.' + labelName));
         QVERIFY2(label->text() == name, qPrintable(screen + u'.' + labelName + QStringLiteral(" differs from the name")));
@@ -432,7 +432,7 @@ private Q_SLOTS:
         QCOMPARE(driver.journalSince(mark), journal);
         QCOMPARE(driver.visibleScreens(), visible);
         // The name dialog keeps the name for the labels that come later.
-        QVERIFY(bq::Forms::instance().isLoaded(QStringLiteral("DlgNamen_angeben")));
+        QVERIFY(bq::FormRegistry::instance().isLoaded(QStringLiteral("DlgNamen_angeben")));
         // Play on to the end: the first question is never shown again.
         if (visible.contains(u"frmwieso"))
             QVERIFY(driver.click(QStringLiteral("frmwieso"), QStringLiteral("cmdok")));

@@ -2,7 +2,7 @@
 // The application shell: catalogue, welcome, quit and coward dialogs, info page, about
 // screen, the forms runtime's rules and the sound service.
 #include "driver/game_driver.h"
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 #include "platform/journal.h"
 #include "platform/sound.h"
 
@@ -26,7 +26,7 @@ private:
 
     static QTimer *timerOf(const QString &screen)
     {
-        return bq::Forms::instance().form(screen)->control<QTimer>(QStringLiteral("Timer1"));
+        return bq::FormRegistry::instance().form(screen)->control<QTimer>(QStringLiteral("Timer1"));
     }
 
     // The ring of thanks, as the four boxes hidden behind the ticker hold it now. A box the
@@ -122,7 +122,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(bool, dialog);
-        bq::Form *form = bq::Forms::instance().form(name);
+        bq::Form *form = bq::FormRegistry::instance().form(name);
         QVERIFY(form);
         QCOMPARE(form->objectName(), name);
         QCOMPARE(form->windowTitle(), caption);
@@ -268,7 +268,7 @@ private Q_SLOTS:
     void enterOnTheQuitDialogInsists()
     {
         driver.show("dlgbeenden");
-        bq::Form *dialog = bq::Forms::instance().form("dlgbeenden");
+        bq::Form *dialog = bq::FormRegistry::instance().form("dlgbeenden");
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QCOMPARE(dialog->focusWidget()->objectName(), QStringLiteral("OKButton"));
         const int mark = driver.journalMark();
@@ -287,9 +287,9 @@ private Q_SLOTS:
     {
         driver.startGame();
         QVERIFY(driver.click("Brendelquiz", "CmdProgramminfo"));
-        bq::Form *first = bq::Forms::instance().loaded("frmwieso");
+        bq::Form *first = bq::FormRegistry::instance().loaded("frmwieso");
         QVERIFY(driver.click("Brendelquiz", "CmdProgramminfo"));
-        QCOMPARE(bq::Forms::instance().loaded("frmwieso"), first);
+        QCOMPARE(bq::FormRegistry::instance().loaded("frmwieso"), first);
         int windows = 0;
         for (QWidget *w : QApplication::topLevelWidgets())
             windows += w->objectName() == QStringLiteral("frmwieso") && w->isVisible();
@@ -344,7 +344,7 @@ private Q_SLOTS:
     void aboutScreenRefusesEveryClose()
     {
         driver.show("frmAbout");
-        bq::Form *about = bq::Forms::instance().form("frmAbout");
+        bq::Form *about = bq::FormRegistry::instance().form("frmAbout");
         QVERIFY(!(about->windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(about->windowFlags() & Qt::CustomizeWindowHint);
         QVERIFY(!about->close());
@@ -362,9 +362,9 @@ private Q_SLOTS:
         driver.startGame();
         QVERIFY(driver.click("Brendelquiz", "cdmlos_gehts"));
         QVERIFY(driver.click("DlgNamen_angeben", "OKButton"));
-        bq::Forms::instance().form("Brendelquiz")->close();
+        bq::FormRegistry::instance().form("Brendelquiz")->close();
         QVERIFY(!driver.ended()); // the greeting is still there
-        bq::Forms::instance().form("DlgNamen_anzeigen")->close();
+        bq::FormRegistry::instance().form("DlgNamen_anzeigen")->close();
         // Only the hidden name dialog is left: the program does not linger invisibly.
         QVERIFY(driver.ended());
         QVERIFY(driver.journal().endsWith(QStringLiteral("end")));
@@ -375,7 +375,7 @@ private Q_SLOTS:
         driver.startGame();
         QVERIFY(driver.click("Brendelquiz", "CmdProgramminfo"));
         QVERIFY(driver.click("Brendelquiz", "Cmdbessernicht"));
-        bq::Forms::instance().form("dlgbeenden")->close();
+        bq::FormRegistry::instance().form("dlgbeenden")->close();
         QVERIFY(!driver.ended());
         QCOMPARE(driver.visibleScreens(), QStringList{"frmwieso"});
         QVERIFY(driver.click("frmwieso", "cmdok"));
@@ -386,12 +386,12 @@ private Q_SLOTS:
     {
         driver.show("DlgNamen_angeben");
         driver.type("DlgNamen_angeben", "txt_Name", QStringLiteral("Hein"));
-        bq::Forms::instance().unload("DlgNamen_angeben");
-        QVERIFY(!bq::Forms::instance().isLoaded("DlgNamen_angeben"));
+        bq::FormRegistry::instance().unload("DlgNamen_angeben");
+        QVERIFY(!bq::FormRegistry::instance().isLoaded("DlgNamen_angeben"));
         // Reading a control loads a fresh, hidden screen from its definition.
-        QCOMPARE(bq::Forms::instance().text("DlgNamen_angeben", "txt_Name"), QString());
-        QVERIFY(bq::Forms::instance().isLoaded("DlgNamen_angeben"));
-        QVERIFY(!bq::Forms::instance().isVisible("DlgNamen_angeben"));
+        QCOMPARE(bq::FormRegistry::instance().text("DlgNamen_angeben", "txt_Name"), QString());
+        QVERIFY(bq::FormRegistry::instance().isLoaded("DlgNamen_angeben"));
+        QVERIFY(!bq::FormRegistry::instance().isVisible("DlgNamen_angeben"));
     }
 
     void soundLookupOrder_data()

@@ -12,7 +12,7 @@
 #include "driver/game_driver.h"
 #include "driver/winning_path.h"
 #include "platform/form.h"
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 
 #include <QApplication>
 #include <QDir>
@@ -61,7 +61,7 @@ public:
     // A picture of a screen that should be on display now.
     void shoot(const QString &screen)
     {
-        bq::Form *form = bq::Forms::instance().loaded(screen);
+        bq::Form *form = bq::FormRegistry::instance().loaded(screen);
         if (!form || !form->isVisible()) {
             fail(QStringLiteral("%1 is not on display (on display: %2)")
                      .arg(screen, m_driver.visibleScreens().join(u", ")));

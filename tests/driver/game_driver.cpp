@@ -2,7 +2,7 @@
 #include "driver/game_driver.h"
 
 #include "app/game.h"
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 #include "platform/journal.h"
 
 #include <QAbstractButton>
@@ -126,7 +126,7 @@ void GameDriver::reset()
 {
     dumpJournal();
     restoreSoundRecorder();
-    Forms::instance().reset();
+    FormRegistry::instance().reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Journal::instance().clear();
     m_boxes.clear();
@@ -139,7 +139,7 @@ QStringList GameDriver::finish()
 {
     dumpJournal();
     Journal::instance().clear();
-    Forms::instance().reset();
+    FormRegistry::instance().reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QStringList left;
     for (QWidget *widget : QApplication::topLevelWidgets())
@@ -150,19 +150,19 @@ QStringList GameDriver::finish()
 
 void GameDriver::startGame()
 {
-    Forms::instance().show(QStringLiteral("Brendelquiz"));
+    FormRegistry::instance().show(QStringLiteral("Brendelquiz"));
 }
 
 void GameDriver::show(const QString &screen)
 {
-    Forms::instance().runHandler([&] { Forms::instance().show(screen); });
+    FormRegistry::instance().runHandler([&] { FormRegistry::instance().show(screen); });
 }
 
 namespace {
 
 Form *visibleForm(const QString &screen)
 {
-    Form *form = Forms::instance().loaded(screen);
+    Form *form = FormRegistry::instance().loaded(screen);
     return form && form->isVisible() ? form : nullptr;
 }
 
@@ -195,7 +195,7 @@ bool GameDriver::pressKey(const QString &screen, int key)
 
 bool GameDriver::pressKey(const QString &screen, int key, Qt::KeyboardModifiers modifiers)
 {
-    Form *form = Forms::instance().loaded(screen);
+    Form *form = FormRegistry::instance().loaded(screen);
     if (!form || !form->isVisible())
         return false;
     form->activateWindow();
@@ -255,7 +255,7 @@ bool GameDriver::closeWindow(const QString &screen)
 
 bool GameDriver::tick(const QString &screen, const QString &timer)
 {
-    Form *form = Forms::instance().loaded(screen);
+    Form *form = FormRegistry::instance().loaded(screen);
     auto *running = form ? form->control<QTimer>(timer) : nullptr;
     if (!running || !running->isActive())
         return false;
@@ -267,7 +267,7 @@ bool GameDriver::tick(const QString &screen, const QString &timer)
 QStringList GameDriver::runningTimers(const QString &screen) const
 {
     QStringList names;
-    if (Form *form = Forms::instance().loaded(screen)) {
+    if (Form *form = FormRegistry::instance().loaded(screen)) {
         for (const QTimer *timer : form->findChildren<QTimer *>()) {
             if (timer->isActive() && !timer->objectName().isEmpty())
                 names.append(timer->objectName());
@@ -278,30 +278,30 @@ QStringList GameDriver::runningTimers(const QString &screen) const
 
 QString GameDriver::text(const QString &screen, const QString &control) const
 {
-    Form *form = Forms::instance().loaded(screen);
+    Form *form = FormRegistry::instance().loaded(screen);
     return form ? form->controlText(control) : QString();
 }
 
 bool GameDriver::isControlVisible(const QString &screen, const QString &control) const
 {
-    Form *form = Forms::instance().loaded(screen);
+    Form *form = FormRegistry::instance().loaded(screen);
     QWidget *widget = form ? form->control(control) : nullptr;
     return widget && !widget->isHidden();
 }
 
 QStringList GameDriver::visibleScreens() const
 {
-    return Forms::instance().visibleNames();
+    return FormRegistry::instance().visibleNames();
 }
 
 QStringList GameDriver::loadedScreens() const
 {
-    return Forms::instance().loadedNames();
+    return FormRegistry::instance().loadedNames();
 }
 
 bool GameDriver::ended() const
 {
-    return Forms::instance().hasEnded();
+    return FormRegistry::instance().hasEnded();
 }
 
 QStringList GameDriver::journal() const
@@ -379,10 +379,10 @@ Form *GameDriver::openCertificate(const QString &name)
     show(nameDialog);
     if (!type(nameDialog, QStringLiteral("txt_Name"), name))
         return nullptr;
-    Forms::instance().hide(nameDialog);
-    Forms::instance().setText(certificate, QStringLiteral("lblName"), text(nameDialog, QStringLiteral("txt_Name")));
+    FormRegistry::instance().hide(nameDialog);
+    FormRegistry::instance().setText(certificate, QStringLiteral("lblName"), text(nameDialog, QStringLiteral("txt_Name")));
     show(certificate);
-    return Forms::instance().isVisible(certificate) ? Forms::instance().loaded(certificate) : nullptr;
+    return FormRegistry::instance().isVisible(certificate) ? FormRegistry::instance().loaded(certificate) : nullptr;
 }
 
 void GameDriver::answerOpenBox()
@@ -392,7 +392,7 @@ void GameDriver::answerOpenBox()
         return;
     box->setProperty("bqSeen", true);
     SeenBox seen{box->windowTitle(), box->text(), box->icon() == QMessageBox::Warning ? 48 : 0,
-                 Forms::instance().visibleNames()};
+                 FormRegistry::instance().visibleNames()};
     m_boxes.append(seen);
     if (m_observer)
         m_observer(seen);

@@ -10,7 +10,7 @@
 //       the expected place; prints every deviation and fails beyond 0.3 mm.
 
 #include "driver/game_driver.h"
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 #include "tools/certificate_probe.h"
 
 #include <QApplication>
@@ -88,7 +88,7 @@ int play(const QString &name, const QString &expectedFile)
     driver.reset();
     if (!driver.winGame(name))
         return 2;
-    Form *screen = Forms::instance().loaded(kScreen);
+    Form *screen = FormRegistry::instance().loaded(kScreen);
     if (!screen)
         return 2;
 

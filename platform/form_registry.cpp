@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/forms.h"
+#include "platform/form_registry.h"
 
 #include "platform/journal.h"
 
@@ -7,13 +7,13 @@
 
 namespace bq {
 
-Forms &Forms::instance()
+FormRegistry &FormRegistry::instance()
 {
-    static Forms forms;
+    static FormRegistry forms;
     return forms;
 }
 
-Form *Forms::form(const QString &name)
+Form *FormRegistry::form(const QString &name)
 {
     if (Form *existing = loaded(name))
         return existing;
@@ -29,19 +29,19 @@ Form *Forms::form(const QString &name)
     return created;
 }
 
-Form *Forms::loaded(const QString &name) const
+Form *FormRegistry::loaded(const QString &name) const
 {
     const QPointer<Form> form = m_forms.value(name);
     return form.data();
 }
 
-bool Forms::isVisible(const QString &name) const
+bool FormRegistry::isVisible(const QString &name) const
 {
     const Form *form = loaded(name);
     return form && form->isVisible();
 }
 
-QStringList Forms::loadedNames() const
+QStringList FormRegistry::loadedNames() const
 {
     QStringList names;
     for (auto it = m_forms.cbegin(); it != m_forms.cend(); ++it) {
@@ -52,7 +52,7 @@ QStringList Forms::loadedNames() const
     return names;
 }
 
-QStringList Forms::visibleNames() const
+QStringList FormRegistry::visibleNames() const
 {
     QStringList names;
     for (const QString &name : loadedNames()) {
@@ -62,7 +62,7 @@ QStringList Forms::visibleNames() const
     return names;
 }
 
-void Forms::show(const QString &name)
+void FormRegistry::show(const QString &name)
 {
     if (m_ended)
         return;
@@ -73,14 +73,14 @@ void Forms::show(const QString &name)
     form->activateWindow();
 }
 
-void Forms::hide(const QString &name)
+void FormRegistry::hide(const QString &name)
 {
     Form *form = this->form(name);
     Journal::instance().record(QStringLiteral("hide"), name);
     form->hide();
 }
 
-void Forms::unload(const QString &name)
+void FormRegistry::unload(const QString &name)
 {
     Journal::instance().record(QStringLiteral("unload"), name);
     Form *form = loaded(name);
@@ -96,7 +96,7 @@ void Forms::unload(const QString &name)
     retire(form);
 }
 
-void Forms::end()
+void FormRegistry::end()
 {
     if (m_ended)
         return;
@@ -113,19 +113,19 @@ void Forms::end()
     Q_EMIT ended();
 }
 
-QString Forms::text(const QString &screen, const QString &control)
+QString FormRegistry::text(const QString &screen, const QString &control)
 {
     return form(screen)->controlText(control);
 }
 
-void Forms::setText(const QString &screen, const QString &control, const QString &text)
+void FormRegistry::setText(const QString &screen, const QString &control, const QString &text)
 {
     Form *form = this->form(screen);
     Journal::instance().record(QStringLiteral("set"), screen + u'.' + control, text);
     form->setControlText(control, text);
 }
 
-void Forms::runHandler(const std::function<void()> &handler)
+void FormRegistry::runHandler(const std::function<void()> &handler)
 {
     if (m_ended)
         return;
@@ -138,20 +138,20 @@ void Forms::runHandler(const std::function<void()> &handler)
     }
 }
 
-void Forms::dispatchEvent(Form &form, const QString &control, FormEvent event)
+void FormRegistry::dispatchEvent(Form &form, const QString &control, FormEvent event)
 {
     if (m_eventHandler)
         runHandler([&] { m_eventHandler(form, control, event); });
 }
 
-void Forms::retire(Form *form)
+void FormRegistry::retire(Form *form)
 {
     m_retired.append(form);
     if (m_handlerDepth == 0)
         releaseRetired();
 }
 
-void Forms::releaseRetired()
+void FormRegistry::releaseRetired()
 {
     for (const QPointer<Form> &form : std::as_const(m_retired)) {
         if (form)
@@ -160,7 +160,7 @@ void Forms::releaseRetired()
     m_retired.clear();
 }
 
-void Forms::closeRequested(const QString &name)
+void FormRegistry::closeRequested(const QString &name)
 {
     if (m_ended || !isLoaded(name))
         return;
@@ -170,7 +170,7 @@ void Forms::closeRequested(const QString &name)
         endIfNothingVisible();
 }
 
-void Forms::reset()
+void FormRegistry::reset()
 {
     for (const QPointer<Form> &form : std::as_const(m_forms))
         delete form.data();
@@ -182,7 +182,7 @@ void Forms::reset()
     m_ended = false;
 }
 
-void Forms::endIfNothingVisible()
+void FormRegistry::endIfNothingVisible()
 {
     if (!m_ended && visibleNames().isEmpty())
         end();

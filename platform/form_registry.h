@@ -19,10 +19,10 @@ using EventHandler = std::function<void(Form &form, const QString &control, Form
 // The one place that holds the global default instance of every screen, by name.
 // Referring to a screen loads it from its definition; unloading forgets it, so the
 // next reference loads a fresh one.
-class Forms : public QObject {
+class FormRegistry : public QObject {
     Q_OBJECT
 public:
-    static Forms &instance();
+    static FormRegistry &instance();
 
     void setFactory(FormFactory factory) { m_factory = std::move(factory); }
     void setEventHandler(EventHandler handler) { m_eventHandler = std::move(handler); }
