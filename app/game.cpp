@@ -75,7 +75,7 @@ void Game::prepare()
     }();
     Q_UNUSED(artLoaded);
     setArtFolder(QStringLiteral(":/art"));
-    SoundLocator::setInstalledFolder(QStringLiteral(BQ_DATADIR), QStringLiteral("sounds"));
+    SoundLocator::setInstalledFolder(QStringLiteral(BQ_DATADIR "/sounds"));
     FormRegistry::instance().setFactory(createScreen);
     FormRegistry::instance().setEventHandler(course::handle);
 }

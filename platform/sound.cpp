@@ -10,38 +10,34 @@
 namespace bq {
 namespace {
 
-struct InstalledFolder {
-    QString dataDirectory;
-    QString soundFolder;
-};
-
-InstalledFolder &installedFolder()
+QString &installedFolder()
 {
-    static InstalledFolder folder;
+    static QString folder;
     return folder;
 }
 
 } // namespace
 
-void SoundLocator::setInstalledFolder(const QString &dataDirectory, const QString &soundFolder)
+void SoundLocator::setInstalledFolder(const QString &folder)
 {
-    installedFolder() = {dataDirectory, soundFolder};
+    installedFolder() = folder;
 }
 
 QStringList SoundLocator::searchDirectories()
 {
-    const InstalledFolder &installed = installedFolder();
-    const QString sounds = u'/' + installed.soundFolder;
+    const QString &installed = installedFolder();
+    // The sound folder's own name, and that of the data directory that holds it.
+    const QString sounds = u'/' + QFileInfo(installed).fileName();
+    const QString dataName = QFileInfo(QFileInfo(installed).path()).fileName();
     QStringList dirs{QDir::currentPath()};
     if (QCoreApplication::instance()) {
         const QString appDir = QCoreApplication::applicationDirPath();
-        // Beside the program, and where an installation put them, wherever its prefix.
-        // The data directory's own name, under the share folder beside the program's folder.
-        const QString dataName = QFileInfo(installed.dataDirectory).fileName();
+        // Beside the program, and where an installation put them, wherever its prefix:
+        // under the share folder beside the program's folder.
         dirs << appDir << appDir + sounds
              << QDir::cleanPath(appDir + QStringLiteral("/../share/") + dataName + sounds);
     }
-    dirs << installed.dataDirectory + sounds;
+    dirs << installed;
     return dirs;
 }
 

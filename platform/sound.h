@@ -29,10 +29,11 @@ std::unique_ptr<SoundBackend> makeCanberraBackend();
 // directory (and its sound folder), then the installed data directory.
 class SoundLocator {
 public:
-    // Where the program's sounds are installed: its data directory (an absolute path; its
-    // last part is also the folder's name under share/ beside the program's folder) and the
-    // sound folder in it. Set once at start-up, before the first sound.
-    static void setInstalledFolder(const QString &dataDirectory, const QString &soundFolder);
+    // Where the program's sounds are installed: an absolute path, <data directory>/<sound
+    // folder>, whose last two parts are also looked for beside the program (<sound folder>)
+    // and under the share folder beside the program's folder. Set once at start-up, before
+    // the first sound.
+    static void setInstalledFolder(const QString &folder);
     static QStringList searchDirectories();
     // The first readable regular file of that exact name, or an empty string.
     static QString find(const QString &soundName, const QStringList &directories = searchDirectories());
