@@ -43,8 +43,9 @@ private:
         return ring;
     }
 
-    // What the course table's rows for a screen name that the screen does not have, and the
-    // screen's buttons that no row answers. Option buttons only choose; the screen reads them.
+    // Where the course table's rows for a screen do not fit it: a control, timer or name label
+    // they name that is not there, a step after Judge, a judgement with no right and wrong
+    // row to go on with; and the screen's buttons that no row answers (options only choose).
     static QStringList courseFaults(const bq::Form &form)
     {
         namespace course = bq::course;
@@ -58,9 +59,12 @@ private:
                 faults << where.name() + u'.' + QString::fromUtf8(control) + QStringLiteral(" is missing");
         };
         QStringList answered;
+        bool judges = false;
+        int verdicts = 0;
         for (const course::Row &row : course::rows()) {
             if (row.screen != *screen)
                 continue;
+            verdicts += row.event.kind == course::Event::Kind::Right || row.event.kind == course::Event::Kind::Wrong;
             if (row.event.kind == course::Event::Kind::Click) {
                 lacks(form, row.event.control, static_cast<QAbstractButton *>(nullptr));
                 answered << QString::fromUtf8(row.event.control);
@@ -69,6 +73,7 @@ private:
             }
             for (std::size_t i = 0; i < row.steps.size(); ++i) {
                 const course::Step &step = row.steps[i];
+                judges |= std::holds_alternative<course::Judge>(step);
                 if (std::holds_alternative<course::Judge>(step) && i + 1 != row.steps.size())
                     faults << form.name() + QStringLiteral(": a step after Judge is never taken");
                 if (const auto *copy = std::get_if<course::CopyName>(&step)) {
@@ -83,6 +88,8 @@ private:
                 }
             }
         }
+        if (judges && verdicts != 2)
+            faults << form.name() + QStringLiteral(": a judgement needs one right and one wrong row");
         for (const QAbstractButton *button : form.findChildren<QAbstractButton *>()) {
             if (!qobject_cast<const QRadioButton *>(button) && !answered.contains(button->objectName()))
                 faults << form.name() + u'.' + button->objectName() + QStringLiteral(" has no row");
