@@ -9,6 +9,7 @@
 // both games went as they should and nothing was left on display.
 #include "driver/game_driver.h"
 #include "driver/winning_path.h"
+#include "platform/forms.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -47,22 +48,13 @@ public:
     }
 };
 
-QWidget *topLevel(const QString &screen)
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == screen && widget->isVisible())
-            return widget;
-    }
-    return nullptr;
-}
-
 // The screen is the only one on display, and the compositor has put it on the screen. (The
 // script finds its title in what the compositor was told.)
 void onDisplay(GameDriver &driver, const QString &screen)
 {
     check(driver.visibleScreens() == QStringList{screen},
           QStringLiteral("on display: %1 instead of %2").arg(driver.visibleScreens().join(u", "), screen));
-    QWidget *window = topLevel(screen);
+    QWidget *window = bq::Forms::instance().loaded(screen);
     if (!window) {
         check(false, QStringLiteral("%1 has no window").arg(screen));
         return;
