@@ -367,14 +367,10 @@ void playLostGame(Player &player)
 // Back to the state of a freshly started program: every screen deleted, an empty journal.
 void clearGame()
 {
-    bq::FormRegistry::instance().reset();
-    bq::Journal::instance().clear();
+    const QStringList left = bq::test::GameDriver::finish();
     settle();
-    const QWidgetList left = QApplication::topLevelWidgets();
     if (!left.isEmpty())
-        fail(QStringLiteral("%1 windows left after a game, first %2")
-                 .arg(left.size())
-                 .arg(left.first()->objectName()));
+        fail(QStringLiteral("%1 windows left after a game, first %2").arg(left.size()).arg(left.first()));
 }
 
 // How many of the sound thread's calls, from the `first` on, the sound server took or refused.

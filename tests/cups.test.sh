@@ -11,6 +11,7 @@
 #
 # Usage: cups.test.sh <brendelquiz executable> <build directory>
 set -uo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/desk/lib.sh"
 
 game_exe=${1:?usage: cups.test.sh <brendelquiz> <build-dir>}
 build_dir=${2:?usage: cups.test.sh <brendelquiz> <build-dir>}
@@ -31,11 +32,6 @@ if [ -z "${BQ_CUPS_NAMESPACE:-}" ]; then
     exec env BQ_CUPS_NAMESPACE=1 unshare -m --propagation private bash "$0" "$@"
 fi
 
-fail() {
-    echo "FAIL: $*"
-    failed=1
-}
-
 for program in cupsd lpadmin lpstat cupsreject cupsenable pdfinfo pdftoppm; do
     command -v "$program" >/dev/null || { echo "FAIL: $program is missing; 'make deps' installs the test packages"; exit 1; }
 done
@@ -48,13 +44,12 @@ ppd=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
 dir=$(mktemp -d /tmp/bq-cups.XXXXXX)
 chmod 755 "$dir"
 cupsd_pid=
-failed=0
 finish() {
     if [ -n "$cupsd_pid" ]; then
         kill "$cupsd_pid" 2>/dev/null
         wait "$cupsd_pid" 2>/dev/null
     fi
-    if [ "$failed" -ne 0 ]; then
+    if [ "$DESK_FAILURES" -ne 0 ]; then
         echo "--- cupsd error log ---"
         tail -n 40 "$dir/log/error_log" 2>/dev/null
         echo "--- cups-pdf log ---"
@@ -131,10 +126,10 @@ for _ in $(seq 100); do
     lpstat -r 2>/dev/null | grep -q "is running" && break
     sleep 0.1
 done
-lpstat -r | grep -q "is running" || { failed=1; echo "FAIL: cupsd did not start"; exit 1; }
+lpstat -r | grep -q "is running" || { fail "cupsd did not start"; exit 1; }
 
 add_queue() {
-    lpadmin -p "$queue" -v cups-pdf:/ -E -m "$ppd" -o PageSize=A4 || { failed=1; echo "FAIL: lpadmin"; exit 1; }
+    lpadmin -p "$queue" -v cups-pdf:/ -E -m "$ppd" -o PageSize=A4 || { fail "lpadmin"; exit 1; }
 }
 pdfs_in() { find "$1" -name '*.pdf' -type f | sort; }
 # kept_as_file OUTPUT FILE WHY: with nowhere to print, the certificate became a one-page PDF of
@@ -149,7 +144,7 @@ kept_as_file() {
 }
 
 add_queue
-lpadmin -d "$queue" || { failed=1; echo "FAIL: lpadmin -d"; exit 1; }
+lpadmin -d "$queue" || { fail "lpadmin -d"; exit 1; }
 
 echo "== 1. printed on the default queue"
 "$tool" play "Erika Mustermann" "$dir/work/expected-ink.txt" >"$dir/work/print.out" 2>"$dir/work/print.err"
@@ -205,7 +200,4 @@ cupsd_pid=
 cat "$dir/work/down.out"
 kept_as_file "$dir/work/down.out" "Quellmärker-Urkunde (2).pdf" "Das Drucksystem dieses Rechners ist nicht erreichbar."
 
-if [ "$failed" -ne 0 ]; then
-    exit 1
-fi
-echo "PASS: printing through CUPS"
+desk_verdict "printing through CUPS"

@@ -6,6 +6,7 @@
 #
 # usage: no_display.test.sh <brendelquiz program> <build directory>
 set -u
+. "$(dirname "${BASH_SOURCE[0]}")/desk/lib.sh"
 program="${1:?usage: no_display.test.sh <program> <build directory>}"
 [ -x "$program" ] || { echo "FAIL: $program is not a program" >&2; exit 1; }
 program="$(realpath "$program")"
@@ -15,7 +16,6 @@ trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 mkdir -m 700 runtime
 
-failures=0
 # run_without_display CASE ENV...: the game started with only the given display settings.
 run_without_display() {
     local case="$1"
@@ -28,27 +28,20 @@ run_without_display() {
     lines=$(wc -l <err.txt)
     echo "$case: status $status, standard error: $(cat err.txt)"
     if [ "$status" -eq 0 ]; then
-        echo "FAIL: $case: the program reported success" >&2
-        failures=$((failures + 1))
+        fail "$case: the program reported success"
     elif [ "$status" -ge 124 ]; then
         # 124 and up: could not be run, killed by the timeout, or ended by a signal such as
         # SIGABRT (134, the core dump).
-        echo "FAIL: $case: the program did not run, hung or died of a signal (status $status)" >&2
-        failures=$((failures + 1))
+        fail "$case: the program did not run, hung or died of a signal (status $status)"
     fi
     if [ "$lines" -ne 1 ] || ! grep -q '^brendelquiz: Kein Bildschirm' err.txt; then
-        echo "FAIL: $case: expected one line \"brendelquiz: Kein Bildschirm ...\" on standard error, got $lines:" >&2
+        fail "$case: expected one line \"brendelquiz: Kein Bildschirm ...\" on standard error, got $lines:"
         cat err.txt >&2
-        failures=$((failures + 1))
     fi
-    if [ -s out.txt ]; then
-        echo "FAIL: $case: the program wrote to standard output" >&2
-        failures=$((failures + 1))
-    fi
+    [ -s out.txt ] && fail "$case: the program wrote to standard output"
     if compgen -G "core*" >/dev/null; then
-        echo "FAIL: $case: a core file was left behind" >&2
+        fail "$case: a core file was left behind"
         rm -f core*
-        failures=$((failures + 1))
     fi
 }
 
@@ -59,5 +52,4 @@ run_without_display "a Wayland display that does not exist" WAYLAND_DISPLAY=wayl
 run_without_display "X11 asked for without a display" QT_QPA_PLATFORM=xcb
 run_without_display "a platform that does not exist" QT_QPA_PLATFORM=keine
 
-[ "$failures" -eq 0 ] || exit 1
-echo "PASS"
+desk_verdict

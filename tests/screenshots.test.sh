@@ -6,12 +6,12 @@
 # usage: screenshots.test.sh <brendelquiz program> <build directory>
 set -u
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+. "$here/desk/lib.sh"
 build_dir="${2:?usage: screenshots.test.sh <program> <build directory>}"
 out="$(mktemp -d /tmp/bq-shots.XXXXXX)"
 trap 'rm -rf "$out"' EXIT
 
 bash "$here/desk/screenshots.sh" "$build_dir" "$out" || exit 1
-failures=0
 count=0
 for png in "$out"/*.png; do
     [ -f "$png" ] || continue
@@ -19,16 +19,13 @@ for png in "$out"/*.png; do
     signature=$(od -An -tx1 -N8 "$png" | tr -d ' \n')
     size=$(wc -c <"$png")
     if [ "$signature" != 89504e470d0a1a0a ]; then
-        echo "FAIL: $(basename "$png") is not a PNG picture" >&2
-        failures=$((failures + 1))
+        fail "$(basename "$png") is not a PNG picture"
     elif [ "$size" -lt 1500 ]; then
         # An empty window of one colour packs into a few hundred bytes.
-        echo "FAIL: $(basename "$png") holds almost nothing ($size bytes)" >&2
-        failures=$((failures + 1))
+        fail "$(basename "$png") holds almost nothing ($size bytes)"
     fi
 done
 # The welcome, info, quit, coward and about screens (5), the name dialogs (2), the questions
 # (16), the praises (15), the congratulations screen, the scoldings (16) and three message boxes.
-[ "$count" -eq 58 ] || { echo "FAIL: $count pictures instead of 58" >&2; failures=$((failures + 1)); }
-[ "$failures" -eq 0 ] || exit 1
-echo "PASS: $count pictures"
+[ "$count" -eq 58 ] || fail "$count pictures instead of 58"
+desk_verdict "$count pictures"

@@ -21,14 +21,6 @@ desk_init
 desk_start_pulse
 cd "$DESK_TMP" || exit 1
 
-# Loudness below -80 dB (about 3 steps of 16-bit audio) counts as silence.
-trim_silence() {
-    sox "$1" "$2" silence 1 0.0005 -80d reverse silence 1 0.0005 -80d reverse 2>/dev/null
-}
-heard_ms() {
-    trim_silence "$1" "$DESK_TMP/trimmed.wav" || { echo 0; return; }
-    awk -v d="$(soxi -D "$DESK_TMP/trimmed.wav")" 'BEGIN { printf "%d", d * 1000 + 0.5 }'
-}
 rms_of() {
     sox "$1" -n stat 2>&1 | awk '/^RMS +amplitude/ { print $3 }'
 }
@@ -40,11 +32,6 @@ asked_us() {
 # The first request opens the connection to the server; a short silence does that before
 # each measured sound, so that only playing is measured.
 sox -n -r 44100 -b 16 -c 1 silence.wav trim 0 0.2
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
 
 # 1. Whole sounds: the game's own files, including the ones without a ".wav" ending.
 for name in pfff danke applaus.oops bond.wav; do
@@ -117,5 +104,4 @@ max_call_us=$(value max_call_us)
     || fail "asking for a sound took ${max_call_us:-?} µs with the sound server frozen (at most 50 ms)"
 [ "$(value recovered)" = 1 ] || fail "the sound thread did not recover within 20 s after the server went on"
 
-[ "$failures" -eq 0 ] || exit 1
-echo "PASS"
+desk_verdict

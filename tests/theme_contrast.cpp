@@ -92,7 +92,7 @@ class ThemeContrastTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { m_driver.finish(); }
+    void cleanup() { QCOMPARE(m_driver.finish(), QStringList()); }
 
     void textsRead_data()
     {

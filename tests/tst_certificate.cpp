@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The printed certificate: the page is rendered by the real printer into a PDF and measured
-// with poppler; what happens when the print system refuses or is missing.
+// The congratulations screen and its certificate: the screen as the player sees it, the date
+// of the day it was opened and the two ways to the about screen; the printed page, rendered
+// by the real printer into a PDF and measured with poppler; what happens when the print
+// system refuses or is missing.
 
 #include "driver/game_driver.h"
 #include "ending/certificate_printing.h"
@@ -9,15 +11,16 @@
 #include "platform/print_spooler.h"
 #include "tools/certificate_probe.h"
 
-#include <QBuffer>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFontMetricsF>
 #include <QLabel>
-#include <QPdfWriter>
+#include <QLocale>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <cmath>
 
@@ -55,7 +58,6 @@ public:
     QStringList titles;
 };
 
-// How a face measures on a PDF page, independently of the printer under test.
 struct FaceMetrics {
     double advanceMm;
     double heightMm; // ascent + descent: the height of pdftotext's word box
@@ -63,16 +65,9 @@ struct FaceMetrics {
 
 FaceMetrics measure(const QString &family, double points, bool bold, const QString &text)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setResolution(1200);
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    const QFontMetricsF metrics(font, &writer);
-    const double dotsPerMm = 1200 / 25.4;
-    return {metrics.horizontalAdvance(text) / dotsPerMm, (metrics.ascent() + metrics.descent()) / dotsPerMm};
+    const QFontMetricsF metrics = pdfFontMetrics(family, points, bold);
+    return {metrics.horizontalAdvance(text) / kMeasureDotsPerMm,
+            (metrics.ascent() + metrics.descent()) / kMeasureDotsPerMm};
 }
 
 const PdfWord *findWord(const QList<PdfWord> &line, const QString &text)
@@ -102,6 +97,16 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void cleanupTestCase();
+
+    void labels_data();
+    void labels();
+    void windowPictureAndButtons();
+    void tabOrderStartsOnLeaving();
+    void keysLeadToTheAboutScreen_data();
+    void keysLeadToTheAboutScreen();
+    void dateOfTheDayInGerman_data();
+    void dateOfTheDayInGerman();
+    void dateIsTakenOncePerLoad();
 
     void linesStandWhereTheyBelong_data();
     void linesStandWhereTheyBelong();
@@ -164,6 +169,7 @@ void CertificateTest::cleanup()
 {
     QCOMPARE(m_driver.finish(), QStringList());
     Clock::release();
+    QLocale::setDefault(QLocale::system());
     qputenv("HOME", m_home);
     if (m_configHome.isEmpty())
         qunsetenv("XDG_CONFIG_HOME");
@@ -192,6 +198,200 @@ void CertificateTest::useHome(const QString &home, const QString &configHome)
 {
     qputenv("HOME", QFile::encodeName(home));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome));
+}
+
+void CertificateTest::labels_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QRect>("place");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<bool>("centred");
+    QTest::addColumn<QColor>("colour");
+
+    const QString sans = QStringLiteral("MS Sans Serif");
+    const QColor black(Qt::black);
+    auto row = [](const char *label, const char *text) -> QTestData & {
+        return QTest::newRow(label) << QString::fromUtf8(label) << QString::fromUtf8(text);
+    };
+    row("lblverleihenwir", "Hiermit verleihen wir")
+        << fromTwips(480, 120, 7575, 375) << sans << 9.75 << true << false << true << black;
+    row("lblName", "Erika Mustermann") << fromTwips(1800, 720, 5055, 375) << QStringLiteral("Arial") << 14.25
+                                       << true << true << true << QColor(0, 0, 255);
+    row("lblTitel", "den Titel") << fromTwips(2880, 1320, 2895, 255) << sans << 9.75 << true << false << true
+                                 << black;
+    row("lblwahrerQuellmärker", "\"Wahre/r Quellmärker-Bürger/in\"")
+        << fromTwips(1320, 1680, 6135, 375) << sans << 13.5 << true << false << true << black;
+    row("lblText1", "Er/Sie darf sich von nun an \"Echter Quellmärker\" nennen.")
+        << fromTwips(360, 5400, 7935, 255) << sans << 9.75 << true << false << true << black;
+    row("LblText1_2", "Mit diesem Titel gehen folgende Privilegien auf den Träger über:")
+        << fromTwips(360, 5760, 7935, 255) << sans << 9.75 << true << false << true << black;
+    row("lblText2", "1. Alle Hessen, Schwaben, Badner und Elsässer müssen Ihn zuerst grüßen.")
+        << fromTwips(360, 6120, 8055, 375) << sans << 9.75 << true << false << false << black;
+    row("lblText3", "2. Er hat das Recht jedes Quellmärker Weinfest mit einem Schwips zu verlassen.")
+        << fromTwips(360, 6480, 8055, 375) << sans << 9.75 << true << false << false << black;
+    row("lblText4", "3. Er darf sich im Quellmärker Wald frei und ohne Aufsicht bewegen.")
+        << fromTwips(360, 6840, 8055, 375) << sans << 9.75 << true << false << false << black;
+    row("lblMainz", "Mainz, den") << fromTwips(360, 7920, 1215, 255) << sans << 9.75 << true << false << false
+                                  << black;
+    row("lblDatum", "01. Januar 2027") << fromTwips(1680, 7920, 2535, 255) << QStringLiteral("Arial") << 8.25
+                                       << true << false << false << black;
+    row("lblUnterschrift", "Knörz vun de Quellmork") << fromTwips(5040, 7920, 3015, 375)
+                                                     << QStringLiteral("Arial") << 14.25 << false << false << true
+                                                     << black;
+}
+
+void CertificateTest::labels()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, text);
+    QFETCH(QRect, place);
+    QFETCH(QString, family);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    QFETCH(bool, italic);
+    QFETCH(bool, centred);
+    QFETCH(QColor, colour);
+
+    Form *screen = m_driver.openCertificate(kSampleName);
+    QVERIFY(screen);
+    auto *control = screen->control<QLabel>(label);
+    QVERIFY(control);
+    control->ensurePolished();
+    QCOMPARE(control->text(), text);
+    // Each label stands at its place; a text too long for one line gets room below.
+    QCOMPARE(control->pos(), place.topLeft());
+    QCOMPARE(control->width(), place.width());
+    QVERIFY(control->height() >= place.height());
+    QVERIFY2(control->heightForWidth(control->width()) <= control->height(), "the text is cut off");
+    QCOMPARE(control->font().family(), family);
+    QCOMPARE(control->font().pointSizeF(), points);
+    QCOMPARE(control->font().bold(), bold);
+    QCOMPARE(control->font().italic(), italic);
+    QCOMPARE(control->alignment() & Qt::AlignHorizontal_Mask, centred ? Qt::AlignHCenter : Qt::AlignLeft);
+    QCOMPARE(control->textFormat(), Qt::PlainText);
+    QCOMPARE(control->palette().color(QPalette::WindowText), colour);
+    // White on a white screen: a corner of the label, where no letter stands.
+    QCOMPARE(control->grab().toImage().pixelColor(0, place.height() - 1), QColor(Qt::white));
+}
+
+void CertificateTest::windowPictureAndButtons()
+{
+    Form *screen = m_driver.openCertificate(kSampleName);
+    QVERIFY(screen);
+    QCOMPARE(screen->size(), QSize(570, 570));
+    QVERIFY(!screen->windowIcon().isNull());
+    QVERIFY(screen->minimumSize() != screen->maximumSize()); // a normal, sizable window
+    const QImage face = screen->grab().toImage();
+    QCOMPARE(face.pixelColor(5, 5), QColor(Qt::white));
+    QCOMPARE(face.pixelColor(565, 565), QColor(Qt::white));
+
+    auto *image = screen->control<QLabel>(QStringLiteral("Image1"));
+    QVERIFY(image);
+    QCOMPARE(image->geometry(), fromTwips(3240, 2400, 2250, 2805));
+    QCOMPARE(image->pixmap().deviceIndependentSize(), QSizeF(150, 187));
+    QVERIFY(!image->accessibleName().isEmpty());
+
+    auto *druck = screen->control<QToolButton>(QStringLiteral("Druck"));
+    QVERIFY(druck);
+    QCOMPARE(druck->text(), QStringLiteral("&drucken"));
+    QCOMPARE(druck->geometry(), fromTwips(6960, 2640, 1335, 975));
+    QVERIFY(!druck->icon().isNull());
+    QCOMPARE(druck->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    auto *ende = screen->control<QPushButton>(QStringLiteral("cmdende"));
+    QVERIFY(ende);
+    QCOMPARE(ende->text(), QStringLiteral("&Programm beenden"));
+    QCOMPARE(ende->geometry(), fromTwips(6960, 3600, 1335, 975));
+}
+
+void CertificateTest::tabOrderStartsOnLeaving()
+{
+    Form *screen = m_driver.openCertificate(kSampleName);
+    QVERIFY(screen);
+    QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(),
+                 QStringLiteral("cmdende"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Druck"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdende"));
+}
+
+void CertificateTest::keysLeadToTheAboutScreen_data()
+{
+    QTest::addColumn<QString>("focus"); // the control that has the focus; empty: leave as opened
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("printed");
+
+    QTest::newRow("Alt+P: Programm beenden") << QString() << int(Qt::Key_P) << int(Qt::AltModifier) << 0;
+    QTest::newRow("Alt+D: drucken") << QString() << int(Qt::Key_D) << int(Qt::AltModifier) << 1;
+    QTest::newRow("Enter am Anfang") << QString() << int(Qt::Key_Return) << int(Qt::NoModifier) << 0;
+    QTest::newRow("Enter auf drucken") << QStringLiteral("Druck") << int(Qt::Key_Return) << int(Qt::NoModifier) << 1;
+    QTest::newRow("Leertaste auf drucken") << QStringLiteral("Druck") << int(Qt::Key_Space) << int(Qt::NoModifier)
+                                           << 1;
+}
+
+// Both buttons end on the about screen, the congratulations screen gone, the game still on.
+void CertificateTest::keysLeadToTheAboutScreen()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, printed);
+
+    Form *screen = m_driver.openCertificate(kSampleName);
+    QVERIFY(screen);
+    QTRY_VERIFY(QApplication::activeWindow() == screen);
+    if (!focus.isEmpty())
+        screen->control(focus)->setFocus();
+    const int mark = m_driver.journalMark();
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : screen, Qt::Key(key),
+                    Qt::KeyboardModifiers(modifiers));
+    QTRY_COMPARE(m_driver.journalSince(mark),
+                 (QStringList{QStringLiteral("unload frmGlückwunsch"), QStringLiteral("show frmAbout")}));
+    QCOMPARE(m_spooler->documents.size(), qsizetype(printed));
+    QCOMPARE(m_driver.visibleScreens(), QStringList{QStringLiteral("frmAbout")});
+    QVERIFY(!FormRegistry::instance().isLoaded(kScreen));
+    QVERIFY(!m_driver.ended());
+}
+
+void CertificateTest::dateOfTheDayInGerman_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Tag unter 10") << QDate(2027, 1, 1) << QStringLiteral("01. Januar 2027");
+    QTest::newRow("Dezember") << QDate(2026, 12, 7) << QStringLiteral("07. Dezember 2026");
+    QTest::newRow("Umlaut") << QDate(2028, 3, 5) << QStringLiteral("05. März 2028");
+    QTest::newRow("zweistellig") << QDate(2029, 10, 31) << QStringLiteral("31. Oktober 2029");
+}
+
+void CertificateTest::dateOfTheDayInGerman()
+{
+    QFETCH(QDate, today);
+    QFETCH(QString, shown);
+    // Whatever language the desktop speaks, the certificate is German.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Clock::fix(today);
+    m_driver.openCertificate(kSampleName);
+    QCOMPARE(m_driver.text(kScreen, QStringLiteral("lblDatum")), shown);
+}
+
+void CertificateTest::dateIsTakenOncePerLoad()
+{
+    m_driver.openCertificate(kSampleName);
+    Clock::fix(QDate(2027, 1, 2)); // midnight passes while the screen is open
+    FormRegistry::instance().hide(kScreen);
+    m_driver.show(kScreen);
+    QCOMPARE(m_driver.text(kScreen, QStringLiteral("lblDatum")), QStringLiteral("01. Januar 2027"));
+
+    // A fresh load starts from the definition: new date, empty name.
+    FormRegistry::instance().unload(kScreen);
+    m_driver.show(kScreen);
+    QCOMPARE(m_driver.text(kScreen, QStringLiteral("lblDatum")), QStringLiteral("02. Januar 2027"));
+    QCOMPARE(m_driver.text(kScreen, QStringLiteral("lblName")), QString());
 }
 
 void CertificateTest::linesStandWhereTheyBelong_data()
@@ -314,15 +514,16 @@ void CertificateTest::nameStaysWholeOnPaper_data()
     QTest::addColumn<bool>("smaller");
 
     const QString fortyOne = QStringLiteral("Friederike Auguste Wilhelmine Hahnenkampf");
-    const QString eightyThree = QStringLiteral(
+    const QString eightyTwo = QStringLiteral(
         "Maximiliane Friederike Auguste Wilhelmine von Hahnenkamp-Schwarzenbach und Kunz zu");
-    Q_ASSERT(fortyOne.size() == 41 && eightyThree.size() == 83);
+    QCOMPARE(fortyOne.size(), 41);
+    QCOMPARE(eightyTwo.size(), 82);
 
     QTest::newRow("zwölf Zeichen") << QStringLiteral("Karl Schmidt") << nameEstimate(12) << false;
     QTest::newRow("Blanks hinten zählen nicht") << QStringLiteral("Karl Schmidt   ") << nameEstimate(12) << false;
     QTest::newRow("ein Zeichen") << QStringLiteral("K") << nameEstimate(1) << false;
     QTest::newRow("41 Zeichen: an den linken Rand") << fortyOne << 0.0 << false;
-    QTest::newRow("83 Zeichen: kleiner, bis er passt") << eightyThree << 0.0 << true;
+    QTest::newRow("82 Zeichen: kleiner, bis er passt") << eightyTwo << 0.0 << true;
     QTest::newRow("breite Buchstaben: an den rechten Rand") << QString(30, u'W') << double(NAN) << false;
 }
 

@@ -1,20 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The application shell: catalogue, welcome, quit and coward dialogs, info page, about
 // screen, the forms runtime's rules and the sound service.
+#include "app/course.h"
 #include "driver/game_driver.h"
 #include "platform/form_registry.h"
 #include "platform/journal.h"
 #include "platform/sound.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QRadioButton>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-#include <atomic>
-#include <thread>
 
 using bq::test::GameDriver;
 
@@ -42,12 +43,67 @@ private:
         return ring;
     }
 
+    // Where the course table's rows for a screen do not fit it: a control, timer or name label
+    // they name that is not there, a step after Judge, a judgement with no right and wrong
+    // row to go on with; and the screen's buttons that no row answers (options only choose).
+    static QStringList courseFaults(const bq::Form &form)
+    {
+        namespace course = bq::course;
+        const std::optional<bq::Screen> screen = bq::screenNamed(form.name());
+        if (!screen)
+            return {QStringLiteral("no screen of the game is called ") + form.name()};
+        QStringList faults;
+        const auto lacks = [&](const bq::Form &where, const char *control, auto *type) {
+            using Control = std::remove_pointer_t<decltype(type)>;
+            if (!where.control<Control>(QString::fromUtf8(control)))
+                faults << where.name() + u'.' + QString::fromUtf8(control) + QStringLiteral(" is missing");
+        };
+        QStringList answered;
+        bool judges = false;
+        int verdicts = 0;
+        for (const course::Row &row : course::rows()) {
+            if (row.screen != *screen)
+                continue;
+            verdicts += row.event.kind == course::Event::Kind::Right || row.event.kind == course::Event::Kind::Wrong;
+            if (row.event.kind == course::Event::Kind::Click) {
+                lacks(form, row.event.control, static_cast<QAbstractButton *>(nullptr));
+                answered << QString::fromUtf8(row.event.control);
+            } else if (row.event.kind == course::Event::Kind::Tick) {
+                lacks(form, row.event.control, static_cast<QTimer *>(nullptr));
+            }
+            for (std::size_t i = 0; i < row.steps.size(); ++i) {
+                const course::Step &step = row.steps[i];
+                judges |= std::holds_alternative<course::Judge>(step);
+                if (std::holds_alternative<course::Judge>(step) && i + 1 != row.steps.size())
+                    faults << form.name() + QStringLiteral(": a step after Judge is never taken");
+                if (const auto *copy = std::get_if<course::CopyName>(&step)) {
+                    const bq::Screen target = copy->screen == course::Self ? *screen : copy->screen;
+                    lacks(*bq::FormRegistry::instance().form(bq::screenName(target)), copy->label,
+                          static_cast<QLabel *>(nullptr));
+                } else if (const auto *toggle = std::get_if<course::Toggle>(&step)) {
+                    lacks(form, toggle->control, static_cast<QWidget *>(nullptr));
+                } else if (const auto *text = std::get_if<course::CopyText>(&step)) {
+                    lacks(form, text->from, static_cast<QWidget *>(nullptr));
+                    lacks(form, text->to, static_cast<QWidget *>(nullptr));
+                }
+            }
+        }
+        if (judges && verdicts != 2)
+            faults << form.name() + QStringLiteral(": a judgement needs one right and one wrong row");
+        for (const QAbstractButton *button : form.findChildren<QAbstractButton *>()) {
+            if (!qobject_cast<const QRadioButton *>(button) && !answered.contains(button->objectName()))
+                faults << form.name() + u'.' + button->objectName() + QStringLiteral(" has no row");
+        }
+        return faults;
+    }
+
 private Q_SLOTS:
     void init() { driver.reset(); }
     void cleanup() { QCOMPARE(driver.finish(), QStringList()); }
 
     // Every screen of the game by its name, with its caption and window kind as the rules
-    // give them: a normal window can be sized, a dialog cannot.
+    // give them: a normal window can be sized, a dialog cannot; and the course table's rows
+    // for it fit the screen.
     void everyScreenByItsName_data()
     {
         QTest::addColumn<QString>("name");
@@ -123,12 +179,13 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         QFETCH(bool, dialog);
         bq::Form *form = bq::FormRegistry::instance().form(name);
-        QVERIFY(form);
         QCOMPARE(form->objectName(), name);
         QCOMPARE(form->windowTitle(), caption);
         QVERIFY(form->isWindow() && !form->parentWidget());
         QCOMPARE(form->minimumSize() == form->maximumSize(), dialog);
         QVERIFY(driver.visibleScreens().isEmpty()); // loading shows nothing
+        const QStringList faults = courseFaults(*form);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 
     void handlersFollowTheirRows_data()
@@ -459,33 +516,6 @@ private Q_SLOTS:
         QVERIFY(played[before + 1].file.empty());
         QVERIFY(played[before + 2].file.empty());
         QCOMPARE(driver.journal(), (QStringList{"play applaus.oops", "play gibtsnicht.wav", "play applaus.oops"}));
-    }
-
-    void playNeverWaitsForTheSoundThread()
-    {
-        // A backend that hangs like a frozen sound server.
-        struct HangingBackend : bq::SoundBackend {
-            std::atomic<bool> release{false};
-            bool playFile(const std::string &) override { return playAlert(); }
-            bool playAlert() override
-            {
-                while (!release)
-                    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-                return true;
-            }
-        };
-        auto hanging = std::make_unique<HangingBackend>();
-        HangingBackend *backend = hanging.get();
-        bq::Sound::instance().setBackend(std::move(hanging));
-        QElapsedTimer clock;
-        clock.start();
-        for (int i = 0; i < 200; ++i)
-            bq::Sound::instance().play(QStringLiteral("wow.wav"));
-        const qint64 spent = clock.elapsed();
-        backend->release = true;
-        QVERIFY(bq::Sound::instance().waitIdle(2000));
-        driver.restoreSoundRecorder();
-        QVERIFY2(spent < 200, qPrintable(QString::number(spent)));
     }
 };
 

@@ -3,7 +3,8 @@
 # The built game on a real X server (Xvfb) with a real sound server, played with real key
 # presses, typing and mouse clicks (xdotool, through the XTEST extension), started from a
 # foreign working directory. Its own sound is heard on the sound server, and with that
-# server hung the game still goes on at once and ends when asked.
+# server hung the game still ends when asked. (That a hung server never holds up the game
+# is measured in sound.test.sh.)
 #
 # usage: x11.test.sh <brendelquiz program> <build directory>
 set -u
@@ -84,11 +85,6 @@ game_ends() {
 sounds_done() {
     [ "$(pactl list short sink-inputs 2>/dev/null | wc -l)" -eq 0 ]
 }
-heard_ms() {
-    sox "$1" "$DESK_TMP/trimmed.wav" silence 1 0.0005 -80d reverse silence 1 0.0005 -80d reverse 2>/dev/null \
-        || { echo 0; return; }
-    awk -v d="$(soxi -D "$DESK_TMP/trimmed.wav")" 'BEGIN { printf "%d", d * 1000 + 0.5 }'
-}
 
 welcome="Herzlich Willkommen zum Brendelquiz"
 
@@ -143,7 +139,7 @@ click "$a" 428 344                         # "Ende"
 game_ends
 echo "mouse path: welcome, name typed, greeting, question 1, given up, about, end"
 
-# 3. A hung sound server: the game goes on at once and still ends when asked.
+# 3. A hung sound server holds the sound thread, not the program's end.
 start_game
 window "$welcome"; w=$WIN
 press "$w" Tab space
@@ -151,17 +147,14 @@ window "Beenden?"; q=$WIN
 focus "$q"
 kill -STOP "$DESK_PULSE_PID"
 DESK_FROZEN+=("$DESK_PULSE_PID")
-started=$(date +%s%N)
 press "$q" Return                          # "doooch" asks for "pfff"
 window "Ok,schliessen wir das Programm"; c=$WIN
-waited_ms=$(( ($(date +%s%N) - started) / 1000000 ))
-[ "$waited_ms" -le 1000 ] || game_fail "with the sound server hung, the coward dialog took ${waited_ms} ms to appear"
 press "$c" Return
 window "Info Brendelquiz"; a=$WIN
 press "$a" Return
 game_ends
 kill -CONT "$DESK_PULSE_PID"
-echo "hung sound server: the coward dialog came ${waited_ms} ms after the key, and \"Ende\" still ended the game"
+echo "hung sound server: \"Ende\" still ended the game"
 
 if [ -s "$DESK_TMP/game.err" ]; then
     echo "the game's stderr:"

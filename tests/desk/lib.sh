@@ -18,6 +18,20 @@ desk_note() {
     echo "$*"
 }
 
+# fail MESSAGE: a failed check; the script goes on to its other checks, and desk_verdict
+# ends it with status 1 if any failed.
+DESK_FAILURES=0
+fail() {
+    echo "FAIL: $*" >&2
+    DESK_FAILURES=$((DESK_FAILURES + 1))
+}
+
+# desk_verdict [WHAT]: exit 1 after any failed check, else "PASS".
+desk_verdict() {
+    [ "$DESK_FAILURES" -eq 0 ] || exit 1
+    echo "PASS${1:+: $1}"
+}
+
 DESK_PIDS=()
 DESK_FROZEN=()
 
@@ -156,6 +170,14 @@ desk_stop_recording() {
     kill -INT "$DESK_RECORDER_PID" 2>/dev/null
     wait_until 5 desk_gone "$DESK_RECORDER_PID" || desk_fail "parecord did not stop within 5 s"
     wait "$DESK_RECORDER_PID" 2>/dev/null
+}
+
+# heard_ms WAV: how long the sound in a recording lasts, in milliseconds, with the silence
+# before and after it cut off; below -80 dB (about 3 steps of 16-bit audio) is silence.
+heard_ms() {
+    sox "$1" "$DESK_TMP/trimmed.wav" silence 1 0.0005 -80d reverse silence 1 0.0005 -80d reverse 2>/dev/null \
+        || { echo 0; return; }
+    awk -v d="$(soxi -D "$DESK_TMP/trimmed.wav")" 'BEGIN { printf "%d", d * 1000 + 0.5 }'
 }
 
 # desk_gone PID: the process has ended (a child not yet waited for counts as ended).

@@ -9,6 +9,7 @@
 // both games went as they should and nothing was left on display.
 #include "driver/game_driver.h"
 #include "driver/winning_path.h"
+#include "platform/form_registry.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -47,29 +48,18 @@ public:
     }
 };
 
-QWidget *topLevel(const QString &screen)
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == screen && widget->isVisible())
-            return widget;
-    }
-    return nullptr;
-}
-
-// The screen is the only one on display, the compositor has put it on the screen, and its
-// window carries the caption.
-void onDisplay(GameDriver &driver, const QString &screen, const QString &caption)
+// The screen is the only one on display, and the compositor has put it on the screen. (The
+// script finds its title in what the compositor was told.)
+void onDisplay(GameDriver &driver, const QString &screen)
 {
     check(driver.visibleScreens() == QStringList{screen},
           QStringLiteral("on display: %1 instead of %2").arg(driver.visibleScreens().join(u", "), screen));
-    QWidget *window = topLevel(screen);
+    QWidget *window = bq::FormRegistry::instance().loaded(screen);
     if (!window) {
         check(false, QStringLiteral("%1 has no window").arg(screen));
         return;
     }
     check(QTest::qWaitForWindowExposed(window, 5000), QStringLiteral("%1 was not on the screen within 5 s").arg(screen));
-    check(window->windowTitle() == caption,
-          QStringLiteral("%1 is titled \"%2\" instead of \"%3\"").arg(screen, window->windowTitle(), caption));
 }
 
 void click(GameDriver &driver, const QString &screen, const QString &control)
@@ -98,17 +88,15 @@ int main(int argc, char *argv[])
     ShownWindows shown;
     app.installEventFilter(&shown);
     GameDriver driver;
-    const QString welcome = QStringLiteral("Herzlich Willkommen zum Brendelquiz");
-    const QString about = QStringLiteral("Info Brendelquiz");
 
     // A won game: every question right, the certificate, then "Programm beenden" and "Ende".
     driver.reset();
     driver.startGame();
-    onDisplay(driver, QStringLiteral("Brendelquiz"), welcome);
+    onDisplay(driver, QStringLiteral("Brendelquiz"));
     check(driver.winGame(QStringLiteral("Jürgen Müller")), QStringLiteral("the won game did not reach the certificate"));
-    onDisplay(driver, QStringLiteral("frmGlückwunsch"), QStringLiteral("Herzlichen Glückwunsch"));
+    onDisplay(driver, QStringLiteral("frmGlückwunsch"));
     click(driver, QStringLiteral("frmGlückwunsch"), QStringLiteral("cmdende"));
-    onDisplay(driver, QStringLiteral("frmAbout"), about);
+    onDisplay(driver, QStringLiteral("frmAbout"));
     click(driver, QStringLiteral("frmAbout"), QStringLiteral("cmdExit"));
     endsCleanly(driver, QStringLiteral("won game"));
 
@@ -116,12 +104,12 @@ int main(int argc, char *argv[])
     const bq::test::QuestionMoves &twelve = bq::test::questionMoves(12);
     driver.reset();
     check(driver.playTo(12, QStringLiteral("Erika Mustermann")), QStringLiteral("the lost game did not reach question 12"));
-    onDisplay(driver, twelve.screen, QStringLiteral("Nur noch 3 Fragen!"));
+    onDisplay(driver, twelve.screen);
     check(driver.answer(12, QStringLiteral("Niemand")), QStringLiteral("cannot answer question 12"));
     click(driver, twelve.screen, twelve.okButton);
-    onDisplay(driver, twelve.scolding, QStringLiteral("Knapp vorbei ist auch daneben!"));
+    onDisplay(driver, twelve.scolding);
     click(driver, twelve.scolding, QStringLiteral("OKButton"));
-    onDisplay(driver, QStringLiteral("frmAbout"), about);
+    onDisplay(driver, QStringLiteral("frmAbout"));
     click(driver, QStringLiteral("frmAbout"), QStringLiteral("cmdExit"));
     endsCleanly(driver, QStringLiteral("lost game"));
 

@@ -299,6 +299,18 @@ QStringList GameDriver::loadedScreens() const
     return FormRegistry::instance().loadedNames();
 }
 
+QStringList GameDriver::oversizedWindows() const
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QStringList oversized;
+    for (const QString &screen : visibleScreens()) {
+        const QSize size = FormRegistry::instance().loaded(screen)->frameGeometry().size();
+        if (size.width() > 1920 || size.height() > 1200)
+            oversized << QStringLiteral("%1 %2 x %3 px").arg(screen).arg(size.width()).arg(size.height());
+    }
+    return oversized;
+}
+
 bool GameDriver::ended() const
 {
     return FormRegistry::instance().hasEnded();
@@ -375,14 +387,12 @@ bool GameDriver::winGame(const QString &name)
 Form *GameDriver::openCertificate(const QString &name)
 {
     const QString nameDialog = QStringLiteral("DlgNamen_angeben");
-    const QString certificate = QStringLiteral("frmGlückwunsch");
     show(nameDialog);
     if (!type(nameDialog, QStringLiteral("txt_Name"), name))
         return nullptr;
     FormRegistry::instance().hide(nameDialog);
-    FormRegistry::instance().setText(certificate, QStringLiteral("lblName"), text(nameDialog, QStringLiteral("txt_Name")));
-    show(certificate);
-    return FormRegistry::instance().isVisible(certificate) ? FormRegistry::instance().loaded(certificate) : nullptr;
+    show(questionMoves(16).screen);
+    return play(rightAnswerMoves(16, 16)) ? FormRegistry::instance().loaded(QStringLiteral("frmGlückwunsch")) : nullptr;
 }
 
 void GameDriver::answerOpenBox()

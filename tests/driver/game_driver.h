@@ -79,8 +79,9 @@ public:
     // Before each test: no screens, empty journal, boxes answered and recorded, sounds
     // recorded by the driver's own recorder.
     void reset();
-    // After each test: every window gone. Returns the names of windows left behind.
-    QStringList finish();
+    // After each test, or each game of the benchmark: every window gone. Returns the names of
+    // windows left behind.
+    static QStringList finish();
 
     void startGame(); // the program's start: show the welcome screen
     void show(const QString &screen);
@@ -108,6 +109,9 @@ public:
 
     QStringList visibleScreens() const;
     QStringList loadedScreens() const;
+    // The windows on display that, their layouts settled, have grown past a common desktop
+    // screen (1920 x 1200 pixels), each as "name W x H px".
+    QStringList oversizedWindows() const;
     bool ended() const;
 
     // The journal, without loads: the screen operations, sounds, boxes and the end.
@@ -140,7 +144,8 @@ public:
     // A whole won game, from the start to the certificate.
     bool winGame(const QString &name);
     // The congratulations screen as a won game leaves it: the name typed into the name
-    // dialog, which stays loaded but hidden, copied onto the certificate. Null on failure.
+    // dialog, which stays loaded but hidden, and the last question answered rightly, which
+    // copies the name onto the certificate. Null on failure.
     Form *openCertificate(const QString &name);
 
 private:

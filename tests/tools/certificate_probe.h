@@ -4,8 +4,11 @@
 // What the tests know about the printed certificate, independently of the game's code:
 // the page as it must come out, and the tools that measure a PDF (poppler) or a raster.
 
+#include <QBuffer>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QList>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
@@ -81,6 +84,21 @@ constexpr double kPictureHeightMm = 187 * 25.4 / 96.0;
 inline double nameEstimate(int characters)
 {
     return 100.0 - characters * 5 / 2.0;
+}
+
+// How a face measures on a PDF page, independently of the printer under test: metrics in
+// dots of kMeasureDotsPerMm.
+constexpr double kMeasureDotsPerMm = 1200 / 25.4;
+inline QFontMetricsF pdfFontMetrics(const QString &family, double points, bool bold)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(1200);
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return QFontMetricsF(font, &writer);
 }
 
 // A word as pdftotext -bbox reports it, in millimetres from the sheet's top-left corner.
