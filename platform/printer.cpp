@@ -2,6 +2,7 @@
 #include "platform/printer.h"
 
 #include "platform/background_work.h"
+#include "platform/form.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -71,7 +72,7 @@ float Printer::currentX() const
 
 void Printer::setFontName(const QString &family)
 {
-    m_font.setFamily(family);
+    m_font.setFamily(installedFace(family));
 }
 
 void Printer::setFontBold(bool bold)
