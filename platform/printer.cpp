@@ -169,7 +169,9 @@ Printer::Finished Printer::finish()
         finished.problem = SpoolResult::Problem::NothingPrinted;
         return finished;
     }
-    finished.pdf = job->buffer.data();
+    // The document alone, without the room the buffer had grown for more.
+    finished.pdf = std::move(job->buffer.buffer());
+    finished.pdf.squeeze();
     return finished;
 }
 
