@@ -6,8 +6,8 @@
 
 #include <QFont>
 #include <QFontDatabase>
-#include <QHash>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QStringList>
 
 #include <initializer_list>
