@@ -5,22 +5,44 @@
 #include "platform/idle_work.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QStringList>
+
+#include <initializer_list>
 
 namespace bq {
 
-void installFontSubstitutions()
+void resolveInstalledFaces()
 {
-    const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-    const QStringList script{QStringLiteral("Dancing Script"), QStringLiteral("Comic Neue"),
-                             QStringLiteral("DejaVu Serif")};
-    QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
-                               {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Lucida Handwriting"), script);
-    QFont::insertSubstitutions(QStringLiteral("CommercialScript BT"), script);
+    // Each face the screens and the certificate name, and the Debian families that stand
+    // for it, the best first.
+    struct Face {
+        const char *name;
+        std::initializer_list<const char *> families;
+    };
+    static const Face table[] = {
+        {"Arial", {"Liberation Sans", "DejaVu Sans"}},
+        {"MS Sans Serif", {"Liberation Sans", "DejaVu Sans"}},
+        {"Comic Sans MS", {"Comic Neue", "DejaVu Sans"}},
+        {"Lucida Handwriting", {"Dancing Script", "Comic Neue", "DejaVu Serif"}},
+        {"CommercialScript BT", {"Dancing Script", "Comic Neue", "DejaVu Serif"}},
+    };
+    // One look at the font list: asking for each family by name would make fontconfig
+    // resolve every name again.
+    const QStringList installed = QFontDatabase::families();
+    QHash<QString, QString> faces;
+    for (const Face &face : table) {
+        for (const char *family : face.families) {
+            const QString name = QString::fromLatin1(family);
+            if (installed.contains(name, Qt::CaseInsensitive)) {
+                faces.insert(QString::fromLatin1(face.name), name);
+                break;
+            }
+        }
+    }
+    setInstalledFaces(std::move(faces));
 }
 
 void loadLaterFacesWhenIdle()

@@ -66,7 +66,7 @@ void Game::prepare()
     QApplication::setApplicationVersion(QStringLiteral(BQ_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("brendelquiz"));
     QApplication::setQuitOnLastWindowClosed(false);
-    installFontSubstitutions();
+    resolveInstalledFaces();
     // One face for every text that names none of its own, message boxes included.
     QApplication::setFont(screenFont("MS Sans Serif", 9));
     static const bool artLoaded = [] {

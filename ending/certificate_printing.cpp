@@ -299,11 +299,19 @@ void prepareCertificate(Form &screen)
 
 bool printCertificate(Form &screen)
 {
-    const Printer::Finished certificate = finishedCertificate(screen);
+    Printer::Finished certificate = finishedCertificate(screen);
     const SpoolResult result = spoolDocument(certificate, certificateTitle());
+    // Once the print system or the documents folder has the PDF, no copy of it is kept: not
+    // the one drawn ahead, nor this one while a message box is up. A certificate that could
+    // not be handed over stays ready for the next try.
+    const auto forget = [&screen, &certificate] {
+        certificate = {};
+        delete CertificatePreparation::of(screen);
+    };
 
     switch (result.outcome) {
     case SpoolResult::Outcome::Spooled:
+        forget();
         return true;
     case SpoolResult::Outcome::NoDestination: {
         const QString folder = documentsFolder();
@@ -311,6 +319,7 @@ bool printCertificate(Form &screen)
         QString error;
         const QString why = whyNoPrinter(result.problem);
         if (saveCertificate(certificate.pdf, folder, &path, &error)) {
+            forget();
             messageBox(QStringLiteral("%1. Deine Urkunde wurde deshalb als PDF-Datei gespeichert:\n\n%2")
                            .arg(why, QDir::toNativeSeparators(path)));
             return true;

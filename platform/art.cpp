@@ -6,16 +6,14 @@
 #include <QHash>
 #include <QIconEngine>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QResource>
 #include <QStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
 
 #include <cstring>
-#include <functional>
-#include <memory>
 #include <optional>
 
 namespace bq {
@@ -70,18 +68,20 @@ QImage prerendered(const QString &svgPath, QSize pixels)
 }
 
 // The picture at exactly this many pixels: the bitmap made at build time where there is one,
-// else drawn from the SVG by the renderer, which is only asked for then.
-QPixmap pictureAt(const QString &svgPath, QSize pixels, const std::function<QSvgRenderer &()> &renderer)
+// else drawn from the SVG. The drawing goes through Qt's SVG image plugin, which holds the
+// same renderer the bitmaps were made with, so that the SVG library is loaded only when a
+// picture is wanted at a size no bitmap was made for, never before the welcome screen shows.
+QPixmap pictureAt(const QString &svgPath, QSize pixels)
 {
     if (QImage bitmap = prerendered(svgPath, pixels); !bitmap.isNull())
         return QPixmap::fromImage(std::move(bitmap));
-    QPixmap drawn(pixels);
-    drawn.fill(Qt::transparent);
-    if (QSvgRenderer &svg = renderer(); svg.isValid()) {
-        QPainter painter(&drawn);
-        svg.render(&painter, QRectF(QPointF(0, 0), pixels));
-    }
-    return drawn;
+    QImageReader reader(svgPath, "svg");
+    reader.setScaledSize(pixels);
+    if (QImage drawn = reader.read(); drawn.size() == pixels)
+        return QPixmap::fromImage(std::move(drawn));
+    QPixmap empty(pixels);
+    empty.fill(Qt::transparent);
+    return empty;
 }
 
 // An icon drawn from its SVG file when a size of it is first needed, and kept in that size.
@@ -114,7 +114,7 @@ public:
             return it.value();
         QPixmap drawn;
         if (mode == QIcon::Normal || mode == QIcon::Active) {
-            drawn = pictureAt(m_path, actual, [this]() -> QSvgRenderer & { return renderer(); });
+            drawn = pictureAt(m_path, actual);
         } else {
             // Greyed out or highlighted the way the style does it for any icon.
             QStyleOption option;
@@ -146,22 +146,14 @@ public:
     }
 
 private:
-    QSvgRenderer &renderer()
-    {
-        if (!m_renderer)
-            m_renderer = std::make_unique<QSvgRenderer>(m_path);
-        return *m_renderer;
-    }
-
     QSize defaultSize()
     {
         if (!m_defaultSize)
-            m_defaultSize = renderer().isValid() ? renderer().defaultSize() : QSize();
+            m_defaultSize = QImageReader(m_path, "svg").size();
         return *m_defaultSize;
     }
 
     QString m_path;
-    std::unique_ptr<QSvgRenderer> m_renderer;
     std::optional<QSize> m_defaultSize;
     QHash<quint64, QPixmap> m_pixmaps;
 };
@@ -183,11 +175,7 @@ QIcon sharedIcon(const QString &path)
 
 QPixmap artPixmap(const QString &artName, QSize size, qreal devicePixelRatio)
 {
-    std::unique_ptr<QSvgRenderer> svg;
-    QPixmap pixmap = pictureAt(artPath(artName), size * devicePixelRatio, [&]() -> QSvgRenderer & {
-        svg = std::make_unique<QSvgRenderer>(artPath(artName));
-        return *svg;
-    });
+    QPixmap pixmap = pictureAt(artPath(artName), size * devicePixelRatio);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }

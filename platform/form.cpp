@@ -148,9 +148,27 @@ void setBackgroundColour(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
+namespace {
+QHash<QString, QString> &installedFaces()
+{
+    static QHash<QString, QString> faces;
+    return faces;
+}
+} // namespace
+
+void setInstalledFaces(QHash<QString, QString> faces)
+{
+    installedFaces() = std::move(faces);
+}
+
+QString installedFace(const QString &name)
+{
+    return installedFaces().value(name, name);
+}
+
 QFont screenFont(const char *family, qreal pointSize, FontStyle style)
 {
-    QFont font(QString::fromLatin1(family));
+    QFont font(installedFace(QString::fromLatin1(family)));
     font.setPointSizeF(pointSize);
     font.setBold(style != FontStyle::Regular);
     font.setItalic(style == FontStyle::BoldItalic);

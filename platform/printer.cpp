@@ -2,6 +2,7 @@
 #include "platform/printer.h"
 
 #include "platform/background_work.h"
+#include "platform/form.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -71,7 +72,7 @@ float Printer::currentX() const
 
 void Printer::setFontName(const QString &family)
 {
-    m_font.setFamily(family);
+    m_font.setFamily(installedFace(family));
 }
 
 void Printer::setFontBold(bool bold)
@@ -168,7 +169,9 @@ Printer::Finished Printer::finish()
         finished.problem = SpoolResult::Problem::NothingPrinted;
         return finished;
     }
-    finished.pdf = job->buffer.data();
+    // The document alone, without the room the buffer had grown for more.
+    finished.pdf = std::move(job->buffer.buffer());
+    finished.pdf.squeeze();
     return finished;
 }
 

@@ -5,6 +5,7 @@
 #include "app/game.h"
 #include "app/fonts.h"
 #include "app/startup_guard.h"
+#include "platform/form.h"
 #include "platform/form_registry.h"
 
 #include <QAction>
@@ -74,10 +75,8 @@ private Q_SLOTS:
         QVERIFY2(QFontDatabase::hasFamily(drawnWith),
                  qPrintable(drawnWith + QStringLiteral(" is not installed (the Makefile's deps target installs it)")));
         for (const bool bold : {false, true}) {
-            QFont font(named);
-            font.setPointSizeF(9.75);
-            font.setBold(bold);
-            const QFontInfo info(font);
+            const QFontInfo info(
+                bq::screenFont(qPrintable(named), 9.75, bold ? bq::FontStyle::Bold : bq::FontStyle::Regular));
             QCOMPARE(info.family(), drawnWith);
             QCOMPARE(info.bold(), bold);
         }
