@@ -80,6 +80,10 @@ public:
     // The control that has the keyboard focus when the window opens.
     void setInitialFocus(QWidget *control) { m_initialFocus = control; }
 
+    // What the screen says, as a reader takes it in: the texts of its shown labels and
+    // read-only text views, top to bottom and left to right, on one line.
+    QString message() const;
+
 protected:
     QLabel *makeLabel(const QString &controlName, const QString &text);
     // Word-wrapped labels in their boxes.
