@@ -10,7 +10,8 @@ RUN_DEPS = libqt6svg6 qt6-translations-l10n libcanberra0 libcanberra-pulse sound
 TEST_DEPS = poppler-utils xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils sox \
             cups cups-client cups-bsd printer-driver-cups-pdf ghostscript \
             desktop-file-utils appstream dbus lintian weston qt6-wayland \
-            at-spi2-core python3-pyatspi clang-format
+            at-spi2-core python3-pyatspi orca speech-dispatcher speech-dispatcher-espeak-ng procps \
+            x11-xkb-utils clang-format
 DEPS = $(BUILD_DEPS) $(RUN_DEPS) $(TEST_DEPS)
 
 SUDO = $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)

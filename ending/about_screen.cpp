@@ -111,6 +111,9 @@ AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind
     auto *exit = makeButton(QStringLiteral("cmdExit"), QStringLiteral("Ende"));
     exit->setGeometry(twipRect(5760, 4920, 1335, 495));
     setInitialFocus(exit);
+    // The names pass through the ticker one at a time: a screen reader hears them all once,
+    // with the button that has the focus, rather than a new name every two seconds.
+    exit->setAccessibleDescription(kThanks.join(QStringLiteral(", ")));
 
     makeTimer(QStringLiteral("Timer1"), 2000);
 }

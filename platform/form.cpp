@@ -5,6 +5,8 @@
 #include "platform/form_registry.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
@@ -17,7 +19,52 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include <algorithm>
+#include <tuple>
+
 namespace bq {
+namespace {
+
+// A screen tells assistive technology what kind of window it is: a dialog window is a
+// dialog, whose message a screen reader reads out when it opens; a normal window is a frame.
+class FormInterface : public QAccessibleWidget {
+public:
+    explicit FormInterface(Form *form)
+        : QAccessibleWidget(form, form->windowKind() == WindowKind::Dialog ? QAccessible::Dialog
+                                                                           : QAccessible::Window)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const auto *form = static_cast<const Form *>(widget());
+        if (kind == QAccessible::Description && form->accessibleDescription().isEmpty()
+            && form->windowKind() == WindowKind::Dialog && !readsOwnLabels(*form))
+            return form->message();
+        return QAccessibleWidget::text(kind);
+    }
+
+private:
+    // A screen reader reads a dialog's shown labels of three words or more by itself when
+    // the dialog opens; then the description would say it all a second time. Without such
+    // labels (a message in a text view, a greeting of a few words) the description is the message.
+    static bool readsOwnLabels(const Form &form)
+    {
+        for (const QLabel *label : form.findChildren<QLabel *>()) {
+            if (label->isVisibleTo(&form) && label->text().simplified().count(u' ') >= 2)
+                return true;
+        }
+        return false;
+    }
+};
+
+QAccessibleInterface *formInterface(const QString &, QObject *object)
+{
+    auto *form = qobject_cast<Form *>(object);
+    return form && form->isWindow() ? new FormInterface(form) : nullptr;
+}
+
+} // namespace
 
 Form::Form(const QString &name, const QString &caption, WindowKind kind)
     : QWidget(nullptr), m_name(name), m_kind(kind)
@@ -25,6 +72,8 @@ Form::Form(const QString &name, const QString &caption, WindowKind kind)
     setObjectName(name);
     setWindowTitle(caption);
     setAccessibleName(caption);
+    static const bool interfaceInstalled = (QAccessible::installFactory(formInterface), true);
+    Q_UNUSED(interfaceInstalled);
     if (kind == WindowKind::Dialog) {
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                        | Qt::WindowCloseButtonHint);
@@ -138,6 +187,38 @@ void Form::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (m_initialFocus && !focusWidget())
         m_initialFocus->setFocus(Qt::OtherFocusReason);
+    // A screen reader reads only the title of a normal window and the control that has the
+    // focus: that control carries the screen's message, unless it says something of its own.
+    if (m_kind == WindowKind::Normal && m_initialFocus && m_initialFocus->accessibleDescription().isEmpty())
+        m_initialFocus->setAccessibleDescription(message());
+}
+
+QString Form::message() const
+{
+    struct Text {
+        int top;
+        int left;
+        QString words;
+    };
+    QList<Text> texts;
+    for (const QWidget *child : findChildren<QWidget *>()) {
+        QString text;
+        if (const auto *label = qobject_cast<const QLabel *>(child))
+            text = label->text();
+        else if (const auto *view = qobject_cast<const QPlainTextEdit *>(child); view && view->isReadOnly())
+            text = view->toPlainText();
+        if (!text.trimmed().isEmpty() && child->isVisibleTo(this)) {
+            const QPoint place = child->mapTo(this, QPoint(0, 0));
+            texts.append({place.y(), place.x(), text.simplified()});
+        }
+    }
+    std::stable_sort(texts.begin(), texts.end(), [](const Text &a, const Text &b) {
+        return std::tie(a.top, a.left) < std::tie(b.top, b.left);
+    });
+    QStringList words;
+    for (const Text &text : texts)
+        words << text.words;
+    return words.join(u' ');
 }
 
 void setBackgroundColour(QWidget *widget, const QColor &colour)

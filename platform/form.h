@@ -51,6 +51,7 @@ public:
     Form(const QString &name, const QString &caption, WindowKind kind);
 
     const QString &name() const { return m_name; }
+    WindowKind windowKind() const { return m_kind; }
 
     // The program's own number for the screen, given when it is made; -1 when none was.
     int id() const { return m_id; }
@@ -77,6 +78,10 @@ public:
 
     // The control that has the keyboard focus when the window opens.
     void setInitialFocus(QWidget *control) { m_initialFocus = control; }
+
+    // What the screen says, as a reader takes it in: the texts of its shown labels and
+    // read-only text views, top to bottom and left to right, on one line.
+    QString message() const;
 
     // A label that shows its text as plain text, never as markup.
     QLabel *makeLabel(const QString &controlName, const QString &text);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every control that a screen reader reaches on every screen a game shows is called by what a
 // sighted player reads on it or beside it: never nothing, never its control name, never a
-// text with a carriage return in it.
+// text with a carriage return in it; every screen is of the role of its window kind.
 //
 // BQ_ACCESSIBLE_TREE_DIR=<directory>: also writes each screen's accessible tree to
 // <directory>/<screen>.tree, for accessibility.test.sh to compare with what the desktop's
@@ -120,7 +120,10 @@ private Q_SLOTS:
 
         QStringList faults;
         QStringList tree;
-        inspect(QAccessible::queryAccessibleInterface(form), 0, true, faults, tree);
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(form);
+        // A dialog window is a dialog to a screen reader, which then reads its message; a normal window a frame.
+        QCOMPARE(window->role(), entry.window == WindowKind::Dialog ? QAccessible::Dialog : QAccessible::Window);
+        inspect(window, 0, true, faults, tree);
         // A question's answer controls carry the question, heard with each of them: the longest
         // text the screen shows is the question (or its longest part).
         if (entry.role == ScreenRole::Question) {

@@ -1,0 +1,264 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A blind player hears the whole game: Debian's screen reader (Orca, speaking through
+# speech-dispatcher into a private sound server) follows a won game, a lost game and the way
+# out through the quit question, all played by keyboard alone, and what it would have said
+# (its debug log's "SPEECH OUTPUT:" lines) holds every screen's message and nothing internal.
+# The game is started without any accessibility variable: Orca's presence switches Qt's
+# bridge on, as on a real desktop. Keys with Orca listening are as prompt as without.
+#
+# usage: screen_reader.test.sh <brendelquiz program> <build directory>
+set -u
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+. "$here/desk/lib.sh"
+
+if [ "${BQ_IN_SESSION:-}" != 1 ]; then
+    exe=$(desk_program "${1:?usage: screen_reader.test.sh <program> <build directory>}") || exit 1
+    desk_need xdotool setxkbmap orca speech-dispatcher dbus-run-session
+    desk_init
+    # Orca's helpers are started on demand and outlive the session bus; their command lines
+    # carry the private runtime directory.
+    trap 'for pid in $(pgrep -f -- "$XDG_RUNTIME_DIR"); do kill -KILL "$pid" 2>/dev/null; done; desk_cleanup' EXIT
+    desk_start_xvfb
+    # A German keyboard, with keys of its own for the umlauts: xdotool would otherwise type one
+    # through a key it maps for a moment, and with a screen reader the key reaches the game after
+    # that mapping is gone.
+    setxkbmap de || desk_fail "cannot set a German keyboard layout"
+    desk_start_pulse
+    # Under LeakSanitizer: Qt's accessibility bridge (Qt 6.4) holds each key back until the
+    # screen reader has seen it, in a copy that it never frees when the key's window is gone by
+    # then (the release of the key that closed a dialog). The copy is made in an application-wide
+    # event filter, which the game has none of; the whole stack needs the slow unwinder.
+    if [ -n "${LSAN_OPTIONS:-}" ]; then
+        { sed -n 's/.*suppressions=\([^:]*\).*/\1/p' <<<"$LSAN_OPTIONS" | xargs -r cat
+          echo "leak:QCoreApplicationPrivate::sendThroughApplicationEventFilters"; } >"$DESK_TMP/lsan.supp"
+        export LSAN_OPTIONS="$LSAN_OPTIONS:suppressions=$DESK_TMP/lsan.supp:fast_unwind_on_malloc=0"
+        export ASAN_OPTIONS="${ASAN_OPTIONS:-}:fast_unwind_on_malloc=0"
+    fi
+    export DESK_TMP
+    BQ_IN_SESSION=1 dbus-run-session -- bash "${BASH_SOURCE[0]}" "$exe"
+    exit $?
+fi
+
+exe="$1"
+# The game and Orca go with the session: Orca may not heed anything gentler.
+trap 'for pid in "${DESK_PIDS[@]}"; do kill -KILL "$pid" 2>/dev/null; done' EXIT
+NAME="Jürgen Müller"
+SPEECH="$DESK_TMP/orca.log"
+GAME_PID=""
+MARK=0
+spoken() { sed -n "s/^.* - SPEECH OUTPUT: '\(.*\)' *{.*\$/\1/p" "$SPEECH" 2>/dev/null; }
+fail() {
+    echo "--- what Orca said:" >&2; spoken >&2
+    echo "--- the game's output:" >&2; cat "$DESK_TMP/game.err" >&2
+    desk_fail "$*"
+}
+# visible TITLE: the id of the visible window with exactly that title, if there is one.
+visible() {
+    local pattern="^$(printf '%s' "$1" | sed 's/[][\.*^$?+(){}|]/\\&/g')\$"
+    xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1
+}
+# window TITLE: waits for the window and its keyboard focus; its id goes to WIN.
+window() {
+    local title="$1"
+    WIN=""
+    wait_until 20 eval 'WIN=$(visible "$title"); [ -n "$WIN" ]' || fail "the window \"$1\" did not appear"
+    wait_until 10 eval '[ "$(xdotool getwindowfocus 2>/dev/null)" = "$WIN" ]' \
+        || fail "the window \"$1\" did not get the keyboard focus"
+    # Orca has announced the window, and had its say about it when its log stands still.
+    [ -f "$SPEECH" ] || return 0
+    wait_until 20 eval 'spoken | tail -n +$((MARK + 1)) | grep -qF -- "$title"' \
+        || fail "Orca did not announce the window \"$title\""
+    local size=-1 now
+    while now=$(stat -c %s "$SPEECH") && [ "$now" != "$size" ]; do
+        size=$now
+        sleep 0.3
+    done
+}
+# key_to TITLE KEY...: presses the keys in the focused window, then waits for the window of
+# that title; the time from the last key to the window on display goes to DELAYS.
+DELAYS=()
+key_to() {
+    local title="$1"; shift
+    [ $# -gt 1 ] && xdotool key --delay 60 "${@:1:$#-1}"
+    MARK=$(spoken | wc -l)
+    local started=$EPOCHREALTIME
+    xdotool key "${@: -1}"
+    wait_until 20 eval '[ -n "$(visible "$title")" ]' || fail "\"$title\" did not appear after the keys $*"
+    local now=$EPOCHREALTIME
+    DELAYS+=($(( (${now/./} - ${started/./}) / 1000 )))
+    window "$title"
+}
+type_to() { xdotool type --delay 60 "$2"; key_to "$1" Return; }
+median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+# back_to GONE TITLE: Enter closes the window GONE; no window manager here gives the focus back,
+# so it goes to the window TITLE as a player's click would.
+back_to() {
+    local gone="$1"
+    MARK=$(spoken | wc -l)
+    xdotool key Return
+    wait_until 10 eval '[ -z "$(visible "$gone")" ]' || fail "\"$gone\" did not close"
+    xdotool windowfocus "$(visible "$2")"
+    window "$2"
+}
+start_named() {
+    MARK=$(spoken | wc -l)
+    "$exe" >>"$DESK_TMP/game.err" 2>&1 &
+    GAME_PID=$!
+    DESK_PIDS+=("$GAME_PID")
+    window "Herzlich Willkommen zum Brendelquiz"
+    [ -z "${1:-}" ] || return 0
+    key_to "Name?" Return
+    type_to "Hallo" "$NAME"
+}
+end_game() {
+    xdotool key Return
+    wait_until 10 desk_gone "$GAME_PID" || fail "the game did not end on \"Ende\""
+    wait "$GAME_PID" || fail "the game ended with status $? on \"Ende\""
+}
+
+# The won game, question by question: its window | the right answer | the praise's window.
+#   N: the focus starts on the first option, Down goes to the next, space checks it; Tab Tab is OK.
+#   text: the focus starts in the answer box (question 9: one Tab on), Enter hands it in.
+won_game=(
+    "noch 14 Fragen bis zum ordentlichen Quellmärker|3|Stimmt"
+    "noch 13 Fragen bis zum ordentlichen Quellmärker|2|korrekt!"
+    "noch 12 Fragen bis zum ordentlichen Quellmärker|2|richtig"
+    "noch 11 Fragen bis zum ordentlichen Quellmärker|2|das ist richtig!"
+    "noch 10 Fragen bis zum ordentlichen Quellmärker|2|nicht schlecht..."
+    "noch 9 Fragen|4|Frage 6 ist richtig!"
+    "Frage 7|4|mehr als richtig gibt es nicht!"
+    "Frage 8|Konrad Elsholm|Stimmt!"
+    "Frage 9|Tab 1946|Gut Gut...weiter so"
+    "noch 5 Fragen|1|Diese Antwort ist korrekt!"
+    "noch läppische 4 Fragen|Hambacher Schloss|Frage 11 hast Du richtig beantwortet!"
+    "Nur noch 3 Fragen!|Konstantin Bärenfels|Klasse! Gleich hast Du es geschafft!"
+    "Noch 3 Fragen bis zum glücklichen Quellmärker|Edenkoben|noch 2 klitzekleine Fragen"
+    "Frage 14 von 15|Wörth|stimmt..stimmt"
+    "Frage 15 !!|Worms|Hurra, das war Frage15!"
+    "allerletzte Frage|etwas|Herzlichen Glückwunsch"
+)
+play_won_game() {
+    start_named
+    local row question answer praise keys i
+    for row in "${won_game[@]}"; do
+        IFS='|' read -r question answer praise <<<"$row"
+        if [ "$question" = "allerletzte Frage" ]; then   # it opens behind a box that says so
+            key_to "wirklich letzte Frage!" Return
+            back_to "wirklich letzte Frage!" "$question"
+        else
+            key_to "$question" Return
+        fi
+        case "$answer" in
+            [1-5]) keys=(); for ((i = 1; i < answer; i++)); do keys+=(Down); done
+                   key_to "$praise" "${keys[@]}" space Tab Tab Return ;;
+            Tab\ *) xdotool key Tab; type_to "$praise" "${answer#Tab }" ;;
+            *) type_to "$praise" "$answer" ;;
+        esac
+    done
+    key_to "Info Brendelquiz" Return
+    end_game
+}
+
+# Without a screen reader first: how fast the game answers keys on this machine.
+play_won_game
+plain=$(median "${DELAYS[@]}")
+plain_all="${DELAYS[*]}"
+DELAYS=()
+
+orca --replace --debug-file="$SPEECH" >"$DESK_TMP/orca.out" 2>&1 &
+ORCA_PID=$!
+DESK_PIDS+=("$ORCA_PID")
+wait_until 20 grep -qa 'SPEECH OUTPUT:' "$SPEECH" || fail "Orca did not start speaking within 20 s"
+sleep 2
+
+play_won_game
+read_aloud=$(median "${DELAYS[@]}")
+echo "delays without: $plain_all; with: ${DELAYS[*]}"
+
+# A lost game: a wrong first answer, then the way out.
+start_named
+key_to "noch 14 Fragen bis zum ordentlichen Quellmärker" Return
+key_to "falsche Antwort Frage 1" Down space Tab Tab Return
+key_to "Info Brendelquiz" Return
+end_game
+
+# The other way out: the program's information, the quit question, the coward.
+start_named unnamed
+key_to "wieso eigentlich?" Tab Tab Return
+back_to "wieso eigentlich?" "Herzlich Willkommen zum Brendelquiz"
+key_to "Beenden?" shift+Tab Return          # back from "Weshalb,Wieso?" to "Besser nicht"
+key_to "Ok,schliessen wir das Programm" Return
+key_to "Info Brendelquiz" Return
+sleep 2
+said=$(grep -c 'SPEECH OUTPUT:' "$SPEECH")
+sleep 5  # the about screen's ticker turns meanwhile: it must not be read out again and again
+[ "$(grep -c 'SPEECH OUTPUT:' "$SPEECH")" -eq "$said" ] \
+    || fail "Orca read the about screen's ticker as it turned: $(spoken | tail -n +$((said + 1)))"
+end_game
+kill -KILL "$ORCA_PID"
+
+spoken >"$DESK_TMP/spoken"
+echo "--- what Orca said:"
+cat "$DESK_TMP/spoken"
+echo "--- a key to the next screen: ${plain} ms without a screen reader, ${read_aloud} ms with Orca (medians)"
+
+# What a blind player must hear, each as the screen shows it (the opening words of long texts).
+months=(Januar Februar März April Mai Juni Juli August September Oktober November Dezember)
+today="$(date +%d). ${months[$(date +%-m) - 1]} $(date +%Y)"
+heard=(
+    "Hallo dialog Herzlich Willkommen $NAME"
+    "Die Landeshauptstadt von Rheinland/Quellmark ist?"
+    "An wievielter Stelle der Weinanbaugebiete Deutschlands"
+    "Testen wir nun mal die Kenntnisse von: $NAME Was bitte bedeutet das Wort Keschde?"
+    "Durch ein Faschingsliedchen wurden die Quellmärker"
+    "In welcher Stadt befindet sich denn eigentlich die Porta Nigra?"
+    "Welche Titel holte der 1.FC.Kaiserslautern bisher?"
+    "Welche beiden Vereine fusionierten 1929"
+    "Sicher kannst Du mir den Namen des ersten Rheinland/Quellmärkischen"
+    "Wer die vorangegangene Frage wusste"
+    "Rheinland/Quellmark wird gerne als kleines Bundesland dargestellt."
+    "An welchem Ort wurde 1832 für Pressefreiheit"
+    "sicher kannst Du mir den König nennen"
+    "Welchen Ort und dessen Umgebung nennt man auch die TOSCANA"
+    "Das Werk mit dem blauen Stern auf dem Dach"
+    "sagst Du mir noch in welcher Stadt der Reformatiker"
+    "Schreibe etwas in das Kästchen unten!"
+    "Stimmt dialog So weit so gut. Das war ja auch ziemlich leicht!"
+    "korrekt! dialog Stimmt, so schwer war dies nun auch nicht"
+    "richtig dialog Wollen wir es nicht ganz so einfach machen"
+    "das ist richtig! dialog Nicht schlecht auch das war"
+    "nicht schlecht... dialog Ich bin beeindruckt."
+    "Frage 6 ist richtig! dialog Das ist vollkommen korrekt. Deutscher Meister waren Sie"
+    "mehr als richtig gibt es nicht! dialog EEES stimmt!"
+    "Stimmt! dialog Grossartig, diese Beantwortung"
+    "Gut Gut...weiter so dialog Sehr gut."
+    "Diese Antwort ist korrekt! dialog Hast Du einen Taschenrechner gebraucht?"
+    "Frage 11 hast Du richtig beantwortet! dialog Hut ab!"
+    "Klasse! Gleich hast Du es geschafft! dialog Stimmt genau. Das war der englische König"
+    "noch 2 klitzekleine Fragen dialog Stimmt genau. Der Ort heisst Edenkoben."
+    "stimmt..stimmt dialog Das ist vollkommen korrekt außer schweren LKW"
+    "Hurra, das war Frage15! dialog Geschafft...Geschafft...Geschafft"
+    "Hiermit verleihen wir $NAME den Titel \"Wahre/r Quellmärker-Bürger/in\" Er/Sie darf sich"
+    "Mainz, den $today Knörz vun de Quellmork"
+    "falsche Antwort Frage 1 dialog Super der Kandidat ist gleich bei der ersten Frage"
+    "Sinn (Unsinn) dieses Programms: Endlich die Spreu vom Weizen zu trennen!"
+    "Beenden? dialog Nicht wirklich am Anfang gleich beenden, oder?"
+    "Ok,schliessen wir das Programm dialog Und Du willst ein Quellmärker sein"
+    "Info Brendelquiz dialog"
+    "Alle Angaben ohne Gewähr."
+    "Oma Hilde (für den geheimen Rieslingvorrat), Kater Moritz"
+)
+missing=()
+for words in "${heard[@]}"; do
+    grep -qF -- "$words" "$DESK_TMP/spoken" || missing+=("$words")
+done
+[ ${#missing[@]} -eq 0 ] || fail "Orca did not say: $(printf '\n  %s' "${missing[@]}")"
+internal=$(grep -Eiw '(txt|lbl|cmd|frm|dlg|opt)[_a-z0-9]*|unlabel+ed|filler' "$DESK_TMP/spoken")
+[ -z "$internal" ] || fail "Orca spoke internal names: $internal"
+[ "$(grep -c 'SPEECH OUTPUT:' "$SPEECH")" -eq "$(wc -l <"$DESK_TMP/spoken")" ] \
+    || fail "Orca spoke a text with a line break in it"
+# Speed is judged on the plain build: a sanitizer build with the slow unwinder is slow in itself.
+added=$((read_aloud - plain))
+[ "$added" -le 100 ] || [ -n "${LSAN_OPTIONS:-}" ] || fail "with Orca a key took ${added} ms longer to reach the game"
+echo "PASS"
