@@ -4,7 +4,9 @@
 #   - printed on the default queue: one A4 page whose ink stands where the layout says;
 #   - no default queue: the certificate becomes a PDF in the player's documents folder;
 #   - no print server answering: the same, and the box says which of the two it was;
-#   - a queue that refuses jobs: the player is told why and keeps the certificate.
+#   - a queue that refuses jobs: the player is told why and keeps the certificate;
+#   - no print server and a full or read-only documents folder: the player is told why in
+#     words, and no file, whole or half-written, is left there.
 # Nothing is written to /etc and no system service is touched: the daemon runs from a
 # temporary directory, inside a private mount namespace where cups-pdf's fixed
 # configuration file is replaced by our own.
@@ -204,6 +206,27 @@ cupsd_pid=
 "$tool" play "Erika Mustermann" "$dir/work/expected-ink-4.txt" >"$dir/work/down.out" 2>"$dir/work/down.err"
 cat "$dir/work/down.out"
 kept_as_file "$dir/work/down.out" "Quellmärker-Urkunde (2).pdf" "Das Drucksystem dieses Rechners ist nicht erreichbar."
+
+# not_kept OUTPUT WORDS: nowhere to print and nowhere to keep the file: the box says why in WORDS,
+# the screen stays, and Documents holds no new file of any name, half-written or whole.
+not_kept() {
+    grep -q "^BOX 48 .*nicht als PDF-Datei gespeichert.*Grund: $2" "$1" || fail "no box saying \"$2\""
+    grep -q '^VISIBLE frmGlückwunsch$' "$1" || fail "the congratulations screen did not stay open"
+    [ "$(ls -A "$HOME/Documents")" = "$(cat "$dir/work/documents.before")" ] \
+        || fail "files were left in Documents: $(ls -A "$HOME/Documents" | tr '\n' ' ')"
+}
+echo "== 5. the print system does not answer and Documents is full"
+mount -t tmpfs -o size=16k tmpfs "$HOME/Documents" || { failed=1; echo "FAIL: cannot mount a small tmpfs"; exit 1; }
+ls -A "$HOME/Documents" >"$dir/work/documents.before"
+"$tool" play "Erika Mustermann" "$dir/work/expected-ink-5.txt" >"$dir/work/full.out" 2>"$dir/work/full.err"
+cat "$dir/work/full.out"
+not_kept "$dir/work/full.out" "Auf dem Datenträger ist kein Platz mehr frei."
+echo "== 6. the print system does not answer and Documents is read-only"
+mount -o remount,ro "$HOME/Documents"
+"$tool" play "Erika Mustermann" "$dir/work/expected-ink-6.txt" >"$dir/work/readonly.out" 2>"$dir/work/readonly.err"
+cat "$dir/work/readonly.out"
+not_kept "$dir/work/readonly.out" "Der Ordner ist schreibgeschützt."
+umount "$HOME/Documents"
 
 if [ "$failed" -ne 0 ]; then
     exit 1
