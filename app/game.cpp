@@ -6,9 +6,11 @@
 #include "app/screen_catalogue.h"
 #include "app/startup_guard.h"
 #include "platform/art.h"
+#include "platform/background_work.h"
 #include "platform/form.h"
 #include "platform/forms.h"
 #include "platform/idle_work.h"
+#include "platform/session_end.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -37,6 +39,7 @@ int Game::run(int argc, char *argv[], void (*afterStart)())
     guard.reset();
 
     Game game(app);
+    endWithTheSession();
     game.start();
     if (afterStart)
         afterStart();
@@ -81,7 +84,10 @@ void Game::start()
 
 void Game::shutdown()
 {
+    // The windows first, while the display is still there; then the worker's page, before
+    // the application takes down the fonts it draws with.
     Forms::instance().reset();
+    finishBackgroundWork();
 }
 
 } // namespace bq

@@ -6,7 +6,9 @@
 #   - no print server answering: the same, and the box says which of the two it was;
 #   - a queue that refuses jobs: the player is told why and keeps the certificate;
 #   - no print server and a full or read-only documents folder: the player is told why in
-#     words, and no file, whole or half-written, is left there.
+#     words, and no file, whole or half-written, is left there;
+#   - the session ends (SIGTERM, SIGHUP, the X server gone) while the page is drawn: the
+#     program ends within a second, not by the signal, leaving no temporary file.
 # Nothing is written to /etc and no system service is touched: the daemon runs from a
 # temporary directory, inside a private mount namespace where cups-pdf's fixed
 # configuration file is replaced by our own.
@@ -227,6 +229,42 @@ mount -o remount,ro "$HOME/Documents"
 cat "$dir/work/readonly.out"
 not_kept "$dir/work/readonly.out" "Der Ordner ist schreibgeschützt."
 umount "$HOME/Documents"
+
+echo "== 7. the session ends while the page is drawn: the program ends within a second, cleanly"
+# session_ends HOW STATUS: the page is being drawn when the session ends (HOW: a signal's name,
+# or X for the X server going away); the program must end within a second with STATUS (not
+# killed by a signal, no core) and leave no temporary file.
+session_ends() {
+    local how=$1 want=$2 out="$dir/work/end-$1.out" pid status started ms xvfb=
+    mkdir -p "$dir/tmp-$how"
+    if [ "$how" = X ]; then
+        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/work/display" 2>/dev/null &
+        xvfb=$!
+        for _ in $(seq 100); do [ -s "$dir/work/display" ] && break; sleep 0.1; done
+        QT_QPA_PLATFORM=xcb DISPLAY=":$(head -n1 "$dir/work/display")" TMPDIR="$dir/tmp-$how" \
+            "$tool" session-end "Erika Mustermann" >"$out" 2>&1 &
+    else
+        TMPDIR="$dir/tmp-$how" "$tool" session-end "Erika Mustermann" >"$out" 2>&1 &
+    fi
+    pid=$!
+    for _ in $(seq 200); do grep -q '^DRAWING$' "$out" && break; sleep 0.05; done
+    started=$(date +%s%N)
+    if [ -n "$xvfb" ]; then kill -KILL "$xvfb"; else kill -"$how" "$pid"; fi
+    for _ in $(seq 40); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+    ms=$(( ($(date +%s%N) - started) / 1000000 ))
+    kill -KILL "$pid" 2>/dev/null
+    wait "$pid"
+    status=$?
+    [ -n "$xvfb" ] && wait "$xvfb" 2>/dev/null
+    echo "$how: ended after $ms ms with status $status"
+    grep -q '^DRAWING$' "$out" || fail "$how: the page was never being drawn: $(cat "$out")"
+    [ "$ms" -le 1000 ] || fail "$how: the program took $ms ms to end"
+    [ "$status" -eq "$want" ] || fail "$how: the program ended with status $status instead of $want: $(cat "$out")"
+    [ -z "$(ls -A "$dir/tmp-$how")" ] || fail "$how: temporary files were left: $(ls -A "$dir/tmp-$how")"
+}
+session_ends TERM 0
+session_ends HUP 0
+session_ends X 1
 
 if [ "$failed" -ne 0 ]; then
     exit 1
