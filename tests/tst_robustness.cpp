@@ -536,6 +536,30 @@ private Q_SLOTS:
         QVERIFY(bq::Sound::instance().waitIdle(20000));
     }
 
+    // The sound server dies while a sound plays: the next sound falls back to the alert, and
+    // once a server is there again, sounds are heard again on a new connection.
+    void soundServerKilledWhileASoundPlays()
+    {
+        if (!startPrivateSoundServer())
+            QSKIP("no PulseAudio to start a private sound server with");
+        QTemporaryDir dir;
+        QVERIFY(makeSoundFile(QDir(dir.path()), QStringLiteral("wow.wav"), QStringLiteral("good")));
+        QVERIFY(QDir::setCurrent(dir.path()));
+        WatchedSoundBackend *backend = useRealBackend(Server::Private);
+        const auto heard = [backend](bool alert, bool result) {
+            bq::Sound::instance().play(QStringLiteral("wow.wav"));
+            QVERIFY(bq::Sound::instance().waitIdle(20000));
+            QCOMPARE(backend->calls().back().alert, alert);
+            QCOMPARE(backend->calls().back().result, result);
+        };
+        heard(false, true);
+        pulse.kill();
+        QVERIFY(pulse.waitForFinished(5000));
+        heard(true, false);
+        QVERIFY(startPrivateSoundServer());
+        heard(false, true);
+    }
+
     // Last, because the sound thread stays caught until the server goes away: a server that
     // takes the connection and never answers. The game and its requests never wait for it.
     void frozenSoundServerNeverHoldsUpTheGame()
@@ -555,7 +579,7 @@ private Q_SLOTS:
         QVERIFY(dir.isValid());
         QVERIFY(makeSoundFile(QDir(dir.path()), QStringLiteral("wow.wav"), QStringLiteral("good")));
         QVERIFY(QDir::setCurrent(dir.path()));
-        useRealBackend(Server::Missing);
+        WatchedSoundBackend *backend = useRealBackend(Server::Missing);
         qputenv("PULSE_SERVER", "unix:" + encoded);
 
         const qint64 first = slowestPlayUs(QStringLiteral("wow.wav"), 1);
@@ -575,6 +599,12 @@ private Q_SLOTS:
         ::close(listener);
         QFile::remove(socketPath);
         QVERIFY2(bq::Sound::instance().waitIdle(40000), "the sound thread stayed stuck after the server went away");
+        // With a server there again, the next sound is heard.
+        QVERIFY(startPrivateSoundServer());
+        qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + pulseSocket));
+        bq::Sound::instance().play(QStringLiteral("wow.wav"));
+        QVERIFY(bq::Sound::instance().waitIdle(20000));
+        QVERIFY(!backend->calls().back().alert && backend->calls().back().result);
     }
 };
 
