@@ -6,9 +6,7 @@
 //       and of the seal must land, clicks "&drucken" and reports what the player saw:
 //       BOX <style> <text>, JOURNAL <line>, VISIBLE <screens>.
 //   print_certificate session-end <name>
-//       Opens the congratulations screen, starts drawing its page on the worker, says DRAWING
-//       and runs the event loop as the game does until the session ends it (a signal, the X
-//       server gone); then shuts down as the game does. Exits with the event loop's status.
+//       Says DRAWING while the worker draws the page, then runs and ends as the game does.
 //   print_certificate measure <pgm> <dpi> <expected-ink-file>
 //       Finds the ink of each element in a raster of the printed page and compares it with
 //       the expected place; prints every deviation and fails beyond 0.3 mm.
