@@ -546,18 +546,17 @@ private Q_SLOTS:
         QVERIFY(makeSoundFile(QDir(dir.path()), QStringLiteral("wow.wav"), QStringLiteral("good")));
         QVERIFY(QDir::setCurrent(dir.path()));
         WatchedSoundBackend *backend = useRealBackend(Server::Private);
-        const auto heard = [backend](bool alert, bool result) {
+        for (const bool serverThere : {true, false, true}) {
+            if (serverThere != (pulse.state() == QProcess::Running)) {
+                serverThere ? void(startPrivateSoundServer()) : pulse.kill();
+                pulse.waitForFinished(serverThere ? 0 : 5000);
+            }
             bq::Sound::instance().play(QStringLiteral("wow.wav"));
             QVERIFY(bq::Sound::instance().waitIdle(20000));
-            QCOMPARE(backend->calls().back().alert, alert);
-            QCOMPARE(backend->calls().back().result, result);
-        };
-        heard(false, true);
-        pulse.kill();
-        QVERIFY(pulse.waitForFinished(5000));
-        heard(true, false);
-        QVERIFY(startPrivateSoundServer());
-        heard(false, true);
+            // Heard: the file itself. Not heard: the alert was tried instead.
+            QCOMPARE(backend->calls().back().alert, !serverThere);
+            QCOMPARE(backend->calls().back().result, serverThere);
+        }
     }
 
     // Last, because the sound thread stays caught until the server goes away: a server that
@@ -579,7 +578,7 @@ private Q_SLOTS:
         QVERIFY(dir.isValid());
         QVERIFY(makeSoundFile(QDir(dir.path()), QStringLiteral("wow.wav"), QStringLiteral("good")));
         QVERIFY(QDir::setCurrent(dir.path()));
-        WatchedSoundBackend *backend = useRealBackend(Server::Missing);
+        useRealBackend(Server::Missing);
         qputenv("PULSE_SERVER", "unix:" + encoded);
 
         const qint64 first = slowestPlayUs(QStringLiteral("wow.wav"), 1);
@@ -599,12 +598,6 @@ private Q_SLOTS:
         ::close(listener);
         QFile::remove(socketPath);
         QVERIFY2(bq::Sound::instance().waitIdle(40000), "the sound thread stayed stuck after the server went away");
-        // With a server there again, the next sound is heard.
-        QVERIFY(startPrivateSoundServer());
-        qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + pulseSocket));
-        bq::Sound::instance().play(QStringLiteral("wow.wav"));
-        QVERIFY(bq::Sound::instance().waitIdle(20000));
-        QVERIFY(!backend->calls().back().alert && backend->calls().back().result);
     }
 };
 

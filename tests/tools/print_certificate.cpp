@@ -131,11 +131,9 @@ int sessionEnd(QApplication &app, const QString &name)
 {
     GameDriver driver;
     driver.reset();
-    Form *screen = driver.openCertificate(name);
-    if (!screen)
-        return 2;
+    if (Form *screen = driver.openCertificate(name))
+        prepareCertificate(*screen);
     endWithTheSession();
-    prepareCertificate(*screen);
     out(QStringLiteral("DRAWING"));
     const int status = app.exec();
     Forms::instance().reset();
