@@ -53,8 +53,9 @@ sanitize: deps
 # The tests that run work on other threads (the certificate drawn on the worker, the sound
 # thread, the random player's games) once more on a build with ThreadSanitizer: any data race
 # or lock-order inversion fails the run. Qt and GLib are not built with it; what it cannot see
-# into there is named, library by library with the reason, in tests/sanitizer/tsan.supp.
-TSAN_ENV = TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$(CURDIR)/tests/sanitizer/tsan.supp \
+# into there is named, library by library with the reason, in tests/sanitizer/tsan.supp. The
+# tests start tools (pdftotext, pulseaudio) by fork and exec from a program with threads.
+TSAN_ENV = TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:die_after_fork=0:suppressions=$(CURDIR)/tests/sanitizer/tsan.supp \
            BQ_RANDOM_SEEDS=1-2 BQ_RANDOM_ACTIONS=4000 QTEST_FUNCTION_TIMEOUT=600000
 
 tsan: deps

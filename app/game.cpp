@@ -45,7 +45,7 @@ int Game::run(int argc, char *argv[], void (*afterStart)())
         afterStart();
     const int status = app.exec();
     game.shutdown();
-    return status;
+    return endProcess(status);
 }
 
 void Game::prepare()

@@ -2,9 +2,11 @@
 #include "platform/session_end.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QSocketNotifier>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 
 #include <fcntl.h>
@@ -41,6 +43,14 @@ void endWithTheSession()
     action.sa_flags = SA_RESTART | SA_RESETHAND;
     for (const int signal : {SIGTERM, SIGHUP, SIGINT})
         sigaction(signal, &action, nullptr);
+}
+
+int endProcess(int status)
+{
+    if (QGuiApplication::platformName() != u"wayland")
+        return status;
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
 
 } // namespace bq

@@ -19,9 +19,6 @@ ulimit -c 0
 
 desk_need xdotool dpkg-query
 desk_init
-# The game's windows draw into shared memory; Qt would still start Mesa's EGL for OpenGL windows
-# it never opens, and Mesa keeps a block at exit that LeakSanitizer cannot trace to it.
-export QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=none
 desk_start_weston
 failures=0
 fail() {

@@ -9,6 +9,7 @@
 // both games went as they should and nothing was left on display.
 #include "driver/game_driver.h"
 #include "driver/winning_path.h"
+#include "platform/session_end.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -126,5 +127,6 @@ int main(int argc, char *argv[])
     endsCleanly(driver, QStringLiteral("lost game"));
 
     app.removeEventFilter(&shown);
-    return failures == 0 ? 0 : 1;
+    // Ends as the game does on Wayland.
+    return bq::endProcess(failures == 0 ? 0 : 1);
 }
