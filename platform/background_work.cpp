@@ -5,11 +5,29 @@
 #include <QThreadPool>
 
 #include <cstdlib>
+#include <deque>
+#include <mutex>
 
 namespace bq {
 namespace {
 
 QThreadPool *worker = nullptr;
+// The work waits here, handed over under a lock of our own: the worker sees everything the
+// user-interface thread wrote before it handed the work over, and says so to tools that
+// check threads, which cannot see into the pool's own locks.
+std::mutex handoverMutex;
+std::deque<std::function<void()>> handedOver;
+
+void runNextPiece()
+{
+    std::function<void()> piece;
+    {
+        std::lock_guard lock(handoverMutex);
+        piece = std::move(handedOver.front());
+        handedOver.pop_front();
+    }
+    piece();
+}
 
 void finishAtExit()
 {
@@ -31,7 +49,12 @@ void runInBackground(std::function<void()> work)
         qAddPostRoutine(finishAtExit);
         std::atexit(finishAtExit);
     }
-    worker->start(std::move(work));
+    {
+        std::lock_guard lock(handoverMutex);
+        handedOver.push_back(std::move(work));
+    }
+    // One piece per start, on the pool's one thread: the pieces run in the order given.
+    worker->start(runNextPiece);
 }
 
 void finishBackgroundWork()
