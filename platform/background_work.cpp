@@ -11,20 +11,24 @@
 namespace bq {
 namespace {
 
-QThreadPool *worker = nullptr;
 // The work waits here, handed over under a lock of our own: the worker sees everything the
 // user-interface thread wrote before it handed the work over, and says so to tools that
-// check threads, which cannot see into the pool's own locks.
-std::mutex handoverMutex;
-std::deque<std::function<void()>> handedOver;
+// check threads, which cannot see into the pool's own locks. Like the pool, never destroyed:
+// the thread may still be on its way out when the program's statics go.
+struct Handover {
+    std::mutex mutex;
+    std::deque<std::function<void()>> pieces;
+};
+QThreadPool *worker = nullptr;
+Handover *handover = nullptr;
 
 void runNextPiece()
 {
     std::function<void()> piece;
     {
-        std::lock_guard lock(handoverMutex);
-        piece = std::move(handedOver.front());
-        handedOver.pop_front();
+        std::lock_guard lock(handover->mutex);
+        piece = std::move(handover->pieces.front());
+        handover->pieces.pop_front();
     }
     piece();
 }
@@ -40,6 +44,7 @@ void runInBackground(std::function<void()> work)
 {
     if (!worker) {
         worker = new QThreadPool;
+        handover = new Handover;
         worker->setMaxThreadCount(1);
         // The thread ends soon after its work, and its fonts and heap go with it.
         worker->setExpiryTimeout(50);
@@ -50,8 +55,8 @@ void runInBackground(std::function<void()> work)
         std::atexit(finishAtExit);
     }
     {
-        std::lock_guard lock(handoverMutex);
-        handedOver.push_back(std::move(work));
+        std::lock_guard lock(handover->mutex);
+        handover->pieces.push_back(std::move(work));
     }
     // One piece per start, on the pool's one thread: the pieces run in the order given.
     worker->start(runNextPiece);
