@@ -6,9 +6,11 @@
 #include "app/screen_factory.h"
 #include "app/startup_guard.h"
 #include "platform/art.h"
+#include "platform/background_work.h"
 #include "platform/form.h"
 #include "platform/form_registry.h"
 #include "platform/idle_work.h"
+#include "platform/session_end.h"
 #include "platform/sound.h"
 #include "screens/screen_catalogue.h"
 
@@ -47,12 +49,13 @@ int Game::run(int argc, char *argv[], void (*afterStart)())
     guard.reset();
 
     Game game(app);
+    endWithTheSession();
     game.start();
     if (afterStart)
         afterStart();
     const int status = app.exec();
     game.shutdown();
-    return status;
+    return endProcess(status);
 }
 
 void Game::prepare()
@@ -98,7 +101,10 @@ void Game::start()
 
 void Game::shutdown()
 {
+    // The windows first, while the display is still there; then the worker's page, before
+    // the application takes down the fonts it draws with.
     FormRegistry::instance().reset();
+    finishBackgroundWork();
 }
 
 } // namespace bq

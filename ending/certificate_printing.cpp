@@ -14,8 +14,16 @@
 #include <QPixmap>
 #include <QStandardPaths>
 
+#include <QRandomGenerator>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace bq {
 namespace {
@@ -101,38 +109,108 @@ QString documentsFolder()
     return QDir::homePath();
 }
 
+// Why a file could not be written, in the player's words where the cause is a common one.
+QString fileProblem(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("Auf dem Datenträger ist kein Platz mehr frei.");
+    case EROFS:
+        return QStringLiteral("Der Ordner ist schreibgeschützt.");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("Du darfst in diesem Ordner keine Dateien anlegen.");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+bool writeWhole(int fd, const QByteArray &data)
+{
+    const char *next = data.constData();
+    qsizetype left = data.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, next, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        next += written;
+        left -= written;
+    }
+    return true;
+}
+
+// Gives the written file the name without replacing anything that has it, even a dangling link.
+bool nameWithoutReplacing(const QByteArray &from, const QByteArray &to)
+{
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system that cannot rename this way: a second name, then the first one goes.
+    if (::link(from.constData(), to.constData()) != 0)
+        return false;
+    ::unlink(from.constData());
+    return true;
+}
+
 // Writes the PDF under the certificate's name, or "… (2).pdf" and so on when that exists:
-// an existing file is never touched.
+// an existing file is never touched. The PDF is written whole to a hidden file of its own
+// and is on the disk before it gets the certificate's name, so that a full disk, a
+// read-only folder or the end of the session never leave half a certificate under that name.
 bool saveCertificate(const QByteArray &pdf, const QString &folder, QString *path, QString *error)
 {
     const QDir dir(folder);
+    *path = dir.filePath(certificateTitle() + QStringLiteral(".pdf"));
+    QByteArray part;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        part = QFile::encodeName(dir.filePath(QStringLiteral(".%1-%2.part")
+                                                  .arg(certificateTitle())
+                                                  .arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0'))));
+        fd = ::open(part.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0) {
+        *error = fileProblem(errno);
+        return false;
+    }
+    const bool written = writeWhole(fd, pdf) && ::fsync(fd) == 0;
+    const int writeError = errno;
+    if (::close(fd) != 0 || !written) {
+        *error = fileProblem(written ? errno : writeError);
+        ::unlink(part.constData());
+        return false;
+    }
     for (int copy = 1; copy <= 9999; ++copy) {
         const QString fileName = copy == 1 ? certificateTitle() + QStringLiteral(".pdf")
                                            : QStringLiteral("%1 (%2).pdf").arg(certificateTitle()).arg(copy);
         const QString candidate = dir.filePath(fileName);
-        QFile file(candidate);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            const bool written = file.write(pdf) == pdf.size() && file.flush();
-            if (!written) {
-                *error = file.errorString();
-                file.close();
-                file.remove();
-                *path = candidate;
-                return false;
+        if (nameWithoutReplacing(part, QFile::encodeName(candidate))) {
+            // The new name itself is on the disk too.
+            const int folderFd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            if (folderFd >= 0) {
+                ::fsync(folderFd);
+                ::close(folderFd);
             }
-            file.close();
             *path = candidate;
             return true;
         }
-        const QFileInfo taken(candidate);
-        if (!taken.exists() && !taken.isSymLink()) {
-            *error = file.errorString();
+        if (errno != EEXIST) {
+            *error = fileProblem(errno);
             *path = candidate;
+            ::unlink(part.constData());
             return false;
         }
     }
+    ::unlink(part.constData());
     *error = QStringLiteral("Es gibt dort schon zu viele Urkunden.");
-    *path = dir.filePath(certificateTitle() + QStringLiteral(".pdf"));
     return false;
 }
 
@@ -336,10 +414,20 @@ bool printCertificate(Form &screen)
     const QString where = result.destination.isEmpty()
                               ? QString()
                               : QStringLiteral(" auf dem Drucker \"%1\"").arg(result.destination);
-    messageBox(QStringLiteral("Deine Urkunde konnte%1 nicht gedruckt werden.\n\nGrund: %2\n\n"
+    // The print system went away with the job: whether it printed is unknown, so the player
+    // gets the certificate as a file as well.
+    QString kept;
+    if (result.problem == SpoolResult::Problem::Unreachable && !certificate.pdf.isEmpty()) {
+        QString path;
+        QString error;
+        kept = saveCertificate(certificate.pdf, documentsFolder(), &path, &error)
+                   ? QStringLiteral("Sie wurde als PDF-Datei gespeichert:\n%1\n\n").arg(QDir::toNativeSeparators(path))
+                   : QStringLiteral("Sie konnte auch nicht als PDF-Datei gespeichert werden (%1).\n\n").arg(error);
+    }
+    messageBox(QStringLiteral("Deine Urkunde konnte%1 nicht gedruckt werden.\n\nGrund: %2\n\n%3"
                               "Die Urkunde bleibt auf dem Bildschirm: Du kannst es noch einmal versuchen "
                               "oder mit \"Programm beenden\" weitergehen.")
-                   .arg(where, reason(result)),
+                   .arg(where, reason(result), kept),
                BoxStyle::Exclamation);
     return false;
 }

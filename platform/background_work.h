@@ -11,4 +11,7 @@ namespace bq {
 // the work in hand before it tears down what the work may use.
 void runInBackground(std::function<void()> work);
 
+// Waits until the work in hand is done and the worker thread has ended.
+void finishBackgroundWork();
+
 } // namespace bq

@@ -59,30 +59,49 @@ public:
 
     bool playFile(const std::string &path) override
     {
-        if (!open())
-            return false;
-        const Canberra &ca = Canberra::library();
-        ca.cancel(m_context, kChannel);
-        return ca.play(m_context, kChannel,
-                       CA_PROP_MEDIA_FILENAME, path.c_str(),
-                       CA_PROP_CANBERRA_CACHE_CONTROL, "never",
-                       nullptr) == CA_SUCCESS;
+        return playOnServer([&](const Canberra &ca) {
+            return ca.play(m_context, kChannel,
+                           CA_PROP_MEDIA_FILENAME, path.c_str(),
+                           CA_PROP_CANBERRA_CACHE_CONTROL, "never",
+                           nullptr);
+        });
     }
 
     bool playAlert() override
     {
-        if (!open())
-            return false;
-        const Canberra &ca = Canberra::library();
-        ca.cancel(m_context, kChannel);
-        return ca.play(m_context, kChannel,
-                       CA_PROP_EVENT_ID, "dialog-warning",
-                       CA_PROP_EVENT_DESCRIPTION, m_name.constData(),
-                       nullptr) == CA_SUCCESS;
+        return playOnServer([&](const Canberra &ca) {
+            return ca.play(m_context, kChannel,
+                           CA_PROP_EVENT_ID, "dialog-warning",
+                           CA_PROP_EVENT_DESCRIPTION, m_name.constData(),
+                           nullptr);
+        });
     }
 
 private:
     static constexpr uint32_t kChannel = 1;
+
+    // Plays on the open connection. A sound server that went away since (killed, restarted)
+    // leaves the connection dead: it is opened anew, once, and the sound tried again.
+    template<typename Play>
+    bool playOnServer(Play play)
+    {
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            if (!open())
+                return false;
+            const Canberra &ca = Canberra::library();
+            ca.cancel(m_context, kChannel);
+            const int result = play(ca);
+            if (result == CA_SUCCESS)
+                return true;
+            // The sound itself is at fault: another connection would not help.
+            if (result == CA_ERROR_NOTFOUND || result == CA_ERROR_CORRUPT || result == CA_ERROR_NOTSUPPORTED
+                || result == CA_ERROR_ACCESS || result == CA_ERROR_TOOBIG)
+                return false;
+            ca.destroy(m_context);
+            m_context = nullptr;
+        }
+        return false;
+    }
 
     bool open()
     {

@@ -4,8 +4,33 @@
 #include "platform/journal.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QTimer>
 
 namespace bq {
+namespace {
+
+// On Wayland, Qt hands a window the compositor's "frame done" on a thread of its own, into
+// the window object, while the window may be hidden or deleted here: a window that goes at
+// that very moment takes its object from under that thread. So a window that left the
+// display is deleted only a moment later, when any such event has long been handled.
+constexpr int kLetGoMs = 30;
+
+bool framesArriveOnAnotherThread()
+{
+    return QGuiApplication::platformName() == u"wayland";
+}
+
+void deleteSoon(Form *form)
+{
+    if (framesArriveOnAnotherThread())
+        QTimer::singleShot(kLetGoMs, form, [form] { form->deleteLater(); });
+    else
+        form->deleteLater();
+}
+
+} // namespace
 
 FormRegistry &FormRegistry::instance()
 {
@@ -153,9 +178,12 @@ void FormRegistry::retire(Form *form)
 
 void FormRegistry::releaseRetired()
 {
+    m_leaving.removeAll(nullptr);
     for (const QPointer<Form> &form : std::as_const(m_retired)) {
-        if (form)
-            form->deleteLater();
+        if (form) {
+            deleteSoon(form);
+            m_leaving.append(form);
+        }
     }
     m_retired.clear();
 }
@@ -172,12 +200,22 @@ void FormRegistry::closeRequested(const QString &name)
 
 void FormRegistry::reset()
 {
-    for (const QPointer<Form> &form : std::as_const(m_forms))
-        delete form.data();
+    // Every window leaves the display first; the objects go a moment later.
+    const QList<QPointer<Form>> all = m_forms.values() + m_retired + m_leaving;
     m_forms.clear();
-    for (const QPointer<Form> &form : std::as_const(m_retired))
-        delete form.data();
     m_retired.clear();
+    m_leaving.clear();
+    for (const QPointer<Form> &form : all) {
+        if (form)
+            form->hide();
+    }
+    if (!all.isEmpty() && framesArriveOnAnotherThread()) {
+        QEventLoop settle;
+        QTimer::singleShot(kLetGoMs, &settle, &QEventLoop::quit);
+        settle.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    for (const QPointer<Form> &form : all)
+        delete form.data();
     m_handlerDepth = 0;
     m_ended = false;
 }

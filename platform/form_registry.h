@@ -71,6 +71,7 @@ private:
     EventHandler m_eventHandler;
     QHash<QString, QPointer<Form>> m_forms;
     QList<QPointer<Form>> m_retired; // unloaded, to be deleted once no handler runs
+    QList<QPointer<Form>> m_leaving; // deleted soon; reset() deletes them at once
     int m_handlerDepth = 0;
     bool m_ended = false;
 };

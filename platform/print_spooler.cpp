@@ -123,8 +123,9 @@ SpoolResult CupsSpooler::submit(const QString &pdfFile, const QString &title)
                                    jobTitle.constData(), handle.dest->num_options, handle.dest->options);
     if (job == 0) {
         result.outcome = SpoolResult::Outcome::Failed;
-        result.problem = SpoolResult::Problem::Refused;
         result.detail = QString::fromUtf8(cups.lastErrorString());
+        // A print system that went away while it took the job did not refuse it.
+        result.problem = cups.serverAnswers() ? SpoolResult::Problem::Refused : SpoolResult::Problem::Unreachable;
         return result;
     }
     result.outcome = SpoolResult::Outcome::Spooled;

@@ -18,7 +18,7 @@ struct SpoolResult {
     enum class Problem {
         None,
         NoPrintSystem,  // the print system's library is not installed
-        Unreachable,    // the print system does not answer
+        Unreachable,    // the print system does not answer, or went away while taking the job
         NoDefault,      // the print system answers but names no default destination
         NothingPrinted, // the document has no output
         PageNotMade,    // the page could not be drawn on

@@ -4,7 +4,9 @@
 #   - printed on the default queue: one A4 page whose ink stands where the layout says;
 #   - no default queue: the certificate becomes a PDF in the player's documents folder;
 #   - no print server answering: the same, and the box says which of the two it was;
-#   - a queue that refuses jobs: the player is told why and keeps the certificate.
+#   - a queue that refuses jobs: the player is told why and keeps the certificate;
+#   - no print server and a full or read-only documents folder: told why, no file left there;
+#   - the session ends while the page is drawn: the program ends within a second, cleanly.
 # Nothing is written to /etc and no system service is touched: the daemon runs from a
 # temporary directory, inside a private mount namespace where cups-pdf's fixed
 # configuration file is replaced by our own.
@@ -199,5 +201,44 @@ cupsd_pid=
 "$tool" play "Erika Mustermann" "$dir/work/expected-ink-4.txt" >"$dir/work/down.out" 2>"$dir/work/down.err"
 cat "$dir/work/down.out"
 kept_as_file "$dir/work/down.out" "Quellmärker-Urkunde (2).pdf" "Das Drucksystem dieses Rechners ist nicht erreichbar."
+
+# not_kept TEST WORDS: no printer and no room for the file: a box says why in WORDS, the screen
+# stays, and Documents holds no file, whole or half-written.
+not_kept() {
+    "$tool" play "Erika Mustermann" "$dir/work/expected-ink-$1.txt" >"$dir/work/$1.out" 2>&1
+    cat "$dir/work/$1.out"
+    grep -q "^BOX 48 .*nicht als PDF-Datei gespeichert.*Grund: $2" "$dir/work/$1.out" || fail "no box saying \"$2\""
+    grep -q '^VISIBLE frmGlückwunsch$' "$dir/work/$1.out" || fail "the congratulations screen did not stay open"
+    [ -z "$(ls -A "$HOME/Documents")" ] || fail "files were left in Documents: $(ls -A "$HOME/Documents")"
+}
+echo "== 5. the print system does not answer, and Documents is full, then read-only"
+mount -t tmpfs -o size=16k tmpfs "$HOME/Documents" || desk_fail "cannot mount a small tmpfs"
+not_kept full "Auf dem Datenträger ist kein Platz mehr frei."
+mount -o remount,ro "$HOME/Documents" && not_kept readonly "Der Ordner ist schreibgeschützt."
+umount "$HOME/Documents"
+
+echo "== 6. the session ends (TERM, HUP, the X server gone) while the page is drawn"
+# session_ends HOW STATUS: the program ends within a second with STATUS, not killed by the
+# signal, without a core, and leaves no temporary file.
+session_ends() {
+    local out="$dir/work/end-$1.out" pid xvfb started
+    mkdir -p "$dir/tmp-$1"
+    [ "$1" = X ] && { Xvfb -displayfd 3 -nolisten tcp 3>"$dir/work/display" 2>/dev/null & xvfb=$!; sleep 1; }
+    DISPLAY=":$(cat "$dir/work/display" 2>/dev/null)" QT_QPA_PLATFORM="${3:-offscreen}" TMPDIR="$dir/tmp-$1" \
+        "$tool" session-end "Erika Mustermann" >"$out" 2>&1 &
+    pid=$!
+    for _ in $(seq 200); do grep -q '^DRAWING$' "$out" && break; sleep 0.05; done
+    started=$(date +%s%N)
+    if [ "$1" = X ]; then kill -KILL "$xvfb"; else kill -"$1" "$pid"; fi
+    timeout 1 tail --pid="$pid" -s 0.02 -f /dev/null || { fail "$1: still running after a second"; kill -KILL "$pid"; }
+    wait "$pid"
+    local status=$? ms=$(( ($(date +%s%N) - started) / 1000000 ))
+    echo "$1: ended after $ms ms with status $status"
+    [ "$status" -eq "$2" ] || fail "$1: the program ended with status $status instead of $2: $(cat "$out")"
+    [ -z "$(ls -A "$dir/tmp-$1")" ] || fail "$1: temporary files were left: $(ls -A "$dir/tmp-$1")"
+}
+session_ends TERM 0
+session_ends HUP 0
+session_ends X 1 xcb
 
 desk_verdict "printing through CUPS"

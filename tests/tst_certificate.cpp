@@ -6,6 +6,7 @@
 
 #include "driver/game_driver.h"
 #include "ending/certificate_printing.h"
+#include "platform/background_work.h"
 #include "platform/clock.h"
 #include "platform/form.h"
 #include "platform/form_registry.h"
@@ -46,7 +47,8 @@ public:
         titles.append(title);
         SpoolResult result;
         result.outcome = outcome;
-        result.problem = outcome == SpoolResult::Outcome::Failed ? SpoolResult::Problem::Refused : problem;
+        const bool failed = outcome == SpoolResult::Outcome::Failed;
+        result.problem = failed && problem == SpoolResult::Problem::None ? SpoolResult::Problem::Refused : problem;
         result.detail = message;
         result.destination = QStringLiteral("Testdrucker");
         return result;
@@ -599,6 +601,13 @@ void CertificateTest::nameChangedAfterPreparationIsPrinted()
     print(&pdf);
     QVERIFY(!pdf.isEmpty());
     QCOMPARE(joined(wordsNear(pdfWords(pdf), 40 + kOriginMm)), later);
+
+    // The program quits while the page is still being drawn: the worker finishes with what it
+    // was given, the screen it came from already gone.
+    QVERIFY(m_driver.openCertificate(kSampleName));
+    prepareCertificate(*FormRegistry::instance().loaded(kScreen));
+    FormRegistry::instance().reset();
+    finishBackgroundWork();
 }
 
 void CertificateTest::printingLeadsToTheAboutScreen()
@@ -658,29 +667,37 @@ void CertificateTest::withoutPrinterTheCertificateBecomesAFile_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<SpoolResult::Problem>("problem"); // why there is no printer
     QTest::addColumn<QString>("why");                  // what the box says about it
+    QTest::addColumn<bool>("gone"); // the print system went away while taking the job
 
     const QString first = QStringLiteral("Quellmärker-Urkunde.pdf");
     const QString second = QStringLiteral("Quellmärker-Urkunde (2).pdf");
     const auto noDefault = SpoolResult::Problem::NoDefault;
     const QString noDefaultWhy = QStringLiteral("Es ist kein Standarddrucker eingerichtet.");
     QTest::newRow("Dokumente") << QStringLiteral("Documents") << false << QStringList() << first << noDefault
-                               << noDefaultWhy;
+                               << noDefaultWhy << false;
     QTest::newRow("eine Urkunde liegt schon da") << QStringLiteral("Documents") << false << QStringList{first}
-                                                 << second << noDefault << noDefaultWhy;
+                                                 << second << noDefault << noDefaultWhy << false;
     QTest::newRow("zwei Urkunden liegen schon da")
         << QStringLiteral("Documents") << false << QStringList{first, second}
-        << QStringLiteral("Quellmärker-Urkunde (3).pdf") << noDefault << noDefaultWhy;
+        << QStringLiteral("Quellmärker-Urkunde (3).pdf") << noDefault << noDefaultWhy << false;
     QTest::newRow("Ordner des Desktops") << QStringLiteral("Eigene Papiere") << true << QStringList() << first
-                                         << noDefault << noDefaultWhy;
+                                         << noDefault << noDefaultWhy << false;
     QTest::newRow("kein Dokumente-Ordner: ins Home") << QString() << false << QStringList() << first << noDefault
-                                                     << noDefaultWhy;
+                                                     << noDefaultWhy << false;
     // A print system that does not answer, or none at all, is not a missing default printer.
+    const auto unreachable = SpoolResult::Problem::Unreachable;
     QTest::newRow("Drucksystem antwortet nicht")
-        << QStringLiteral("Documents") << false << QStringList() << first << SpoolResult::Problem::Unreachable
-        << QStringLiteral("Das Drucksystem dieses Rechners ist nicht erreichbar.");
+        << QStringLiteral("Documents") << false << QStringList() << first << unreachable
+        << QStringLiteral("Das Drucksystem dieses Rechners ist nicht erreichbar.") << false;
     QTest::newRow("kein Drucksystem") << QStringLiteral("Documents") << false << QStringList() << first
                                       << SpoolResult::Problem::NoPrintSystem
-                                      << QStringLiteral("Auf diesem Rechner ist kein Drucksystem installiert.");
+                                      << QStringLiteral("Auf diesem Rechner ist kein Drucksystem installiert.") << false;
+    // Gone in the middle of the handover: not printed as far as anyone knows, so kept as a file
+    // too, and the screen stays as after any failed print.
+    QTest::newRow("Drucksystem geht während der Übergabe") << QStringLiteral("Documents") << false << QStringList{first}
+        << second << unreachable
+        << QStringLiteral("Deine Urkunde konnte auf dem Drucker \"Testdrucker\" nicht gedruckt werden.\n\n"
+                          "Grund: Connection reset\n\nSie wurde als PDF-Datei gespeichert:\n") << true;
 }
 
 // No default printer: the certificate is kept as a PDF, never over another file, and the
@@ -693,6 +710,7 @@ void CertificateTest::withoutPrinterTheCertificateBecomesAFile()
     QFETCH(QString, expected);
     QFETCH(SpoolResult::Problem, problem);
     QFETCH(QString, why);
+    QFETCH(bool, gone);
 
     QTemporaryDir scratch;
     const QString home = scratch.filePath(QStringLiteral("home"));
@@ -712,17 +730,18 @@ void CertificateTest::withoutPrinterTheCertificateBecomesAFile()
     }
     useHome(home, config);
 
-    m_spooler->outcome = SpoolResult::Outcome::NoDestination;
+    m_spooler->outcome = gone ? SpoolResult::Outcome::Failed : SpoolResult::Outcome::NoDestination;
     m_spooler->problem = problem;
+    m_spooler->message = gone ? QStringLiteral("Connection reset") : QString();
     QVERIFY(m_driver.openCertificate(kSampleName));
     const int mark = m_driver.journalMark();
     QVERIFY(m_driver.click(kScreen, QStringLiteral("Druck")));
 
     const QString path = folder + u'/' + expected;
     QCOMPARE(m_driver.boxes().size(), 1);
-    QCOMPARE(m_driver.boxes().first().style, 0);
-    QCOMPARE(m_driver.boxes().first().text,
-             why + QStringLiteral(" Deine Urkunde wurde deshalb als PDF-Datei gespeichert:\n\n")
+    QCOMPARE(m_driver.boxes().first().style, gone ? 48 : 0);
+    QCOMPARE(m_driver.boxes().first().text.section(QStringLiteral("\n\nDie Urkunde bleibt"), 0, 0),
+             why + (gone ? QString() : QStringLiteral(" Deine Urkunde wurde deshalb als PDF-Datei gespeichert:\n\n"))
                  + QDir::toNativeSeparators(path));
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -733,8 +752,11 @@ void CertificateTest::withoutPrinterTheCertificateBecomesAFile()
         QCOMPARE(old.readAll(), QByteArray("alte Urkunde"));
     }
     QCOMPARE(m_driver.journalSince(mark),
-             (QStringList{QStringLiteral("msgbox Brendelquiz"), QStringLiteral("unload frmGlückwunsch"),
-                          QStringLiteral("show frmAbout")}));
+             gone ? QStringList{QStringLiteral("msgbox Brendelquiz")}
+                  : (QStringList{QStringLiteral("msgbox Brendelquiz"), QStringLiteral("unload frmGlückwunsch"),
+                                 QStringLiteral("show frmAbout")}));
+    // Only the certificate itself: no part of the file written on its way there.
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), existing.size() + 1);
 }
 
 void CertificateTest::unwritableFolderKeepsTheCertificate()

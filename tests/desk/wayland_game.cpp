@@ -10,6 +10,7 @@
 #include "driver/game_driver.h"
 #include "driver/winning_path.h"
 #include "platform/form_registry.h"
+#include "platform/session_end.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -114,5 +115,6 @@ int main(int argc, char *argv[])
     endsCleanly(driver, QStringLiteral("lost game"));
 
     app.removeEventFilter(&shown);
-    return failures == 0 ? 0 : 1;
+    // Ends as the game does on Wayland.
+    return bq::endProcess(failures == 0 ? 0 : 1);
 }

@@ -5,13 +5,18 @@
 //       Opens the congratulations screen with that name, notes where the ink of each line
 //       and of the seal must land, clicks "&drucken" and reports what the player saw:
 //       BOX <style> <text>, JOURNAL <line>, VISIBLE <screens>.
+//   print_certificate session-end <name>
+//       Says DRAWING while the worker draws the page, then runs and ends as the game does.
 //   print_certificate measure <pgm> <dpi> <expected-ink-file>
 //       Finds the ink of each element in a raster of the printed page and compares it with
 //       the expected place; prints every deviation and fails beyond 0.3 mm.
 
 #include "driver/game_driver.h"
+#include "ending/certificate_printing.h"
+#include "platform/background_work.h"
 #include "platform/clock.h"
 #include "platform/form_registry.h"
+#include "platform/session_end.h"
 #include "tools/certificate_probe.h"
 
 #include <QApplication>
@@ -124,6 +129,20 @@ int play(const QString &name, const QString &expectedFile)
     return 0;
 }
 
+int sessionEnd(QApplication &app, const QString &name)
+{
+    GameDriver driver;
+    driver.reset();
+    if (Form *screen = driver.openCertificate(name))
+        prepareCertificate(*screen);
+    endWithTheSession();
+    out(QStringLiteral("DRAWING"));
+    const int status = app.exec();
+    FormRegistry::instance().reset();
+    finishBackgroundWork();
+    return status;
+}
+
 int measure(const QString &pgm, int dpi, const QString &expectedFile)
 {
     const QImage raster(pgm);
@@ -182,6 +201,8 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments();
     if (args.size() == 4 && args.at(1) == QLatin1String("play"))
         return play(args.at(2), args.at(3));
+    if (args.size() == 3 && args.at(1) == QLatin1String("session-end"))
+        return sessionEnd(app, args.at(2));
     if (args.size() == 5 && args.at(1) == QLatin1String("measure"))
         return measure(args.at(2), args.at(3).toInt(), args.at(4));
     std::fputs("usage: print_certificate play <name> <expected-ink> | measure <pgm> <dpi> <expected-ink>\n", stderr);
