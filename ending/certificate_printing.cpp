@@ -1,24 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ending/certificate_printing.h"
 
-#include "platform/form.h"
-#include "platform/form_registry.h"
+#include "ending/congratulations_screen.h"
 #include "platform/messagebox.h"
 #include "platform/printer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
-#include <QLabel>
-#include <QPixmap>
 #include <QStandardPaths>
 
 #include <QRandomGenerator>
 
-#include <algorithm>
 #include <cerrno>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -27,79 +21,6 @@
 
 namespace bq {
 namespace {
-
-enum class StepKind {
-    Text,    // a label's caption at a fixed place
-    Name,    // the player's name, placed by the estimate
-    Picture, // the seal, at its own size
-};
-
-// One step of the certificate page: where, in which font, and which control supplies it.
-// Positions are millimetres from the top-left of the printable area, sizes points.
-struct PrintStep {
-    StepKind kind;
-    float x;
-    float y;
-    const char *font;   // nullptr: the font stays as it is
-    float size;
-    bool boldOn;        // switches bold on; nothing ever switches it off again
-    const char *source; // control name
-};
-
-// The page from top to bottom, in the order it is printed. Place, date and signature print
-// bold because bold, once on for the privileges, stays on.
-constexpr const char *kSealSource = "Image1";
-constexpr PrintStep kPage[] = {
-    {StepKind::Text, 75, 20, "Arial", 12, false, "lblverleihenwir"},
-    {StepKind::Name, 0, 40, "Lucida Handwriting", 20, false, "lblName"},
-    {StepKind::Text, 85, 60, "Arial", 12, false, "lblTitel"},
-    {StepKind::Text, 48, 80, "Arial", 22, false, "lblwahrerQuellmärker"},
-    {StepKind::Picture, 78, 100, nullptr, 0, false, kSealSource},
-    {StepKind::Text, 50, 160, "Arial", 12, true, "lblText1"},
-    {StepKind::Text, 40, 165, "Arial", 12, true, "LblText1_2"},
-    {StepKind::Text, 40, 175, "Arial", 10, true, "lblText2"},
-    {StepKind::Text, 40, 185, "Arial", 10, true, "lblText3"},
-    {StepKind::Text, 40, 195, "Arial", 10, true, "lblText4"},
-    {StepKind::Text, 20, 235, "Arial", 10, false, "lblMainz"},
-    {StepKind::Text, 42, 235, "Lucida Handwriting", 10, false, "lblDatum"},
-    {StepKind::Text, 125, 232, "CommercialScript BT", 18, false, "lblUnterschrift"},
-};
-
-QString withoutTrailingBlanks(QString text)
-{
-    while (text.endsWith(u' '))
-        text.chop(1);
-    return text;
-}
-
-QString withoutBlanks(const QString &text)
-{
-    qsizetype start = 0;
-    while (start < text.size() && text.at(start) == u' ')
-        ++start;
-    return withoutTrailingBlanks(text.mid(start));
-}
-
-// The estimate alone puts a long name partly off the paper. Names that fit keep the
-// estimate; otherwise the name moves left, never past the edge of the printable area,
-// and only a name wider than the whole line is printed smaller until it fits.
-void keepNameOnPaper(Printer &printer, const QString &name)
-{
-    const QString inked = withoutTrailingBlanks(name); // trailing blanks leave no ink
-    if (inked.isEmpty())
-        return;
-    const float room = printer.scaleWidth();
-    float x = std::max(0.0f, printer.currentX());
-    float width = printer.textWidth(inked);
-    if (x + width > room)
-        x = std::max(0.0f, room - width);
-    for (int attempt = 0; width > room && attempt < 50; ++attempt) {
-        // Text width grows with the size; shrink in proportion, a little more each round.
-        printer.setFontSize(printer.fontSize() * (room / width) * 0.995f);
-        width = printer.textWidth(inked);
-    }
-    printer.setCurrentX(x);
-}
 
 QString documentsFolder()
 {
@@ -214,107 +135,16 @@ bool saveCertificate(const QByteArray &pdf, const QString &folder, QString *path
     return false;
 }
 
-// What the page shows, read from the screen's controls on the user-interface thread: the
-// text of every text step in page order, and the seal.
-struct CertificatePage {
-    QStringList texts;
-    qint64 sealKey = 0; // tells whether the screen shows another picture since
-    QImage seal;
-
-    bool showsTheSameAs(const CertificatePage &other) const
-    {
-        return texts == other.texts && sealKey == other.sealKey;
-    }
-};
-
-QPixmap sealOf(const Form &screen)
-{
-    const auto *image = screen.control<QLabel>(QString::fromUtf8(kSealSource));
-    return image ? image->pixmap() : QPixmap();
-}
-
-// The texts and the seal's identity only: enough to tell whether a page drawn earlier is current.
-CertificatePage readTexts(const Form &screen)
-{
-    CertificatePage page;
-    for (const PrintStep &step : kPage) {
-        if (step.kind != StepKind::Picture)
-            page.texts.append(screen.controlText(QString::fromUtf8(step.source)));
-    }
-    page.sealKey = sealOf(screen).cacheKey();
-    return page;
-}
-
-CertificatePage readPage(const Form &screen)
-{
-    CertificatePage page = readTexts(screen);
-    // A copy of its own: a pixmap belongs to the user-interface thread, an image may travel.
-    page.seal = sealOf(screen).toImage().copy();
-    return page;
-}
-
-// The printer draws at high quality and counts in millimetres, as the page wants. Runs on a
-// worker thread as well: it touches no control, only what was read from them.
-void drawPage(Printer &printer, const CertificatePage &page)
-{
-    qsizetype nextText = 0;
-    for (const PrintStep &step : kPage) {
-        if (step.kind == StepKind::Picture) {
-            printer.paintPicture(page.seal, step.x, step.y);
-            continue;
-        }
-        const QString &text = page.texts.at(nextText++);
-        printer.setCurrentX(step.kind == StepKind::Name ? estimatedNameX(text) : step.x);
-        printer.setCurrentY(step.y);
-        printer.setFontName(QString::fromUtf8(step.font));
-        if (step.boldOn)
-            printer.setFontBold(true);
-        printer.setFontSize(step.size);
-        if (step.kind == StepKind::Name)
-            keepNameOnPaper(printer, text);
-        printer.print(text);
-    }
-}
-
-// A certificate drawn ahead, while the player looks at the screen, with the page it was drawn from.
-class CertificatePreparation : public QObject {
-public:
-    // The worker keeps the seal's image until it has drawn it; the screen's own pixmap serves
-    // to tell whether it still shows the same one.
-    CertificatePreparation(Form &screen, const CertificatePage &page)
-        : QObject(&screen),
-          m_page{page.texts, page.sealKey, QImage()},
-          m_document(certificateTitle(), [page](Printer &printer) { drawPage(printer, page); })
-    {
-    }
-
-    static CertificatePreparation *of(const Form &screen)
-    {
-        for (QObject *child : screen.children()) {
-            if (auto *preparation = dynamic_cast<CertificatePreparation *>(child))
-                return preparation;
-        }
-        return nullptr;
-    }
-
-    const CertificatePage &page() const { return m_page; }
-    Printer::Finished take() const { return m_document.take(); }
-
-private:
-    CertificatePage m_page;
-    PreparedDocument m_document;
-};
-
 // The finished certificate: the one drawn ahead when the screen still shows what it was drawn
 // from, else drawn now from what the screen shows.
-Printer::Finished finishedCertificate(const Form &screen)
+Printer::Finished finishedCertificate(const CongratulationsScreen &screen)
 {
-    if (const CertificatePreparation *preparation = CertificatePreparation::of(screen);
-        preparation && preparation->page().showsTheSameAs(readTexts(screen)))
-        return preparation->take();
+    if (const PreparedCertificate *prepared = screen.preparedCertificate().get();
+        prepared && prepared->page().showsTheSameAs(readCertificateTexts(screen)))
+        return prepared->take();
     Printer printer;
     printer.setDocumentName(certificateTitle());
-    drawPage(printer, readPage(screen));
+    drawCertificatePage(printer, readCertificatePage(screen));
     return printer.finish();
 }
 
@@ -360,23 +190,24 @@ QString certificateTitle()
     return QStringLiteral("Quellmärker-Urkunde");
 }
 
-float estimatedNameX(const QString &name)
+PreparedCertificate::PreparedCertificate(const CertificatePage &page)
+    : m_page{page.texts, page.sealKey, QImage()},
+      m_document(certificateTitle(), [page](Printer &printer) { drawCertificatePage(printer, page); })
 {
-    const auto n = static_cast<std::int32_t>(withoutBlanks(name).size());
-    const std::int32_t product = n * 5;
-    return static_cast<float>(100.0 - static_cast<double>(product) / 2.0);
 }
 
-void prepareCertificate(Form &screen)
+void prepareCertificate(CongratulationsScreen &screen)
 {
-    if (CertificatePreparation::of(screen))
+    if (screen.preparedCertificate())
         return;
-    new CertificatePreparation(screen, readPage(screen));
+    screen.preparedCertificate() = std::make_unique<PreparedCertificate>(readCertificatePage(screen));
     PrintSpooler::instance().prepare();
 }
 
-bool printCertificate(Form &screen)
+bool printCertificate(Form &form)
 {
+    // The course calls it for the certificate screen alone.
+    auto &screen = static_cast<CongratulationsScreen &>(form);
     Printer::Finished certificate = finishedCertificate(screen);
     const SpoolResult result = spoolDocument(certificate, certificateTitle());
     // Once the print system or the documents folder has the PDF, no copy of it is kept: not
@@ -384,7 +215,7 @@ bool printCertificate(Form &screen)
     // not be handed over stays ready for the next try.
     const auto forget = [&screen, &certificate] {
         certificate = {};
-        delete CertificatePreparation::of(screen);
+        screen.preparedCertificate().reset();
     };
 
     switch (result.outcome) {

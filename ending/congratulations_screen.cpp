@@ -78,6 +78,8 @@ CongratulationsScreen::CongratulationsScreen(const QString &name, const QString 
     afterFirstPaint(this, [this] { prepareCertificate(*this); });
 }
 
+CongratulationsScreen::~CongratulationsScreen() = default;
+
 void CongratulationsScreen::paintEvent(QPaintEvent *)
 {
     // White paper. Painted rather than set as the palette: a palette of its own would give

@@ -6,6 +6,7 @@
 
 #include "driver/game_driver.h"
 #include "ending/certificate_printing.h"
+#include "ending/congratulations_screen.h"
 #include "platform/background_work.h"
 #include "platform/clock.h"
 #include "platform/form.h"
@@ -594,7 +595,7 @@ void CertificateTest::nameChangedAfterPreparationIsPrinted()
     QVERIFY(m_driver.openCertificate(kSampleName));
     Form *screen = FormRegistry::instance().loaded(kScreen);
     QVERIFY(screen);
-    prepareCertificate(*screen);
+    prepareCertificate(*qobject_cast<CongratulationsScreen *>(screen));
     const QString later = QStringLiteral("Otto Braun");
     FormRegistry::instance().setText(kScreen, QStringLiteral("lblName"), later);
     QString pdf;
@@ -606,7 +607,7 @@ void CertificateTest::nameChangedAfterPreparationIsPrinted()
     // was given, the screen it came from already gone.
     FormRegistry::instance().reset();
     QVERIFY(m_driver.openCertificate(kSampleName));
-    prepareCertificate(*FormRegistry::instance().loaded(kScreen));
+    prepareCertificate(*qobject_cast<CongratulationsScreen *>(FormRegistry::instance().loaded(kScreen)));
     FormRegistry::instance().reset();
     finishBackgroundWork();
 }

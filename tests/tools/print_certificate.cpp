@@ -13,6 +13,7 @@
 
 #include "driver/game_driver.h"
 #include "ending/certificate_printing.h"
+#include "ending/congratulations_screen.h"
 #include "platform/background_work.h"
 #include "platform/clock.h"
 #include "platform/form_registry.h"
@@ -134,7 +135,7 @@ int sessionEnd(QApplication &app, const QString &name)
     GameDriver driver;
     driver.reset();
     if (Form *screen = driver.openCertificate(name))
-        prepareCertificate(*screen);
+        prepareCertificate(*qobject_cast<CongratulationsScreen *>(screen));
     endWithTheSession();
     out(QStringLiteral("DRAWING"));
     const int status = app.exec();
