@@ -21,7 +21,10 @@ struct Event {
     constexpr Event(Kind eventKind, const char *source = nullptr) : kind(eventKind), control(source) {}
 };
 
-constexpr Event Tick(const char *timer) { return {Event::Kind::Tick, timer}; }
+constexpr Event Tick(const char *timer)
+{
+    return {Event::Kind::Tick, timer};
+}
 inline constexpr Event FormLoad{Event::Kind::Load};
 // A typed answer that earns a remark, or a wrong answer with the first option chosen, takes
 // the plain verdict's row where the screen has no row of its own for it.
@@ -52,8 +55,7 @@ struct Call { void (*function)(Form &self); };
 struct Try { bool (*function)(Form &self); };          // the steps after it run only when it succeeds
 // clang-format on
 
-using Step = std::variant<Show, Hide, Unload, End, Play, Box, CopyName, Judge, Remark, Toggle, CopyText,
-                          Call, Try>;
+using Step = std::variant<Show, Hide, Unload, End, Play, Box, CopyName, Judge, Remark, Toggle, CopyText, Call, Try>;
 
 struct Row {
     Screen screen;

@@ -29,10 +29,7 @@ const Row *findRow(Screen screen, Event::Kind kind, const QString &control = {})
 // Runs the steps of one handler: knows the screen it belongs to and what its judge found.
 class StepRunner {
 public:
-    StepRunner(Form &form, Screen screen)
-        : m_form(form), m_screen(screen)
-    {
-    }
+    StepRunner(Form &form, Screen screen) : m_form(form), m_screen(screen) {}
 
     void steps(const std::vector<Step> &steps)
     {
@@ -43,7 +40,11 @@ public:
     }
 
     // Each step returns whether the handler goes on.
-    bool operator()(const Show &step) { forms().show(name(step.screen)); return true; }
+    bool operator()(const Show &step)
+    {
+        forms().show(name(step.screen));
+        return true;
+    }
     bool operator()(const Hide &step)
     {
         if (step.only != IfVisible || forms().isVisible(name(step.screen)))
@@ -56,8 +57,16 @@ public:
             forms().unload(name(step.screen));
         return true;
     }
-    bool operator()(const End &) { forms().end(); return true; }
-    bool operator()(const Play &step) { Sound::instance().play(QString::fromUtf8(step.sound)); return true; }
+    bool operator()(const End &)
+    {
+        forms().end();
+        return true;
+    }
+    bool operator()(const Play &step)
+    {
+        Sound::instance().play(QString::fromUtf8(step.sound));
+        return true;
+    }
     bool operator()(const Box &step)
     {
         messageBox(QString::fromUtf8(step.prompt), step.style, QString::fromUtf8(step.title));
@@ -106,7 +115,11 @@ public:
             m_form.setControlText(to, m_form.controlText(from));
         return true;
     }
-    bool operator()(const Call &step) { step.function(m_form); return true; }
+    bool operator()(const Call &step)
+    {
+        step.function(m_form);
+        return true;
+    }
     bool operator()(const Try &step) { return step.function(m_form); }
 
 private:

@@ -32,10 +32,7 @@ static void initArtResources()
 
 namespace bq {
 
-Game::Game(QApplication &app)
-    : m_app(app)
-{
-}
+Game::Game(QApplication &app) : m_app(app) {}
 
 Game::~Game() = default;
 
@@ -89,11 +86,12 @@ void Game::start()
     QApplication::setWindowIcon(artIcon(QStringLiteral("app-icon")));
     // Qt's own buttons and menus speak German like the rest of the game.
     m_qtTranslator = new QTranslator(&m_app);
-    if (m_qtTranslator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                             QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (m_qtTranslator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(m_qtTranslator);
 
-    QObject::connect(&FormRegistry::instance(), &FormRegistry::ended, &m_app, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&FormRegistry::instance(), &FormRegistry::ended, &m_app, &QApplication::quit,
+                     Qt::QueuedConnection);
     FormRegistry::instance().show(screenName(Screen::Brendelquiz));
     // While the player reads the welcome screen.
     afterFirstPaint(FormRegistry::instance().form(screenName(Screen::Brendelquiz)), loadLaterFacesWhenIdle);

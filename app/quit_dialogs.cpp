@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/quit_dialogs.h"
 
-
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -9,11 +8,10 @@
 
 namespace bq {
 
-QuitDialog::QuitDialog(const QString &name, const QString &caption, WindowKind kind)
-    : Form(name, caption, kind)
+QuitDialog::QuitDialog(const QString &name, const QString &caption, WindowKind kind) : Form(name, caption, kind)
 {
-    auto *question = makeTextView(QStringLiteral("txtbeenden"),
-                                  QStringLiteral("Nicht wirklich am Anfang gleich beenden, oder?"));
+    auto *question =
+        makeTextView(QStringLiteral("txtbeenden"), QStringLiteral("Nicht wirklich am Anfang gleich beenden, oder?"));
     question->setFixedSize(300, 48);
     auto *insist = makeButton(QStringLiteral("OKButton"), QStringLiteral("doooch"));
     auto *takeBack = makeButton(QStringLiteral("CancelButton"), QStringLiteral("oh, nää"));
@@ -33,13 +31,12 @@ QuitDialog::QuitDialog(const QString &name, const QString &caption, WindowKind k
     setInitialFocus(insist);
 }
 
-CowardDialog::CowardDialog(const QString &name, const QString &caption, WindowKind kind)
-    : Form(name, caption, kind)
+CowardDialog::CowardDialog(const QString &name, const QString &caption, WindowKind kind) : Form(name, caption, kind)
 {
-    auto *text = makeTextView(
-        QStringLiteral("Text1"),
-        QStringLiteral("Und Du willst ein Quellmärker sein oder die Quellmärker Staatsbürgerschaft "
-                       "bekommen? Du doch nicht!"));
+    auto *text =
+        makeTextView(QStringLiteral("Text1"),
+                     QStringLiteral("Und Du willst ein Quellmärker sein oder die Quellmärker Staatsbürgerschaft "
+                                    "bekommen? Du doch nicht!"));
     text->setFixedSize(320, 64);
     auto *ok = makeButton(QStringLiteral("OKButton"), QStringLiteral("OK"));
 

@@ -33,10 +33,14 @@ struct UniqueScreen {
 };
 
 constexpr UniqueScreen kUniqueScreens[] = {
-    {Brendelquiz, make<WelcomeScreen>},        {dlgbeenden, make<QuitDialog>},
-    {Dlgfeigling, make<CowardDialog>},         {frmwieso, make<WhyScreen>},
-    {DlgNamen_angeben, make<NameEntryDialog>}, {DlgNamen_anzeigen, make<NameGreetingDialog>},
-    {frmGlueckwunsch, make<CongratulationsScreen>}, {frmAbout, make<AboutScreen>},
+    {Brendelquiz, make<WelcomeScreen>},
+    {dlgbeenden, make<QuitDialog>},
+    {Dlgfeigling, make<CowardDialog>},
+    {frmwieso, make<WhyScreen>},
+    {DlgNamen_angeben, make<NameEntryDialog>},
+    {DlgNamen_anzeigen, make<NameGreetingDialog>},
+    {frmGlueckwunsch, make<CongratulationsScreen>},
+    {frmAbout, make<AboutScreen>},
 };
 
 Form *createUnique(const QString &name, const ScreenEntry &entry)

@@ -24,8 +24,7 @@ const QString WelcomeScreen::kWelcomeText = QStringLiteral(
 const QString WelcomeScreen::kAuthorCredit = QStringLiteral("ausgedacht von Knörz vun de Quellmork");
 const QString WelcomeScreen::kContact = QStringLiteral("quiz@brendelquiz.example");
 
-WelcomeScreen::WelcomeScreen(const QString &name, const QString &caption, WindowKind kind)
-    : Form(name, caption, kind)
+WelcomeScreen::WelcomeScreen(const QString &name, const QString &caption, WindowKind kind) : Form(name, caption, kind)
 {
     setWindowIcon(artIcon(QStringLiteral("app-icon")));
     setCursor(QCursor(artPixmap(QStringLiteral("cursor"), QSize(32, 32), devicePixelRatioF()), 0, 0));

@@ -50,8 +50,7 @@ constexpr WhyLabel kLabels[] = {
 
 } // namespace
 
-WhyScreen::WhyScreen(const QString &name, const QString &caption, WindowKind kind)
-    : Form(name, caption, kind)
+WhyScreen::WhyScreen(const QString &name, const QString &caption, WindowKind kind) : Form(name, caption, kind)
 {
     setWindowIcon(artIcon(QStringLiteral("app-icon")));
     auto *root = new QVBoxLayout(this);

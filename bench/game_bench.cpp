@@ -17,16 +17,16 @@
 //
 // Results are lines of words on standard output; problems go to standard error and give a
 // non-zero exit status.
-#include "driver/game_driver.h"
 #include "app/game.h"
+#include "driver/game_driver.h"
 #include "platform/form_registry.h"
 #include "platform/journal.h"
 #include "platform/sound.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QEventLoop>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QMessageBox>
 #include <QPointer>
@@ -196,8 +196,8 @@ private:
             const double end = nowMs();
             m_active = false;
             if (recording)
-                transitions.push_back({m_label + QStringLiteral(" → ") + m_shownNames.join(QStringLiteral(" + ")),
-                                       end - m_start});
+                transitions.push_back(
+                    {m_label + QStringLiteral(" → ") + m_shownNames.join(QStringLiteral(" + ")), end - m_start});
             QMessageBox *box = nullptr;
             for (const QPointer<QWidget> &window : std::as_const(m_painted)) {
                 if (auto *candidate = qobject_cast<QMessageBox *>(window.data()); candidate && candidate->isVisible())
@@ -243,10 +243,7 @@ void settle()
 
 class Player {
 public:
-    Player(ScreenWatch &watch, bq::Game &game)
-        : m_watch(watch), m_game(game)
-    {
-    }
+    Player(ScreenWatch &watch, bq::Game &game) : m_watch(watch), m_game(game) {}
 
     // The first game starts as the program does; later ones show the welcome screen again.
     void startGame()
@@ -399,8 +396,8 @@ double percentile(std::vector<double> values, double p)
 // Calls PlaySound as a screen does, one sound every 20 ms, and times each call.
 void timeSoundCalls(const char *state, int calls, const bq::test::WatchedSoundBackend &backend)
 {
-    static const char *const names[] = {"wow.wav", "glass.wav", "hupe.wav", "applaus.wav",
-                                        "lachen.wav", "oops.wav", "bond.wav", "trumpet1.wav"};
+    static const char *const names[] = {"wow.wav",    "glass.wav", "hupe.wav", "applaus.wav",
+                                        "lachen.wav", "oops.wav",  "bond.wav", "trumpet1.wav"};
     const std::size_t before = backend.calls().size();
     std::vector<double> us;
     for (int i = 0; i < calls; ++i) {

@@ -97,8 +97,7 @@ Run runOnce(const Program &program)
 
     int status = 0;
     rusage usage{};
-    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
-    }
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {}
     if (timedOut) {
         std::fprintf(stderr, "%s: no first paint within %d ms\n", program.name.c_str(), kTimeoutMs);
         return result;

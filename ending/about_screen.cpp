@@ -20,8 +20,7 @@ const QStringList AboutScreen::kThanks = {
     QStringLiteral("Dackel Fritz (hat alle Fragen geprüft und nichts verraten)"),
 };
 
-AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind kind)
-    : Form(name, caption, kind)
+AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind kind) : Form(name, caption, kind)
 {
     setWindowIcon(artIcon(QStringLiteral("app-icon")));
     setFixedSize(twips(8115), twips(6060));
@@ -32,25 +31,27 @@ AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind
     const QFont standard = font();
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
     const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
-    placeLabels(*this, {
-        {"lblTitle", "Brendelquiz", twipRect(3000, 480, 2325, 480),
-         screenFont("MS Sans Serif", 13.5, FontStyle::Bold), left, "#0000FF"},
-        {"lblVersion", "Version 1.0", twipRect(3000, 960, 1005, 225), standard, left},
-        {"lblDescription", "Test für wahre Quellmärker oder die, die es gerne werden wollen!",
-         twipRect(2880, 1800, 2925, 690), screenFont("MS Sans Serif", 9.75), left, "#000000"},
-        {"lblwerbe", "Hier könnte ein Werbebanner sein, das mir schlappe 3 Millionen einbringt.",
-         twipRect(6720, 1680, 1215, 1335), standard, centre},
-        {"lbldiesesoftware", "Diese Software ist ", twipRect(360, 2400, 1095, 495), screenFont("Arial", 8.25),
-         centre},
-        {"lbl100", "100% ig", twipRect(480, 2880, 975, 255), standard, centre},
-        {"lblbse", "BSE", twipRect(360, 3240, 1215, 255), screenFont("MS Sans Serif", 8.25, FontStyle::Bold),
-         centre},
-        {"lblfrei", "frei !", twipRect(360, 3600, 1215, 375), standard, centre},
-        {"lbl_Dank_an", "Ein herzliches Dankeschön geht an:", twipRect(2400, 3000, 4335, 255), standard, centre},
-        {"lblDisclaimer",
-         "Alle Angaben ohne Gewähr. Weitergeben, Mitraten und lautes Lachen sind ausdrücklich erlaubt.",
-         twipRect(1080, 4680, 3870, 1065), standard, left, "#000000"},
-    });
+    placeLabels(
+        *this,
+        {
+            {"lblTitle", "Brendelquiz", twipRect(3000, 480, 2325, 480),
+             screenFont("MS Sans Serif", 13.5, FontStyle::Bold), left, "#0000FF"},
+            {"lblVersion", "Version 1.0", twipRect(3000, 960, 1005, 225), standard, left},
+            {"lblDescription", "Test für wahre Quellmärker oder die, die es gerne werden wollen!",
+             twipRect(2880, 1800, 2925, 690), screenFont("MS Sans Serif", 9.75), left, "#000000"},
+            {"lblwerbe", "Hier könnte ein Werbebanner sein, das mir schlappe 3 Millionen einbringt.",
+             twipRect(6720, 1680, 1215, 1335), standard, centre},
+            {"lbldiesesoftware", "Diese Software ist ", twipRect(360, 2400, 1095, 495), screenFont("Arial", 8.25),
+             centre},
+            {"lbl100", "100% ig", twipRect(480, 2880, 975, 255), standard, centre},
+            {"lblbse", "BSE", twipRect(360, 3240, 1215, 255), screenFont("MS Sans Serif", 8.25, FontStyle::Bold),
+             centre},
+            {"lblfrei", "frei !", twipRect(360, 3600, 1215, 375), standard, centre},
+            {"lbl_Dank_an", "Ein herzliches Dankeschön geht an:", twipRect(2400, 3000, 4335, 255), standard, centre},
+            {"lblDisclaimer",
+             "Alle Angaben ohne Gewähr. Weitergeben, Mitraten und lautes Lachen sind ausdrücklich erlaubt.",
+             twipRect(1080, 4680, 3870, 1065), standard, left, "#000000"},
+        });
 
     struct Picture {
         const char *name;
@@ -73,7 +74,7 @@ AboutScreen::AboutScreen(const QString &name, const QString &caption, WindowKind
 
     // The ring of four lies hidden behind the one box the player sees.
     const QRect thanksRects[] = {twipRect(2640, 3480, 1215, 375), twipRect(4200, 3480, 615, 315),
-                               twipRect(2640, 3480, 1335, 375), twipRect(4200, 3480, 1455, 375)};
+                                 twipRect(2640, 3480, 1335, 375), twipRect(4200, 3480, 1455, 375)};
     for (int i = 0; i < 4; ++i) {
         QLineEdit *entry = makeTextBox(QStringLiteral("txtDank%1").arg(i + 1), kThanks.at(i));
         entry->setGeometry(thanksRects[i]);

@@ -26,7 +26,7 @@ struct PrintStep {
     StepKind kind;
     float x;
     float y;
-    const char *font;   // nullptr: the font stays as it is
+    const char *font; // nullptr: the font stays as it is
     float size;
     bool boldOn;        // switches bold on; nothing ever switches it off again
     const char *source; // control name

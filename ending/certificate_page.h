@@ -17,10 +17,7 @@ struct CertificatePage {
     qint64 sealKey = 0; // tells whether the screen shows another picture since
     QImage seal;
 
-    bool showsTheSameAs(const CertificatePage &other) const
-    {
-        return texts == other.texts && sealKey == other.sealKey;
-    }
+    bool showsTheSameAs(const CertificatePage &other) const { return texts == other.texts && sealKey == other.sealKey; }
 };
 
 // The texts and the seal's identity only: enough to tell whether a page drawn earlier is current.

@@ -193,8 +193,7 @@ QString certificateTitle()
 PreparedCertificate::PreparedCertificate(const CertificatePage &page)
     : m_page{page.texts, page.sealKey, QImage()},
       m_document(certificateTitle(), [page](Printer &printer) { drawCertificatePage(printer, page); })
-{
-}
+{}
 
 void prepareCertificate(CongratulationsScreen &screen)
 {
@@ -242,9 +241,8 @@ bool printCertificate(Form &form)
     case SpoolResult::Outcome::Failed:
         break;
     }
-    const QString where = result.destination.isEmpty()
-                              ? QString()
-                              : QStringLiteral(" auf dem Drucker \"%1\"").arg(result.destination);
+    const QString where =
+        result.destination.isEmpty() ? QString() : QStringLiteral(" auf dem Drucker \"%1\"").arg(result.destination);
     // The print system went away with the job: whether it printed is unknown, so the player
     // gets the certificate as a file as well.
     QString kept;
@@ -252,8 +250,8 @@ bool printCertificate(Form &form)
         QString path;
         QString error;
         kept = saveCertificate(certificate.pdf, documentsFolder(), &path, &error)
-                   ? QStringLiteral("Sie wurde als PDF-Datei gespeichert:\n%1\n\n").arg(QDir::toNativeSeparators(path))
-                   : QStringLiteral("Sie konnte auch nicht als PDF-Datei gespeichert werden (%1).\n\n").arg(error);
+            ? QStringLiteral("Sie wurde als PDF-Datei gespeichert:\n%1\n\n").arg(QDir::toNativeSeparators(path))
+            : QStringLiteral("Sie konnte auch nicht als PDF-Datei gespeichert werden (%1).\n\n").arg(error);
     }
     messageBox(QStringLiteral("Deine Urkunde konnte%1 nicht gedruckt werden.\n\nGrund: %2\n\n%3"
                               "Die Urkunde bleibt auf dem Bildschirm: Du kannst es noch einmal versuchen "

@@ -11,8 +11,8 @@
 #include "screens/pictures.h"
 
 #include <QLabel>
-#include <QPainter>
 #include <QLocale>
+#include <QPainter>
 #include <QPushButton>
 
 namespace bq {
@@ -26,29 +26,31 @@ CongratulationsScreen::CongratulationsScreen(const QString &name, const QString 
     const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
     const QFont plain = screenFont("MS Sans Serif", 9.75, FontStyle::Bold);
-    placeLabels(*this, {
-        {"lblverleihenwir", "Hiermit verleihen wir", twipRect(480, 120, 7575, 375), plain, centre, "#000000"},
-        {"lblName", "", twipRect(1800, 720, 5055, 375), screenFont("Arial", 14.25, FontStyle::BoldItalic),
-         centre, "#0000FF"},
-        {"lblTitel", "den Titel", twipRect(2880, 1320, 2895, 255), plain, centre, "#000000"},
-        {"lblwahrerQuellmärker", "\"Wahre/r Quellmärker-Bürger/in\"", twipRect(1320, 1680, 6135, 375),
-         screenFont("MS Sans Serif", 13.5, FontStyle::Bold), centre, "#000000"},
-        {"lblText1", "Er/Sie darf sich von nun an \"Echter Quellmärker\" nennen.",
-         twipRect(360, 5400, 7935, 255), plain, centre, "#000000"},
-        {"LblText1_2", "Mit diesem Titel gehen folgende Privilegien auf den Träger über:",
-         twipRect(360, 5760, 7935, 255), plain, centre, "#000000"},
-        {"lblText2", "1. Alle Hessen, Schwaben, Badner und Elsässer müssen Ihn zuerst grüßen.",
-         twipRect(360, 6120, 8055, 375), plain, left, "#000000"},
-        {"lblText3", "2. Er hat das Recht jedes Quellmärker Weinfest mit einem Schwips zu verlassen.",
-         twipRect(360, 6480, 8055, 375), plain, left, "#000000"},
-        {"lblText4", "3. Er darf sich im Quellmärker Wald frei und ohne Aufsicht bewegen.",
-         twipRect(360, 6840, 8055, 375), plain, left, "#000000"},
-        {"lblMainz", "Mainz, den", twipRect(360, 7920, 1215, 255), plain, left, "#000000"},
-        {"lblDatum", "", twipRect(1680, 7920, 2535, 255), screenFont("Arial", 8.25, FontStyle::Bold), left,
-         "#000000"},
-        {"lblUnterschrift", "Knörz vun de Quellmork", twipRect(5040, 7920, 3015, 375),
-         screenFont("Arial", 14.25), centre, "#000000"},
-    });
+    placeLabels(
+        *this,
+        {
+            {"lblverleihenwir", "Hiermit verleihen wir", twipRect(480, 120, 7575, 375), plain, centre, "#000000"},
+            {"lblName", "", twipRect(1800, 720, 5055, 375), screenFont("Arial", 14.25, FontStyle::BoldItalic), centre,
+             "#0000FF"},
+            {"lblTitel", "den Titel", twipRect(2880, 1320, 2895, 255), plain, centre, "#000000"},
+            {"lblwahrerQuellmärker", "\"Wahre/r Quellmärker-Bürger/in\"", twipRect(1320, 1680, 6135, 375),
+             screenFont("MS Sans Serif", 13.5, FontStyle::Bold), centre, "#000000"},
+            {"lblText1", "Er/Sie darf sich von nun an \"Echter Quellmärker\" nennen.", twipRect(360, 5400, 7935, 255),
+             plain, centre, "#000000"},
+            {"LblText1_2", "Mit diesem Titel gehen folgende Privilegien auf den Träger über:",
+             twipRect(360, 5760, 7935, 255), plain, centre, "#000000"},
+            {"lblText2", "1. Alle Hessen, Schwaben, Badner und Elsässer müssen Ihn zuerst grüßen.",
+             twipRect(360, 6120, 8055, 375), plain, left, "#000000"},
+            {"lblText3", "2. Er hat das Recht jedes Quellmärker Weinfest mit einem Schwips zu verlassen.",
+             twipRect(360, 6480, 8055, 375), plain, left, "#000000"},
+            {"lblText4", "3. Er darf sich im Quellmärker Wald frei und ohne Aufsicht bewegen.",
+             twipRect(360, 6840, 8055, 375), plain, left, "#000000"},
+            {"lblMainz", "Mainz, den", twipRect(360, 7920, 1215, 255), plain, left, "#000000"},
+            {"lblDatum", "", twipRect(1680, 7920, 2535, 255), screenFont("Arial", 8.25, FontStyle::Bold), left,
+             "#000000"},
+            {"lblUnterschrift", "Knörz vun de Quellmork", twipRect(5040, 7920, 3015, 375), screenFont("Arial", 14.25),
+             centre, "#000000"},
+        });
 
     // Every label of the certificate is white, as the paper it stands for.
     for (QLabel *label : findChildren<QLabel *>())

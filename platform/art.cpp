@@ -89,10 +89,7 @@ QPixmap pictureAt(const QString &svgPath, QSize pixels)
 // only to check it, and loads a plugin to do so; screens are built faster without that.
 class SvgIconEngine final : public QIconEngine {
 public:
-    explicit SvgIconEngine(const QString &path)
-        : m_path(path)
-    {
-    }
+    explicit SvgIconEngine(const QString &path) : m_path(path) {}
 
     QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
     {

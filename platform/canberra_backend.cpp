@@ -46,10 +46,8 @@ class CanberraBackend final : public SoundBackend {
 public:
     // The names the sound server shows for the program, taken on the program's own thread.
     CanberraBackend()
-        : m_name(QCoreApplication::applicationName().toUtf8()),
-          m_id(QGuiApplication::desktopFileName().toUtf8())
-    {
-    }
+        : m_name(QCoreApplication::applicationName().toUtf8()), m_id(QGuiApplication::desktopFileName().toUtf8())
+    {}
 
     ~CanberraBackend() override
     {
@@ -60,20 +58,16 @@ public:
     bool playFile(const std::string &path) override
     {
         return playOnServer([&](const Canberra &ca) {
-            return ca.play(m_context, kChannel,
-                           CA_PROP_MEDIA_FILENAME, path.c_str(),
-                           CA_PROP_CANBERRA_CACHE_CONTROL, "never",
-                           nullptr);
+            return ca.play(m_context, kChannel, CA_PROP_MEDIA_FILENAME, path.c_str(), CA_PROP_CANBERRA_CACHE_CONTROL,
+                           "never", nullptr);
         });
     }
 
     bool playAlert() override
     {
         return playOnServer([&](const Canberra &ca) {
-            return ca.play(m_context, kChannel,
-                           CA_PROP_EVENT_ID, "dialog-warning",
-                           CA_PROP_EVENT_DESCRIPTION, m_name.constData(),
-                           nullptr);
+            return ca.play(m_context, kChannel, CA_PROP_EVENT_ID, "dialog-warning", CA_PROP_EVENT_DESCRIPTION,
+                           m_name.constData(), nullptr);
         });
     }
 
@@ -82,7 +76,7 @@ private:
 
     // Plays on the open connection. A sound server that went away since (killed, restarted)
     // leaves the connection dead: it is opened anew, once, and the sound tried again.
-    template<typename Play>
+    template <typename Play>
     bool playOnServer(Play play)
     {
         for (int attempt = 0; attempt < 2; ++attempt) {
@@ -114,10 +108,8 @@ private:
             m_context = nullptr;
             return false;
         }
-        ca.changeProps(m_context,
-                       CA_PROP_APPLICATION_NAME, m_name.constData(),
-                       CA_PROP_APPLICATION_ID, m_id.constData(),
-                       nullptr);
+        ca.changeProps(m_context, CA_PROP_APPLICATION_NAME, m_name.constData(), CA_PROP_APPLICATION_ID,
+                       m_id.constData(), nullptr);
         if (ca.open(m_context) != CA_SUCCESS) {
             // Try again with the next sound: the server may come up later.
             ca.destroy(m_context);

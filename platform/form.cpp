@@ -30,10 +30,8 @@ namespace {
 class FormInterface : public QAccessibleWidget {
 public:
     explicit FormInterface(Form *form)
-        : QAccessibleWidget(form, form->windowKind() == WindowKind::Dialog ? QAccessible::Dialog
-                                                                           : QAccessible::Window)
-    {
-    }
+        : QAccessibleWidget(form, form->windowKind() == WindowKind::Dialog ? QAccessible::Dialog : QAccessible::Window)
+    {}
 
     QString text(QAccessible::Text kind) const override
     {
@@ -66,8 +64,7 @@ QAccessibleInterface *formInterface(const QString &, QObject *object)
 
 } // namespace
 
-Form::Form(const QString &name, const QString &caption, WindowKind kind)
-    : QWidget(nullptr), m_name(name), m_kind(kind)
+Form::Form(const QString &name, const QString &caption, WindowKind kind) : QWidget(nullptr), m_name(name), m_kind(kind)
 {
     setObjectName(name);
     setWindowTitle(caption);
@@ -75,8 +72,7 @@ Form::Form(const QString &name, const QString &caption, WindowKind kind)
     static const bool interfaceInstalled = (QAccessible::installFactory(formInterface), true);
     Q_UNUSED(interfaceInstalled);
     if (kind == WindowKind::Dialog) {
-        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                       | Qt::WindowCloseButtonHint);
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     } else {
         setWindowFlags(Qt::Window);
     }
@@ -97,8 +93,7 @@ QLabel *Form::makeLabel(const QString &controlName, const QString &text)
     return label;
 }
 
-QPushButton *Form::makeButton(const QString &controlName, const QString &caption,
-                              const QString &iconPath)
+QPushButton *Form::makeButton(const QString &controlName, const QString &caption, const QString &iconPath)
 {
     auto *button = new QPushButton(caption, this);
     button->setObjectName(controlName);
@@ -157,10 +152,9 @@ QTimer *Form::makeTimer(const QString &controlName, int intervalMs)
 
 void Form::onClick(QAbstractButton *button)
 {
-    connect(button, &QAbstractButton::clicked, this,
-            [this, controlName = button->objectName()] {
-                FormRegistry::instance().dispatchEvent(*this, controlName, FormEvent::Click);
-            });
+    connect(button, &QAbstractButton::clicked, this, [this, controlName = button->objectName()] {
+        FormRegistry::instance().dispatchEvent(*this, controlName, FormEvent::Click);
+    });
 }
 
 void Form::fixDialogSize()
@@ -212,9 +206,8 @@ QString Form::message() const
             texts.append({place.y(), place.x(), text.simplified()});
         }
     }
-    std::stable_sort(texts.begin(), texts.end(), [](const Text &a, const Text &b) {
-        return std::tie(a.top, a.left) < std::tie(b.top, b.left);
-    });
+    std::stable_sort(texts.begin(), texts.end(),
+                     [](const Text &a, const Text &b) { return std::tie(a.top, a.left) < std::tie(b.top, b.left); });
     QStringList words;
     for (const Text &text : texts)
         words << text.words;

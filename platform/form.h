@@ -58,7 +58,10 @@ public:
     void setId(int id) { m_id = id; }
 
     template <class T = QWidget>
-    T *control(const QString &controlName) const { return findChild<T *>(controlName); }
+    T *control(const QString &controlName) const
+    {
+        return findChild<T *>(controlName);
+    }
 
     // The text a control shows, whatever kind of control it is; empty when there is no
     // control of that name.
@@ -89,8 +92,7 @@ public:
 protected:
     // A push button that Enter presses when it has the focus, with an optional icon; its
     // clicks go to the program's handler (onClick()).
-    QPushButton *makeButton(const QString &controlName, const QString &caption,
-                            const QString &iconPath = {});
+    QPushButton *makeButton(const QString &controlName, const QString &caption, const QString &iconPath = {});
     QLineEdit *makeTextBox(const QString &controlName, const QString &text = {});
     QPlainTextEdit *makeTextView(const QString &controlName, const QString &text);
     QRadioButton *makeOption(const QString &controlName, const QString &caption);

@@ -44,8 +44,7 @@ Form *FormRegistry::form(const QString &name)
         return existing;
     Form *created = m_factory ? m_factory(name) : nullptr;
     if (!created)
-        qFatal("%s: there is no screen named %s", qPrintable(QCoreApplication::applicationName()),
-               qPrintable(name));
+        qFatal("%s: there is no screen named %s", qPrintable(QCoreApplication::applicationName()), qPrintable(name));
     m_forms.insert(name, created);
     Journal::instance().record(QStringLiteral("load"), name);
     // The load handler runs inside whatever referred to the screen, not as a handler of its own.

@@ -8,8 +8,7 @@
 
 namespace bq {
 
-GraphicalButton::GraphicalButton(const QString &caption, const QString &iconPath, QWidget *parent)
-    : QToolButton(parent)
+GraphicalButton::GraphicalButton(const QString &caption, const QString &iconPath, QWidget *parent) : QToolButton(parent)
 {
     setText(caption);
     setIcon(sharedIcon(iconPath));

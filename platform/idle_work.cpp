@@ -14,8 +14,7 @@ namespace {
 // Watches a window for its first paint, then hands the work to the event loop and goes.
 class FirstPaintWatch : public QObject {
 public:
-    FirstPaintWatch(QWidget *window, std::function<void()> work)
-        : QObject(window), m_work(std::move(work))
+    FirstPaintWatch(QWidget *window, std::function<void()> work) : QObject(window), m_work(std::move(work))
     {
         window->installEventFilter(this);
     }

@@ -8,9 +8,9 @@ namespace bq {
 
 // One thing the program did to the outside world: a screen operation, a sound, a box, the end.
 struct JournalEntry {
-    QString op;      // load, show, hide, unload, close, set, play, msgbox, end
-    QString target;  // screen name, "screen.control", sound name or box title
-    QString detail;  // text written, box prompt and style
+    QString op;     // load, show, hide, unload, close, set, play, msgbox, end
+    QString target; // screen name, "screen.control", sound name or box title
+    QString detail; // text written, box prompt and style
     QString line() const { return target.isEmpty() ? op : op + u' ' + target; }
 };
 
@@ -28,7 +28,7 @@ public:
     // Forgets everything; positions count from 0 again.
     void clear();
 
-    qsizetype start() const { return m_start; }                   // of the oldest entry kept
+    qsizetype start() const { return m_start; }                  // of the oldest entry kept
     qsizetype end() const { return m_start + m_entries.size(); } // of the next entry
     // The entries kept from that position on.
     QList<JournalEntry> since(qsizetype position) const;

@@ -16,10 +16,9 @@ QString applicationTitle()
 void messageBox(const QString &prompt, BoxStyle style, const QString &title)
 {
     const QString shownTitle = title.isEmpty() ? applicationTitle() : title;
-    Journal::instance().record(QStringLiteral("msgbox"), shownTitle,
-                               QString::number(int(style)) + u'|' + prompt);
-    QMessageBox box(style == BoxStyle::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    shownTitle, prompt, QMessageBox::Ok);
+    Journal::instance().record(QStringLiteral("msgbox"), shownTitle, QString::number(int(style)) + u'|' + prompt);
+    QMessageBox box(style == BoxStyle::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, shownTitle, prompt,
+                    QMessageBox::Ok);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);

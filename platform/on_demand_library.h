@@ -13,10 +13,7 @@ namespace bq {
 // stays open for the rest of the run.
 class OnDemandLibrary {
 public:
-    explicit OnDemandLibrary(const char *soname)
-        : m_handle(dlopen(soname, RTLD_NOW | RTLD_LOCAL))
-    {
-    }
+    explicit OnDemandLibrary(const char *soname) : m_handle(dlopen(soname, RTLD_NOW | RTLD_LOCAL)) {}
 
     // Sets the function pointer to the library's function of that name, or to nullptr.
     template <class Function>

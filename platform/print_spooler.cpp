@@ -26,8 +26,8 @@ struct Cups {
 
     bool loaded() const
     {
-        return getNamedDest && freeDests && printFile2 && lastErrorString && server && port && encryption
-               && connect && close;
+        return getNamedDest && freeDests && printFile2 && lastErrorString && server && port && encryption && connect
+            && close;
     }
 
     // Whether the print server answers at all. Without a default destination libcups says
@@ -119,8 +119,8 @@ SpoolResult CupsSpooler::submit(const QString &pdfFile, const QString &title)
     result.destination = QString::fromUtf8(handle.dest->name);
     const QByteArray file = QFile::encodeName(pdfFile);
     const QByteArray jobTitle = title.toUtf8();
-    const int job = cups.printFile2(CUPS_HTTP_DEFAULT, handle.dest->name, file.constData(),
-                                   jobTitle.constData(), handle.dest->num_options, handle.dest->options);
+    const int job = cups.printFile2(CUPS_HTTP_DEFAULT, handle.dest->name, file.constData(), jobTitle.constData(),
+                                    handle.dest->num_options, handle.dest->options);
     if (job == 0) {
         result.outcome = SpoolResult::Outcome::Failed;
         result.detail = QString::fromUtf8(cups.lastErrorString());

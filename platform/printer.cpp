@@ -8,11 +8,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QImage>
 #include <QTemporaryFile>
 
 namespace bq {
@@ -41,8 +41,7 @@ struct Printer::Job {
     }
 };
 
-Printer::Printer()
-    : m_documentName(QCoreApplication::applicationName())
+Printer::Printer() : m_documentName(QCoreApplication::applicationName())
 {
     m_font.setPointSizeF(10.0);
     m_font.setBold(false);
@@ -101,8 +100,7 @@ bool Printer::ensureJob()
     m_pageNotMade = false;
     m_job->buffer.open(QIODevice::WriteOnly);
     m_job->writer = std::make_unique<QPdfWriter>(&m_job->buffer);
-    QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                       QPageLayout::Point);
+    QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point);
     layout.setMode(QPageLayout::FullPageMode);
     m_job->writer->setPageLayout(layout);
     m_job->writer->setResolution(kDotsPerInch);

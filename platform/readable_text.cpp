@@ -45,9 +45,7 @@ QColor shiftLightness(const QColor &wanted, const QColor &background, qreal mini
 class PaletteFollower final : public QObject {
 public:
     PaletteFollower(QWidget *widget, std::function<void()> choose)
-        : QObject(widget)
-        , m_widget(widget)
-        , m_choose(std::move(choose))
+        : QObject(widget), m_widget(widget), m_choose(std::move(choose))
     {
         widget->installEventFilter(this);
         m_choose();

@@ -34,8 +34,7 @@ QStringList SoundLocator::searchDirectories()
         const QString appDir = QCoreApplication::applicationDirPath();
         // Beside the program, and where an installation put them, wherever its prefix:
         // under the share folder beside the program's folder.
-        dirs << appDir << appDir + sounds
-             << QDir::cleanPath(appDir + QStringLiteral("/../share/") + dataName + sounds);
+        dirs << appDir << appDir + sounds << QDir::cleanPath(appDir + QStringLiteral("/../share/") + dataName + sounds);
     }
     dirs << installed;
     return dirs;
@@ -62,8 +61,7 @@ Sound &Sound::instance()
     return *sound;
 }
 
-Sound::Sound()
-    : m_backend(makeCanberraBackend())
+Sound::Sound() : m_backend(makeCanberraBackend())
 {
     m_thread = std::thread([this] { run(); });
     m_thread.detach();
@@ -94,8 +92,7 @@ void Sound::setBackend(std::unique_ptr<SoundBackend> backend)
 bool Sound::waitIdle(int timeoutMs)
 {
     std::unique_lock lock(m_mutex);
-    return m_idle.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                           [this] { return !m_pending && !m_busy; });
+    return m_idle.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return !m_pending && !m_busy; });
 }
 
 void Sound::run()

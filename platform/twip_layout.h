@@ -13,7 +13,10 @@ class Form;
 // Layout for the screens whose every control has its place in twips.
 
 // 15 twips make one pixel at 96 dpi.
-constexpr int twips(int t) { return t / 15; }
+constexpr int twips(int t)
+{
+    return t / 15;
+}
 QRect twipRect(int left, int top, int width, int height);
 
 // A label with a fixed box.

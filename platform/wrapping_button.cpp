@@ -6,8 +6,7 @@
 
 namespace bq {
 
-WrappingButton::WrappingButton(const QString &caption, QWidget *parent)
-    : QPushButton(caption, parent)
+WrappingButton::WrappingButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
 {
     setAutoDefault(true);
 }

@@ -29,15 +29,14 @@ void copyPlayerName(const QString &screen, const QString &label)
 NameEntryDialog::NameEntryDialog(const QString &name, const QString &caption, WindowKind kind)
     : Form(name, caption, kind)
 {
-    auto *prompt = makeLabel(QStringLiteral("Label1"),
-                             QStringLiteral("Bitte tippe Deinen Vor- und Nachnamen ein:"));
+    auto *prompt = makeLabel(QStringLiteral("Label1"), QStringLiteral("Bitte tippe Deinen Vor- und Nachnamen ein:"));
     auto *nameBox = makeTextBox(kNameBox);
     nameBox->setAccessibleName(prompt->text());
     nameBox->setMinimumWidth(360);
-    auto *warning = makeLabel(
-        QStringLiteral("Label2"),
-        QStringLiteral("Nur zur Info! Falls Du hier irgend einen Mist eintippst, bekommst Du am Ende "
-                       "als Ergebnis auch nur diesen Mist zurück. Also sei am besten ehrlich!"));
+    auto *warning =
+        makeLabel(QStringLiteral("Label2"),
+                  QStringLiteral("Nur zur Info! Falls Du hier irgend einen Mist eintippst, bekommst Du am Ende "
+                                 "als Ergebnis auch nur diesen Mist zurück. Also sei am besten ehrlich!"));
     warning->setWordWrap(true);
     warning->setMaximumWidth(380);
     auto *cancel = makeButton(QStringLiteral("CancelButton"), QStringLiteral("Abbrechen"));
@@ -58,7 +57,6 @@ NameEntryDialog::NameEntryDialog(const QString &name, const QString &caption, Wi
     setInitialFocus(nameBox);
     // Enter in the name box confirms the name, as the OK button would.
     connect(nameBox, &QLineEdit::returnPressed, ok, &QPushButton::click);
-
 }
 
 NameGreetingDialog::NameGreetingDialog(const QString &name, const QString &caption, WindowKind kind)

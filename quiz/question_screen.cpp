@@ -96,7 +96,8 @@ void QuestionScreen::buildLayout()
         QLineEdit *box = makeTextBox(utf8(m_def.answerBox));
         // Called an answer, with the words that stand beside the box on the screen.
         const LabelDef &beside = m_def.beforeBox.name ? m_def.beforeBox : m_def.afterBox;
-        box->setAccessibleName(beside.name ? QStringLiteral("Antwort: ") + utf8(beside.text) : QStringLiteral("Antwort"));
+        box->setAccessibleName(beside.name ? QStringLiteral("Antwort: ") + utf8(beside.text)
+                                           : QStringLiteral("Antwort"));
         const bool narrow = !m_def.options.empty(); // room for a year only
         if (narrow)
             box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);

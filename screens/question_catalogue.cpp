@@ -21,8 +21,9 @@ std::vector<QuestionDef> buildQuestions()
     });
     q.push_back({
         .number = 2,
-        .question = {{"lblFrage2", "An wievielter Stelle der Weinanbaugebiete Deutschlands steht "
-                                   "Rheinland/Quellmark der Größe nach?"}},
+        .question = {{"lblFrage2",
+                      "An wievielter Stelle der Weinanbaugebiete Deutschlands steht "
+                      "Rheinland/Quellmark der Größe nach?"}},
         .options = {"   natürlich an erster Stelle", "   als zweitgrößtes deutsches Weinanbaugebiet",
                     "   An dritter Stelle liegen wir",
                     "   Das viertgrößte Anbaugebiet, aber dafür mit den besten Weinen!"},
@@ -31,19 +32,20 @@ std::vector<QuestionDef> buildQuestions()
     });
     q.push_back({
         .number = 3,
-        .question = {{"lblFrage3", "Selbstverständlich hat die Quellmork Ihre eigene Sprache.Testen wir "
-                                   "nun mal die Kenntnisse von:"},
+        .question = {{"lblFrage3",
+                      "Selbstverständlich hat die Quellmork Ihre eigene Sprache.Testen wir "
+                      "nun mal die Kenntnisse von:"},
                      {"lblTestername", ""},
                      {"lblFrage3_2", "Was bitte bedeutet das Wort Keschde?"}},
-        .options = {"Keschde = Kirschen in de Quellmork", "Kastanien sind damit gemeint",
-                    "Natürlich sind das Kisten"},
+        .options = {"Keschde = Kirschen in de Quellmork", "Kastanien sind damit gemeint", "Natürlich sind das Kisten"},
         .correctOption = 2,
         .topicLabel = {"Label3", "Sprachkenntnisse"},
     });
     q.push_back({
         .number = 4,
-        .question = {{"lblFrage4", "Durch ein Faschingsliedchen wurden die Quellmärker über die Grenzen "
-                                   "bekannt. Welches Getränk steht Ihnen bis zum Hals?"}},
+        .question = {{"lblFrage4",
+                      "Durch ein Faschingsliedchen wurden die Quellmärker über die Grenzen "
+                      "bekannt. Welches Getränk steht Ihnen bis zum Hals?"}},
         .options = {"   Bier", "   Wasser", "   Wein", "   Milch"},
         .correctOption = 2,
         .topicLabel = {"Label3", "Musik"},
@@ -71,8 +73,9 @@ std::vector<QuestionDef> buildQuestions()
     });
     q.push_back({
         .number = 7,
-        .question = {{"lblFrage7", "Welche beiden Vereine fusionierten 1929 und nannten sich dann 1932 zum "
-                                   "1.FC Kaiserslautern um?"}},
+        .question = {{"lblFrage7",
+                      "Welche beiden Vereine fusionierten 1929 und nannten sich dann 1932 zum "
+                      "1.FC Kaiserslautern um?"}},
         .options = {"Es war der FV 1920 und der SV1910 Kaiserslautern",
                     "Es war die Vereine 1900 Kaiserslautern und FC1910 Kaiserslautern",
                     "Phönix Kaiserslautern und SV Phönix 1910", "FV 1900 Kaiserslautern und SV Phönix 1910",
@@ -85,23 +88,26 @@ std::vector<QuestionDef> buildQuestions()
     });
     q.push_back({
         .number = 8,
-        .question = {{"lblFrage8", "Sicher kannst Du mir den Namen des ersten Rheinland/Quellmärkischen  "
-                                   "Ministerpräsidenten ohne Probleme sagen."}},
+        .question = {{"lblFrage8",
+                      "Sicher kannst Du mir den Namen des ersten Rheinland/Quellmärkischen  "
+                      "Ministerpräsidenten ohne Probleme sagen."}},
         .answerBox = "txtNamen_angeben_Frage8",
         .beforeBox = {"lblDr", "Dr."},
         .accepted = {{"Konrad Elsholm"},
                      {"konrad elsholm", "Na,Na Namen schreibt man doch gross!"},
                      {"Elsholm", "Den Vornamen lassen wir weg, wie? Will mal nicht so sein!"},
-                     {"elsholm", "Den Vornamen lassen wir weg, wie? Und Namen schreibt man groß! Will mal "
-                                 "nicht so sein!"}},
+                     {"elsholm",
+                      "Den Vornamen lassen wir weg, wie? Und Namen schreibt man groß! Will mal "
+                      "nicht so sein!"}},
         .topicHeading = {"lblThemengebietfrage8", "Thema:"},
         .topicLabel = {"LblThemegebiet8", "Politik"},
         .helpCaption = "kleine Hilfe",
     });
     q.push_back({
         .number = 9,
-        .question = {{"lblFrage9", "Wer die vorangegangene Frage wusste, für den ist diese Frage sicher kein "
-                                   "Problem. Seit wann besteht das Land Rheinland/Quellmark?"}},
+        .question = {{"lblFrage9",
+                      "Wer die vorangegangene Frage wusste, für den ist diese Frage sicher kein "
+                      "Problem. Seit wann besteht das Land Rheinland/Quellmark?"}},
         .options = {"Ist doch einfach: seit 1942", "Antwort 1 ist natürlich falsch, da das Jahr 1957 stimmt!",
                     "Rheinland/Quellmark besteht seit 1944"},
         .answerBox = "txt_AntwortFrage9",
@@ -111,8 +117,9 @@ std::vector<QuestionDef> buildQuestions()
     });
     q.push_back({
         .number = 10,
-        .question = {{"lb1Frage10", "Rheinland/Quellmark wird gerne als kleines Bundesland dargestellt. Wie "
-                                    "klein ist es denn?"}},
+        .question = {{"lb1Frage10",
+                      "Rheinland/Quellmark wird gerne als kleines Bundesland dargestellt. Wie "
+                      "klein ist es denn?"}},
         .options = {"Es ist 20.000 km\u00b2 klein", "Es ist 2.500 ha klein", "Es umfasst 35.000 Ar",
                     "Das Gebiet von Rheinland/Quellmark umfasst 4.500.000.000 m\u00b2"},
         .correctOption = 1,
@@ -120,11 +127,17 @@ std::vector<QuestionDef> buildQuestions()
     });
     q.push_back({
         .number = 11,
-        .question = {{"lblFrage11", "An welchem Ort wurde 1832 für Pressefreiheit, nationale deutsche Einheit "
-                                    "und ein konförderiertes Europa Appelle an die Bevölkerung gehalten?"}},
+        .question = {{"lblFrage11",
+                      "An welchem Ort wurde 1832 für Pressefreiheit, nationale deutsche Einheit "
+                      "und ein konförderiertes Europa Appelle an die Bevölkerung gehalten?"}},
         .answerBox = "txtAntwortFrage11",
-        .accepted = {{"Hambacher Schloss"}, {"Hambacher Schloß"}, {"Schloss Hambach"}, {"Schloß Hambach"},
-                     {"schloss hambach"}, {"hambacher schloss"}, {"hambacher schloß"}},
+        .accepted = {{"Hambacher Schloss"},
+                     {"Hambacher Schloß"},
+                     {"Schloss Hambach"},
+                     {"Schloß Hambach"},
+                     {"schloss hambach"},
+                     {"hambacher schloss"},
+                     {"hambacher schloß"}},
         .topicHeading = {"lblthemaFrage10", "Thema:"},
         .topicLabel = {"lbl2ThemaFrage10", "Algemeinbildung"},
         .banner = "banner-q11",
@@ -132,8 +145,9 @@ std::vector<QuestionDef> buildQuestions()
     q.push_back({
         .number = 12,
         .greeting = {{"lblAnsprech", "Hallo,"}, {"lblName", ""}},
-        .question = {{"lblFrage12", "sicher kannst Du mir den König nennen der 1193 auf dem \"Trifels\" in "
-                                    "Gefangenschaft saß. Nenn mir bitte den Vor-und Zuname"}},
+        .question = {{"lblFrage12",
+                      "sicher kannst Du mir den König nennen der 1193 auf dem \"Trifels\" in "
+                      "Gefangenschaft saß. Nenn mir bitte den Vor-und Zuname"}},
         .answerBox = "txtAntwortFrage12",
         .accepted = {{"Konstantin Bärenfels"},
                      {"Konstantin Baerenfels", "Na,Na Diesen Namen schreibt man aber mit -ö-!"},
@@ -147,9 +161,10 @@ std::vector<QuestionDef> buildQuestions()
     q.push_back({
         .number = 13,
         .greeting = {{"lblName", ""}, {"lblKomma", ","}},
-        .question = {{"lblFrage13", "Welchen Ort und dessen Umgebung nennt man auch die TOSCANA der Quellmark? "
-                                    "Nein?  Dann solltest Du Dir unbedingt noch einen Quellmärker "
-                                    "Heimatführer zulegen, bevor Du nachfolgend den Ort eingibst."}},
+        .question = {{"lblFrage13",
+                      "Welchen Ort und dessen Umgebung nennt man auch die TOSCANA der Quellmark? "
+                      "Nein?  Dann solltest Du Dir unbedingt noch einen Quellmärker "
+                      "Heimatführer zulegen, bevor Du nachfolgend den Ort eingibst."}},
         .answerBox = "txtAntwortFrage13",
         .accepted = {{"Edenkoben"}, {"edenkoben", "Na,Na Diesen Namen schreibt man aber groß!"}},
         .topicHeading = {"lblthemaFrage13", "Thema:"},
@@ -159,12 +174,14 @@ std::vector<QuestionDef> buildQuestions()
     });
     q.push_back({
         .number = 14,
-        .question = {{"lblFrage14", "Das Werk mit dem blauen Stern auf dem Dach baut zwar keine "
-                                    "\"Silberpfeile\", dafür aber jede Menge \"Schwere\" Fahrzeuge. Nicht nur "
-                                    "Schwaben oder Badener können stolz auf dieses Produkt sein. Kannst Du mir "
-                                    "den Ort nennen, wo dieses Werk steht?"}},
+        .question = {{"lblFrage14",
+                      "Das Werk mit dem blauen Stern auf dem Dach baut zwar keine "
+                      "\"Silberpfeile\", dafür aber jede Menge \"Schwere\" Fahrzeuge. Nicht nur "
+                      "Schwaben oder Badener können stolz auf dieses Produkt sein. Kannst Du mir "
+                      "den Ort nennen, wo dieses Werk steht?"}},
         .answerBox = "txtAntwortFrage14",
-        .accepted = {{"Wörth"}, {"Wörth/Rhein"},
+        .accepted = {{"Wörth"},
+                     {"Wörth/Rhein"},
                      {"wörth", "Und wieso schreibst Du den Namen nicht gross?"},
                      {"woerth", "Und wieso schreibst Du den Namen nicht gross, und mit -ö-?"},
                      {"woerth/rhein", "Und wieso schreibst Du den Namen nicht gross, und mit -ö-?"}},
@@ -176,8 +193,9 @@ std::vector<QuestionDef> buildQuestions()
     q.push_back({
         .number = 15,
         .greeting = {{"lblAnsprech", "Hallo"}, {"lblNameFrage15", ""}},
-        .question = {{"lblFrage15", "sagst Du mir noch in welcher Stadt der Reformatiker Tobias Grunwald auf dem "
-                                    "Reichstag 1521 den Widerruf seiner Thesen ablehnte?"}},
+        .question = {{"lblFrage15",
+                      "sagst Du mir noch in welcher Stadt der Reformatiker Tobias Grunwald auf dem "
+                      "Reichstag 1521 den Widerruf seiner Thesen ablehnte?"}},
         .answerBox = "txtAntwortFrage15",
         .accepted = {{"Worms"}, {"worms"}},
         .topicHeading = {"lblthemaFrage13", "Thema:"},
@@ -188,8 +206,9 @@ std::vector<QuestionDef> buildQuestions()
     q.push_back({
         .number = 16,
         .greeting = {{"lblName", ""}},
-        .question = {{"lblFrage16", "Schreibe etwas in das Kästchen unten! Es darf aber nichts mit Weihnachten, "
-                                    "Ostern,Pfingsten,Nikolaus sowie Feiertagen zu tun haben!"}},
+        .question = {{"lblFrage16",
+                      "Schreibe etwas in das Kästchen unten! Es darf aber nichts mit Weihnachten, "
+                      "Ostern,Pfingsten,Nikolaus sowie Feiertagen zu tun haben!"}},
         .answerBox = "txtAntwortFrage16",
         .accepted = {{"etwas"}},
         .topicHeading = {"lblThemengebietfrage8", "Thema:"},

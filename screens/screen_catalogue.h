@@ -13,6 +13,7 @@ namespace bq {
 // Every screen of the game, in the order of the project's form table. Each is named here
 // once; the name is also the window's objectName, by which tests and assistive tools find it.
 // A window name that is no C++ identifier stands beside its enumerator (Named).
+// clang-format off
 #define BQ_SCREENS(X, Named)                                                                            \
     X(Brendelquiz) X(dlgbeenden) X(Dlgfeigling) X(frmFrage1) X(Dlgfrage1_falsch) X(DlgFrage1_richtig)   \
     X(frmFrage2) X(DlgFrage2_falsch) X(Dlgfrage2_richtig) X(frmFrage3) X(dlgfrage3_richtig)             \
@@ -26,6 +27,7 @@ namespace bq {
     X(frmFrage15) X(dlgFrage15_falsch) X(dlgFrage15_richtig) X(frmFrage16)                              \
     Named(frmGlueckwunsch, "frmGlückwunsch")                                                            \
     X(dlgFrage16_falsch) X(frmFrage7) X(frmAbout) X(frmwieso) X(dlgLogofuerexe)
+// clang-format on
 
 #define BQ_SCREEN_ENUMERATOR(screen) screen,
 #define BQ_NAMED_SCREEN_ENUMERATOR(screen, name) screen,

@@ -43,13 +43,15 @@ bool reach(test::GameDriver &driver, const ScreenEntry &entry)
     const QHash<QString, QStringList> routes = {
         {QStringLiteral("frmwieso"), {QStringLiteral("Brendelquiz.CmdProgramminfo")}},
         {QStringLiteral("dlgbeenden"), {QStringLiteral("Brendelquiz.Cmdbessernicht")}},
-        {QStringLiteral("Dlgfeigling"), {QStringLiteral("Brendelquiz.Cmdbessernicht"), QStringLiteral("dlgbeenden.OKButton")}},
-        {QStringLiteral("frmAbout"), {QStringLiteral("Brendelquiz.Cmdbessernicht"), QStringLiteral("dlgbeenden.OKButton"),
-                                      QStringLiteral("Dlgfeigling.OKButton")}},
+        {QStringLiteral("Dlgfeigling"),
+         {QStringLiteral("Brendelquiz.Cmdbessernicht"), QStringLiteral("dlgbeenden.OKButton")}},
+        {QStringLiteral("frmAbout"),
+         {QStringLiteral("Brendelquiz.Cmdbessernicht"), QStringLiteral("dlgbeenden.OKButton"),
+          QStringLiteral("Dlgfeigling.OKButton")}},
         {QStringLiteral("DlgNamen_angeben"), {QStringLiteral("Brendelquiz.cdmlos_gehts")}},
-        {QStringLiteral("DlgNamen_anzeigen"), {QStringLiteral("Brendelquiz.cdmlos_gehts"),
-                                               QStringLiteral("DlgNamen_angeben.txt_Name=") + kPlayer,
-                                               QStringLiteral("DlgNamen_angeben.OKButton")}},
+        {QStringLiteral("DlgNamen_anzeigen"),
+         {QStringLiteral("Brendelquiz.cdmlos_gehts"), QStringLiteral("DlgNamen_angeben.txt_Name=") + kPlayer,
+          QStringLiteral("DlgNamen_angeben.OKButton")}},
     };
     driver.startGame();
     for (const QString &step : routes.value(screen)) {

@@ -69,7 +69,8 @@ QColor paintedBehind(QWidget *control)
     for (QWidget *widget = control; widget; widget = widget->parentWidget()) {
         if (widget->autoFillBackground())
             return widget->palette().color(widget->backgroundRole());
-        const QColor own = widget == control ? QColor() : paintedAt(widget, control->mapTo(widget, control->rect().center()), {});
+        const QColor own =
+            widget == control ? QColor() : paintedAt(widget, control->mapTo(widget, control->rect().center()), {});
         if (own.isValid())
             return own;
         if (widget->isWindow())

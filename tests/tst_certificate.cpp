@@ -145,8 +145,9 @@ void CertificateTest::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     for (const char *tool : {"pdftotext", "pdffonts", "pdfimages", "pdfinfo", "pdftoppm"})
-        QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(),
-                 qPrintable(QStringLiteral("%1 is missing: make deps installs poppler-utils").arg(QLatin1String(tool))));
+        QVERIFY2(
+            !QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(),
+            qPrintable(QStringLiteral("%1 is missing: make deps installs poppler-utils").arg(QLatin1String(tool))));
     m_home = qgetenv("HOME");
     m_configHome = qgetenv("XDG_CONFIG_HOME");
 
@@ -223,10 +224,9 @@ void CertificateTest::labels_data()
     };
     row("lblverleihenwir", "Hiermit verleihen wir")
         << fromTwips(480, 120, 7575, 375) << sans << 9.75 << true << false << true << black;
-    row("lblName", "Erika Mustermann") << fromTwips(1800, 720, 5055, 375) << QStringLiteral("Arial") << 14.25
-                                       << true << true << true << QColor(0, 0, 255);
-    row("lblTitel", "den Titel") << fromTwips(2880, 1320, 2895, 255) << sans << 9.75 << true << false << true
-                                 << black;
+    row("lblName", "Erika Mustermann") << fromTwips(1800, 720, 5055, 375) << QStringLiteral("Arial") << 14.25 << true
+                                       << true << true << QColor(0, 0, 255);
+    row("lblTitel", "den Titel") << fromTwips(2880, 1320, 2895, 255) << sans << 9.75 << true << false << true << black;
     row("lblwahrerQuellmärker", "\"Wahre/r Quellmärker-Bürger/in\"")
         << fromTwips(1320, 1680, 6135, 375) << sans << 13.5 << true << false << true << black;
     row("lblText1", "Er/Sie darf sich von nun an \"Echter Quellmärker\" nennen.")
@@ -239,13 +239,11 @@ void CertificateTest::labels_data()
         << fromTwips(360, 6480, 8055, 375) << sans << 9.75 << true << false << false << black;
     row("lblText4", "3. Er darf sich im Quellmärker Wald frei und ohne Aufsicht bewegen.")
         << fromTwips(360, 6840, 8055, 375) << sans << 9.75 << true << false << false << black;
-    row("lblMainz", "Mainz, den") << fromTwips(360, 7920, 1215, 255) << sans << 9.75 << true << false << false
-                                  << black;
-    row("lblDatum", "01. Januar 2027") << fromTwips(1680, 7920, 2535, 255) << QStringLiteral("Arial") << 8.25
-                                       << true << false << false << black;
-    row("lblUnterschrift", "Knörz vun de Quellmork") << fromTwips(5040, 7920, 3015, 375)
-                                                     << QStringLiteral("Arial") << 14.25 << false << false << true
-                                                     << black;
+    row("lblMainz", "Mainz, den") << fromTwips(360, 7920, 1215, 255) << sans << 9.75 << true << false << false << black;
+    row("lblDatum", "01. Januar 2027") << fromTwips(1680, 7920, 2535, 255) << QStringLiteral("Arial") << 8.25 << true
+                                       << false << false << black;
+    row("lblUnterschrift", "Knörz vun de Quellmork")
+        << fromTwips(5040, 7920, 3015, 375) << QStringLiteral("Arial") << 14.25 << false << false << true << black;
 }
 
 void CertificateTest::labels()
@@ -335,8 +333,7 @@ void CertificateTest::keysLeadToTheAboutScreen_data()
     QTest::newRow("Alt+D: drucken") << QString() << int(Qt::Key_D) << int(Qt::AltModifier) << 1;
     QTest::newRow("Enter am Anfang") << QString() << int(Qt::Key_Return) << int(Qt::NoModifier) << 0;
     QTest::newRow("Enter auf drucken") << QStringLiteral("Druck") << int(Qt::Key_Return) << int(Qt::NoModifier) << 1;
-    QTest::newRow("Leertaste auf drucken") << QStringLiteral("Druck") << int(Qt::Key_Space) << int(Qt::NoModifier)
-                                           << 1;
+    QTest::newRow("Leertaste auf drucken") << QStringLiteral("Druck") << int(Qt::Key_Space) << int(Qt::NoModifier) << 1;
 }
 
 // Both buttons end on the about screen, the congratulations screen gone, the game still on.
@@ -418,8 +415,7 @@ void CertificateTest::linesStandWhereTheyBelong()
     const double sheetY = expected.y + kOriginMm;
 
     QList<PdfWord> line = wordsNear(m_sample, sheetY);
-    line.erase(std::remove_if(line.begin(), line.end(),
-                              [&](const PdfWord &word) { return word.xMin < sheetX - 1.0; }),
+    line.erase(std::remove_if(line.begin(), line.end(), [&](const PdfWord &word) { return word.xMin < sheetX - 1.0; }),
                line.end());
     QVERIFY2(!line.isEmpty(), "nothing printed at the line's height");
 
@@ -464,8 +460,9 @@ void CertificateTest::fontsAreEmbeddedAfterSubstitution()
     }
     names.sort();
     // Arial becomes Liberation Sans; both script faces become Dancing Script.
-    QCOMPARE(names, (QStringList{QStringLiteral("DancingScript"), QStringLiteral("DancingScript-Bold"),
-                                 QStringLiteral("LiberationSans"), QStringLiteral("LiberationSans-Bold")}));
+    QCOMPARE(names,
+             (QStringList{QStringLiteral("DancingScript"), QStringLiteral("DancingScript-Bold"),
+                          QStringLiteral("LiberationSans"), QStringLiteral("LiberationSans-Bold")}));
 }
 
 void CertificateTest::sealStandsAtItsPlaceInItsOwnSize()
@@ -492,15 +489,15 @@ void CertificateTest::sealStandsAtItsPlaceInItsOwnSize()
 
     constexpr int dpi = 600;
     const double dotsPerMm = dpi / 25.4;
-    const QRect window = pixelWindow(QRectF(kPictureX + kOriginMm - 3, kPictureY + kOriginMm - 3,
-                                            kPictureWidthMm + 6, kPictureHeightMm + 6),
-                                     dpi);
+    const QRect window = pixelWindow(
+        QRectF(kPictureX + kOriginMm - 3, kPictureY + kOriginMm - 3, kPictureWidthMm + 6, kPictureHeightMm + 6), dpi);
     const QImage raster = rasterize(pdf, dpi, window, m_dir.path());
     QVERIFY(!raster.isNull());
     const std::optional<QRectF> ink = inkBox(raster, raster.rect());
     QVERIFY(ink);
-    const QRectF sheet(window.x() / dotsPerMm + ink->left() / dotsPerMm, window.y() / dotsPerMm + ink->top() / dotsPerMm,
-                       ink->width() / dotsPerMm, ink->height() / dotsPerMm);
+    const QRectF sheet(window.x() / dotsPerMm + ink->left() / dotsPerMm,
+                       window.y() / dotsPerMm + ink->top() / dotsPerMm, ink->width() / dotsPerMm,
+                       ink->height() / dotsPerMm);
     const QString seen = QStringLiteral("seal at %1, %2 size %3 x %4 mm")
                              .arg(sheet.left())
                              .arg(sheet.top())
@@ -519,8 +516,8 @@ void CertificateTest::nameStaysWholeOnPaper_data()
     QTest::addColumn<bool>("smaller");
 
     const QString fortyOne = QStringLiteral("Friederike Auguste Wilhelmine Hahnenkampf");
-    const QString eightyTwo = QStringLiteral(
-        "Maximiliane Friederike Auguste Wilhelmine von Hahnenkamp-Schwarzenbach und Kunz zu");
+    const QString eightyTwo =
+        QStringLiteral("Maximiliane Friederike Auguste Wilhelmine von Hahnenkamp-Schwarzenbach und Kunz zu");
     QCOMPARE(fortyOne.size(), 41);
     QCOMPARE(eightyTwo.size(), 82);
 
@@ -663,13 +660,13 @@ void CertificateTest::refusedJobKeepsTheCertificate()
 
 void CertificateTest::withoutPrinterTheCertificateBecomesAFile_data()
 {
-    QTest::addColumn<QString>("documents");   // folder below home; empty: there is none
-    QTest::addColumn<bool>("userDirs");       // named in the desktop's user-dirs.dirs
+    QTest::addColumn<QString>("documents");    // folder below home; empty: there is none
+    QTest::addColumn<bool>("userDirs");        // named in the desktop's user-dirs.dirs
     QTest::addColumn<QStringList>("existing"); // certificates already there
     QTest::addColumn<QString>("expected");
     QTest::addColumn<SpoolResult::Problem>("problem"); // why there is no printer
     QTest::addColumn<QString>("why");                  // what the box says about it
-    QTest::addColumn<bool>("gone"); // the print system went away while taking the job
+    QTest::addColumn<bool>("gone");                    // the print system went away while taking the job
 
     const QString first = QStringLiteral("Quellmärker-Urkunde.pdf");
     const QString second = QStringLiteral("Quellmärker-Urkunde (2).pdf");
@@ -677,15 +674,15 @@ void CertificateTest::withoutPrinterTheCertificateBecomesAFile_data()
     const QString noDefaultWhy = QStringLiteral("Es ist kein Standarddrucker eingerichtet.");
     QTest::newRow("Dokumente") << QStringLiteral("Documents") << false << QStringList() << first << noDefault
                                << noDefaultWhy << false;
-    QTest::newRow("eine Urkunde liegt schon da") << QStringLiteral("Documents") << false << QStringList{first}
-                                                 << second << noDefault << noDefaultWhy << false;
+    QTest::newRow("eine Urkunde liegt schon da")
+        << QStringLiteral("Documents") << false << QStringList{first} << second << noDefault << noDefaultWhy << false;
     QTest::newRow("zwei Urkunden liegen schon da")
         << QStringLiteral("Documents") << false << QStringList{first, second}
         << QStringLiteral("Quellmärker-Urkunde (3).pdf") << noDefault << noDefaultWhy << false;
     QTest::newRow("Ordner des Desktops") << QStringLiteral("Eigene Papiere") << true << QStringList() << first
                                          << noDefault << noDefaultWhy << false;
-    QTest::newRow("kein Dokumente-Ordner: ins Home") << QString() << false << QStringList() << first << noDefault
-                                                     << noDefaultWhy << false;
+    QTest::newRow("kein Dokumente-Ordner: ins Home")
+        << QString() << false << QStringList() << first << noDefault << noDefaultWhy << false;
     // A print system that does not answer, or none at all, is not a missing default printer.
     const auto unreachable = SpoolResult::Problem::Unreachable;
     QTest::newRow("Drucksystem antwortet nicht")
@@ -693,13 +690,15 @@ void CertificateTest::withoutPrinterTheCertificateBecomesAFile_data()
         << QStringLiteral("Das Drucksystem dieses Rechners ist nicht erreichbar.") << false;
     QTest::newRow("kein Drucksystem") << QStringLiteral("Documents") << false << QStringList() << first
                                       << SpoolResult::Problem::NoPrintSystem
-                                      << QStringLiteral("Auf diesem Rechner ist kein Drucksystem installiert.") << false;
+                                      << QStringLiteral("Auf diesem Rechner ist kein Drucksystem installiert.")
+                                      << false;
     // Gone in the middle of the handover: not printed as far as anyone knows, so kept as a file
     // too, and the screen stays as after any failed print.
-    QTest::newRow("Drucksystem geht während der Übergabe") << QStringLiteral("Documents") << false << QStringList{first}
-        << second << unreachable
+    QTest::newRow("Drucksystem geht während der Übergabe")
+        << QStringLiteral("Documents") << false << QStringList{first} << second << unreachable
         << QStringLiteral("Deine Urkunde konnte auf dem Drucker \"Testdrucker\" nicht gedruckt werden.\n\n"
-                          "Grund: Connection reset\n\nSie wurde als PDF-Datei gespeichert:\n") << true;
+                          "Grund: Connection reset\n\nSie wurde als PDF-Datei gespeichert:\n")
+        << true;
 }
 
 // No default printer: the certificate is kept as a PDF, never over another file, and the

@@ -2,8 +2,8 @@
 // The game on a Debian desktop: the faces it names are drawn with installed fonts, Qt's own
 // menus and buttons speak German, and the version the program carries is the one in its
 // desktop metadata. On a Wayland session without Qt's Wayland plugin it goes to X11 quietly.
-#include "app/game.h"
 #include "app/fonts.h"
+#include "app/game.h"
 #include "app/startup_guard.h"
 #include "platform/form.h"
 #include "platform/form_registry.h"
@@ -30,10 +30,7 @@ class DesktopTest : public QObject {
 
 private:
     // What a menu entry says, without its access-key marker and shortcut.
-    static QString plainCaption(const QAction *action)
-    {
-        return action->text().section(u'\t', 0, 0).remove(u'&');
-    }
+    static QString plainCaption(const QAction *action) { return action->text().section(u'\t', 0, 0).remove(u'&'); }
 
     static QString sourceFile(const QString &relative)
     {
@@ -61,11 +58,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("named");
         QTest::addColumn<QString>("drawnWith");
-        QTest::newRow("Arial") << "Arial" << "Liberation Sans";
-        QTest::newRow("MS Sans Serif") << "MS Sans Serif" << "Liberation Sans";
-        QTest::newRow("Comic Sans MS") << "Comic Sans MS" << "Comic Neue";
-        QTest::newRow("Lucida Handwriting") << "Lucida Handwriting" << "Dancing Script";
-        QTest::newRow("CommercialScript BT") << "CommercialScript BT" << "Dancing Script";
+        QTest::newRow("Arial") << "Arial"
+                               << "Liberation Sans";
+        QTest::newRow("MS Sans Serif") << "MS Sans Serif"
+                                       << "Liberation Sans";
+        QTest::newRow("Comic Sans MS") << "Comic Sans MS"
+                                       << "Comic Neue";
+        QTest::newRow("Lucida Handwriting") << "Lucida Handwriting"
+                                            << "Dancing Script";
+        QTest::newRow("CommercialScript BT") << "CommercialScript BT"
+                                             << "Dancing Script";
     }
 
     void namedFacesUseInstalledFonts()
@@ -88,13 +90,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("entry"); // counted without the separators
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("shortcut");
-        QTest::newRow("undo") << 0 << "Rückgängig" << "Strg+Z";
-        QTest::newRow("redo") << 1 << "Wiederherstellen" << "Strg+Y";
-        QTest::newRow("cut") << 2 << "Ausschneiden" << "Strg+X";
-        QTest::newRow("copy") << 3 << "Kopieren" << "Strg+C";
-        QTest::newRow("paste") << 4 << "Einfügen" << "Strg+V";
-        QTest::newRow("delete") << 5 << "Löschen" << "";
-        QTest::newRow("select all") << 6 << "Alles auswählen" << "Strg+A";
+        QTest::newRow("undo") << 0 << "Rückgängig"
+                              << "Strg+Z";
+        QTest::newRow("redo") << 1 << "Wiederherstellen"
+                              << "Strg+Y";
+        QTest::newRow("cut") << 2 << "Ausschneiden"
+                             << "Strg+X";
+        QTest::newRow("copy") << 3 << "Kopieren"
+                              << "Strg+C";
+        QTest::newRow("paste") << 4 << "Einfügen"
+                               << "Strg+V";
+        QTest::newRow("delete") << 5 << "Löschen"
+                                << "";
+        QTest::newRow("select all") << 6 << "Alles auswählen"
+                                    << "Strg+A";
     }
 
     void textBoxMenuSpeaksGerman()
@@ -188,7 +197,8 @@ private Q_SLOTS:
         for (const QByteArray &setting : std::as_const(environment)) {
             const qsizetype equals = setting.indexOf('=');
             const QByteArray value = setting.mid(equals + 1);
-            qputenv(setting.left(equals).constData(), value == "@plugins" ? QFile::encodeName(elsewhere.path()) : value);
+            qputenv(setting.left(equals).constData(),
+                    value == "@plugins" ? QFile::encodeName(elsewhere.path()) : value);
         }
         const bool choseX11 = bq::StartupGuard::preferX11WithoutWaylandPlugin({root.path()});
         const QByteArray after = qgetenv("QT_QPA_PLATFORM");

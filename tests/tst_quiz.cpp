@@ -19,13 +19,34 @@ namespace {
 
 using bq::test::questionMoves;
 
-QString screenOf(int question) { return questionMoves(question).screen; }
-QString rightAnswer(int question) { return questionMoves(question).rightAnswer; }
-QString okButtonOf(int question) { return questionMoves(question).okButton; }
-QString giveUpButtonOf(int question) { return questionMoves(question).giveUpButton; }
-QString answerBoxOf(int question) { return questionMoves(question).answerBox; }
-QString praiseOf(int question) { return questionMoves(question).praise; }
-QString scoldingOf(int question) { return questionMoves(question).scolding; }
+QString screenOf(int question)
+{
+    return questionMoves(question).screen;
+}
+QString rightAnswer(int question)
+{
+    return questionMoves(question).rightAnswer;
+}
+QString okButtonOf(int question)
+{
+    return questionMoves(question).okButton;
+}
+QString giveUpButtonOf(int question)
+{
+    return questionMoves(question).giveUpButton;
+}
+QString answerBoxOf(int question)
+{
+    return questionMoves(question).answerBox;
+}
+QString praiseOf(int question)
+{
+    return questionMoves(question).praise;
+}
+QString scoldingOf(int question)
+{
+    return questionMoves(question).scolding;
+}
 
 } // namespace
 
@@ -92,25 +113,30 @@ private Q_SLOTS:
              {"show dlgFrage16_falsch", "play glass.wav", "unload frmFrage16"}, false);
 
         // Remarks, and the orders they bring.
-        QTest::newRow("q8 remark") << 8 << "ok" << "konrad elsholm"
+        QTest::newRow("q8 remark") << 8 << "ok"
+                                   << "konrad elsholm"
                                    << QStringList{"play applaus.wav", "unload frmFrage8", "msgbox Nur zur Info!",
                                                   "show dlgFrage8_richtig"};
-        QTest::newRow("q12 remark") << 12 << "ok" << "Konstantin Baerenfels"
+        QTest::newRow("q12 remark") << 12 << "ok"
+                                    << "Konstantin Baerenfels"
                                     << QStringList{"play wow.wav", "msgbox Nur zur Info!", "show dlgFrage12_richtig",
                                                    "unload frmFrage12"};
-        QTest::newRow("q13 remark") << 13 << "ok" << "edenkoben"
+        QTest::newRow("q13 remark") << 13 << "ok"
+                                    << "edenkoben"
                                     << QStringList{"play wow.wav", "msgbox Nur zur Info!", "show dlgFrage13_richtig",
                                                    "unload frmFrage13"};
-        QTest::newRow("q14 remark") << 14 << "ok" << "woerth/rhein"
+        QTest::newRow("q14 remark") << 14 << "ok"
+                                    << "woerth/rhein"
                                     << QStringList{"msgbox Nur zur Info!", "play hupe.wav", "show dlgFrage14_richtig",
                                                    "unload frmFrage14"};
-        QTest::newRow("q9 wrong first option") << 9 << "ok" << "opt1"
-                                               << QStringList{"unload frmFrage9", "show dlgFrage9_falsch",
-                                                              "play applaus.oops"};
-        QTest::newRow("q9 wrong second option") << 9 << "ok" << "opt2"
-                                                << QStringList{"unload frmFrage9", "show dlgFrage9_falsch",
-                                                               "play oops.wav"};
-        QTest::newRow("q1 other option") << 1 << "ok" << "opt1"
+        QTest::newRow("q9 wrong first option")
+            << 9 << "ok"
+            << "opt1" << QStringList{"unload frmFrage9", "show dlgFrage9_falsch", "play applaus.oops"};
+        QTest::newRow("q9 wrong second option")
+            << 9 << "ok"
+            << "opt2" << QStringList{"unload frmFrage9", "show dlgFrage9_falsch", "play oops.wav"};
+        QTest::newRow("q1 other option") << 1 << "ok"
+                                         << "opt1"
                                          << QStringList{"unload frmFrage1", "show Dlgfrage1_falsch", "play glass.wav"};
     }
 
@@ -164,9 +190,9 @@ private Q_SLOTS:
                                   << QStringList{QStringLiteral("show ") + target, QStringLiteral("unload ") + dialog};
         };
         uv("DlgFrage1_richtig", "frmFrage2");
-        QTest::newRow("Dlgfrage2_richtig") << "Dlgfrage2_richtig"
-                                           << QStringList{"unload Dlgfrage2_richtig", "set frmFrage3.lblTestername",
-                                                          "show frmFrage3"};
+        QTest::newRow("Dlgfrage2_richtig")
+            << "Dlgfrage2_richtig"
+            << QStringList{"unload Dlgfrage2_richtig", "set frmFrage3.lblTestername", "show frmFrage3"};
         uv("dlgfrage3_richtig", "frmFrage4");
         uv("DlgFrage4_richtig", "frmFrage5");
         uv("DlgFrage5_richtig", "frmFrage6");
@@ -175,23 +201,23 @@ private Q_SLOTS:
         vu("dlgFrage8_richtig", "frmFrage9");
         uv("dlgFrage9_richtig", "frmFrage10");
         uv("dlgFrage10_richtig", "frmFrage11");
-        QTest::newRow("dlgFrage11_richtig") << "dlgFrage11_richtig"
-                                            << QStringList{"set frmFrage12.lblName", "show frmFrage12",
-                                                           "unload dlgFrage11_richtig"};
-        QTest::newRow("dlgFrage12_richtig") << "dlgFrage12_richtig"
-                                            << QStringList{"set frmFrage13.lblName", "show frmFrage13",
-                                                           "unload dlgFrage12_richtig"};
+        QTest::newRow("dlgFrage11_richtig")
+            << "dlgFrage11_richtig"
+            << QStringList{"set frmFrage12.lblName", "show frmFrage12", "unload dlgFrage11_richtig"};
+        QTest::newRow("dlgFrage12_richtig")
+            << "dlgFrage12_richtig"
+            << QStringList{"set frmFrage13.lblName", "show frmFrage13", "unload dlgFrage12_richtig"};
         vu("dlgFrage13_richtig", "frmFrage14");
-        QTest::newRow("dlgFrage14_richtig") << "dlgFrage14_richtig"
-                                            << QStringList{"set frmFrage15.lblNameFrage15", "show frmFrage15",
-                                                           "unload dlgFrage14_richtig"};
+        QTest::newRow("dlgFrage14_richtig")
+            << "dlgFrage14_richtig"
+            << QStringList{"set frmFrage15.lblNameFrage15", "show frmFrage15", "unload dlgFrage14_richtig"};
         QTest::newRow("dlgFrage15_richtig") << "dlgFrage15_richtig"
                                             << QStringList{"unload dlgFrage15_richtig", "set frmFrage16.lblName",
                                                            "show frmFrage16", "msgbox wirklich letzte Frage!"};
-        for (const char *dialog : {"Dlgfrage1_falsch", "DlgFrage2_falsch", "DlgFrage3_falsch", "DlgFrage4_falsch",
-                                   "DlgFrage5_falsch", "DlgFrage6_falsch", "dlgFrage7_falsch", "dlgFrage8_falsch",
-                                   "dlgFrage9_falsch", "dlgFrage10_falsch", "dlgFrage11_falsch", "dlgFrage13_falsch",
-                                   "dlgFrage16_falsch"})
+        for (const char *dialog :
+             {"Dlgfrage1_falsch", "DlgFrage2_falsch", "DlgFrage3_falsch", "DlgFrage4_falsch", "DlgFrage5_falsch",
+              "DlgFrage6_falsch", "dlgFrage7_falsch", "dlgFrage8_falsch", "dlgFrage9_falsch", "dlgFrage10_falsch",
+              "dlgFrage11_falsch", "dlgFrage13_falsch", "dlgFrage16_falsch"})
             uv(dialog, "frmAbout");
         for (const char *dialog : {"dlgFrage12_falsch", "dlgFrage14_falsch", "dlgFrage15_falsch"})
             vu(dialog, "frmAbout");
@@ -214,21 +240,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("text");
-        QTest::newRow("q3 three lines") << "DlgFrage3_falsch" << "TxtFarge3_falsch"
+        QTest::newRow("q3 three lines") << "DlgFrage3_falsch"
+                                        << "TxtFarge3_falsch"
                                         << "Wie??? falsche Antwort? Das hätte ja \nsogar ein Gelbfüssler gewusst! Wo "
                                            "\nkommst Du denn her?\n";
-        QTest::newRow("q4 two blanks") << "DlgFrage4_richtig" << "Label1"
+        QTest::newRow("q4 two blanks") << "DlgFrage4_richtig"
+                                       << "Label1"
                                        << "Nicht schlecht auch das war  richtig. Auf gehts zur nächsten Frage.";
-        QTest::newRow("q6 second label") << "DlgFrage6_richtig" << "lbl2Frage6_richtig"
+        QTest::newRow("q6 second label") << "DlgFrage6_richtig"
+                                         << "lbl2Frage6_richtig"
                                          << "1950/51,1952/53,1990/91,1997/98";
-        QTest::newRow("q7 trailing blank") << "dlgFrage7_richtig" << "lbl_Frage7_richtig"
+        QTest::newRow("q7 trailing blank") << "dlgFrage7_richtig"
+                                           << "lbl_Frage7_richtig"
                                            << "EEES stimmt! Am 28.5.1929 fusionierten Sie. Und hätten Sie das nicht "
                                               "getan, wäre evtl. dem FC Bayern München später eine blamable "
                                               "Niederlage erspart geblieben! ";
-        QTest::newRow("q11 inner quotes") << "dlgFrage11_falsch" << "lblFrage11_falsch"
+        QTest::newRow("q11 inner quotes") << "dlgFrage11_falsch"
+                                          << "lblFrage11_falsch"
                                           << "Au Backe! Das sollte selbst ein \"Nicht-Quellmäker\"wissen!! Schau in "
                                              "Deinem gekauften Lexikon nach!!!";
-        QTest::newRow("q12 inner quotes") << "dlgFrage12_falsch" << "lblFrage12_falsch"
+        QTest::newRow("q12 inner quotes") << "dlgFrage12_falsch"
+                                          << "lblFrage12_falsch"
                                           << "Also..also..als \"FAST\" echter Quellmärker hätte man das aber mit ein "
                                              "bischen nachdenken wissen können, oder nicht? Nein? Ok dann schlage "
                                              "halt in einem Deiner Bücher, die Du bestimmt mittlerweile gekauft hast, "
@@ -253,7 +285,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("remark");
         const QString none;
         const auto yes = [](int q, const char *typed, const char *remark = "") {
-            QTest::addRow("q%d right '%s'", q, typed) << q << QString::fromUtf8(typed) << true << QString::fromUtf8(remark);
+            QTest::addRow("q%d right '%s'", q, typed)
+                << q << QString::fromUtf8(typed) << true << QString::fromUtf8(remark);
         };
         const auto no = [](int q, const char *typed) {
             QTest::addRow("q%d wrong '%s'", q, typed) << q << QString::fromUtf8(typed) << false << QString();
@@ -378,23 +411,57 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("style");
         const QString h = "cmdHilfe";
-        QTest::newRow("1") << 1 << h << "kleine Hilfe?" << "Du brauchst aber schon früh meine Hilfe! Fängt mit -M- an." << "Hilfe" << 48;
-        QTest::newRow("2") << 2 << h << "kleine Hilfe?" << "Hmmmm, wie soll ich Dir nur helfen? Ein kleiner Tip: 1,2 oder 3" << "Hilfe" << 48;
-        QTest::newRow("3") << 3 << h << "kleine Hilfe?" << "Es sind keine Kartoffeln! Bei solch leichten Fragen gibt es noch keine Hilfe!" << "Hilfe" << 48;
-        QTest::newRow("4") << 4 << h << "kleine Hilfe?" << "Streiche Milch und Du brauchst nur noch zwischen 3 zu wählen!" << "Klar helfe ich Dir!" << 48;
-        QTest::newRow("5") << 5 << h << "kleine Hilfe?" << "Oh,mein Gott,leider habe ich vergessen dies zu programmieren!" << "Hilfe?-erst später!" << 48;
-        QTest::newRow("6") << 6 << h << "kleine Hilfe?" << "Es waren 6 Titel!" << "kleine Hilfe" << 0;
-        QTest::newRow("7") << 7 << "cmd_Hilfe" << "kleine Hilfe?" << "Ein wahrer Quellmärker informiert sich selbst!" << "kleine Hilfe" << 0;
-        QTest::newRow("8") << 8 << h << "kleine Hilfe" << "Sich auf den HosenXXXXX setzen (XXXXX) ist sein Zuname. Wenn Du noch seinen Vornamen weisst, hast Du die Lösung!" << "Wolln mer mal nid so sei!" << 48;
-        QTest::newRow("9") << 9 << h << "kleine Hilfe?" << "Es war nach dem zweiten Weltkrieg. Logischerweise dann auch nach dem Ersten!!" << "Hi--Hi--Hilfe" << 0;
-        QTest::newRow("10") << 10 << h << "kleine Hilfe?" << "Hilfe wird hier nur Quellmärkern gegeben. Und Du bist noch kein richtiger" << "Hilfe--nein-nein" << 48;
-        QTest::newRow("11") << 11 << h << "kleine Hilfe?" << "  Es ist ein Schloss  " << " Hilfe " << 48;
-        QTest::newRow("12") << 12 << h << "kleine Hilfe" << "Es war ein englischer König!" << "Hilfe?,Nää" << 48;
-        QTest::newRow("13") << 13 << h << "kleine Hilfe" << "Du solltest so langsam als Quellmärker die Aufgaben alleine lösen!" << "Ts..Ts..Ts" << 48;
+        QTest::newRow("1") << 1 << h << "kleine Hilfe?"
+                           << "Du brauchst aber schon früh meine Hilfe! Fängt mit -M- an."
+                           << "Hilfe" << 48;
+        QTest::newRow("2") << 2 << h << "kleine Hilfe?"
+                           << "Hmmmm, wie soll ich Dir nur helfen? Ein kleiner Tip: 1,2 oder 3"
+                           << "Hilfe" << 48;
+        QTest::newRow("3") << 3 << h << "kleine Hilfe?"
+                           << "Es sind keine Kartoffeln! Bei solch leichten Fragen gibt es noch keine Hilfe!"
+                           << "Hilfe" << 48;
+        QTest::newRow("4") << 4 << h << "kleine Hilfe?"
+                           << "Streiche Milch und Du brauchst nur noch zwischen 3 zu wählen!"
+                           << "Klar helfe ich Dir!" << 48;
+        QTest::newRow("5") << 5 << h << "kleine Hilfe?"
+                           << "Oh,mein Gott,leider habe ich vergessen dies zu programmieren!"
+                           << "Hilfe?-erst später!" << 48;
+        QTest::newRow("6") << 6 << h << "kleine Hilfe?"
+                           << "Es waren 6 Titel!"
+                           << "kleine Hilfe" << 0;
+        QTest::newRow("7") << 7 << "cmd_Hilfe"
+                           << "kleine Hilfe?"
+                           << "Ein wahrer Quellmärker informiert sich selbst!"
+                           << "kleine Hilfe" << 0;
+        QTest::newRow("8") << 8 << h << "kleine Hilfe"
+                           << "Sich auf den HosenXXXXX setzen (XXXXX) ist sein Zuname. Wenn Du noch seinen Vornamen "
+                              "weisst, hast Du die Lösung!"
+                           << "Wolln mer mal nid so sei!" << 48;
+        QTest::newRow("9") << 9 << h << "kleine Hilfe?"
+                           << "Es war nach dem zweiten Weltkrieg. Logischerweise dann auch nach dem Ersten!!"
+                           << "Hi--Hi--Hilfe" << 0;
+        QTest::newRow("10") << 10 << h << "kleine Hilfe?"
+                            << "Hilfe wird hier nur Quellmärkern gegeben. Und Du bist noch kein richtiger"
+                            << "Hilfe--nein-nein" << 48;
+        QTest::newRow("11") << 11 << h << "kleine Hilfe?"
+                            << "  Es ist ein Schloss  "
+                            << " Hilfe " << 48;
+        QTest::newRow("12") << 12 << h << "kleine Hilfe"
+                            << "Es war ein englischer König!"
+                            << "Hilfe?,Nää" << 48;
+        QTest::newRow("13") << 13 << h << "kleine Hilfe"
+                            << "Du solltest so langsam als Quellmärker die Aufgaben alleine lösen!"
+                            << "Ts..Ts..Ts" << 48;
         // Question 14's hint is our own: the game's rules give that button none.
-        QTest::newRow("14") << 14 << h << "kleine Hilfe" << "Ein kleiner Ort am Rhein, ganz im Süden. Mehr wird nicht verraten!" << "Na gut..." << 48;
-        QTest::newRow("15") << 15 << h << "kleine Hilfe" << "Keine Hilfe... hä, hä, hä!" << "Hilfe?" << 48;
-        QTest::newRow("16") << 16 << h << "kleine Hilfe" << "Du erwartest doch nicht wirklich eine Hilfe!" << "Nä..Nä" << 48;
+        QTest::newRow("14") << 14 << h << "kleine Hilfe"
+                            << "Ein kleiner Ort am Rhein, ganz im Süden. Mehr wird nicht verraten!"
+                            << "Na gut..." << 48;
+        QTest::newRow("15") << 15 << h << "kleine Hilfe"
+                            << "Keine Hilfe... hä, hä, hä!"
+                            << "Hilfe?" << 48;
+        QTest::newRow("16") << 16 << h << "kleine Hilfe"
+                            << "Du erwartest doch nicht wirklich eine Hilfe!"
+                            << "Nä..Nä" << 48;
     }
 
     void helpBoxes()
@@ -421,7 +488,10 @@ private Q_SLOTS:
         // Asking for help costs nothing: the answer given so far stays.
         QCOMPARE(driver.visibleScreens(), QStringList{screen});
         if (given.startsWith(QStringLiteral("opt")))
-            QVERIFY(bq::FormRegistry::instance().form(screen)->control<QRadioButton>("optAntwort" + given.mid(3))->isChecked());
+            QVERIFY(bq::FormRegistry::instance()
+                        .form(screen)
+                        ->control<QRadioButton>("optAntwort" + given.mid(3))
+                        ->isChecked());
         else
             QCOMPARE(driver.text(screen, answerBoxOf(question)), given);
         QVERIFY(!driver.journal().join(u'|').contains(QStringLiteral("play")));

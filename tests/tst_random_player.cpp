@@ -155,7 +155,10 @@ public:
     quint32 below(quint32 n) { return n ? quint32(m_engine() % n) : 0; }
     bool chance(double p) { return below(1000000) < quint32(p * 1000000); }
     template <class List>
-    const auto &pick(const List &list) { return list.at(qsizetype(below(quint32(list.size())))); }
+    const auto &pick(const List &list)
+    {
+        return list.at(qsizetype(below(quint32(list.size()))));
+    }
 
 private:
     std::mt19937 m_engine;
@@ -170,17 +173,65 @@ const QStringList &textPieces()
 {
     static const QStringList pieces = [] {
         QStringList list{
-            u"<b>fett</b>"_qs, u"<img src=\"x.png\">"_qs, u"<a href=\"#\">Link</a>"_qs, u"</td></table>"_qs,
-            u"&"_qs, u"&&"_qs, u"&amp;"_qs, u"&lt;b&gt;"_qs, u"Tom & Jerry"_qs, u"&drucken"_qs,
-            u"%1"_qs, u"%n %s %d"_qs, u"\\"_qs, u"\""_qs, u"'"_qs, u"`"_qs,
-            u"😀"_qs, u"👍🏽"_qs, u"👨‍👩‍👧‍👦"_qs, u"🇩🇪"_qs, u"🏳️‍🌈"_qs,
-            u"שלום"_qs, u"مرحبا بك"_qs, u"\u202Eabc\u202C"_qs, u"\u200F"_qs, u"\u200E"_qs, u"\u200B"_qs,
-            u"e\u0301"_qs, u"a\u0308\u0308\u0308\u0308"_qs, u"Z\u0336\u0337\u0338\u0334\u0335"_qs,
-            u"\n"_qs, u"\r\n"_qs, u"\r"_qs, u"\t"_qs, u"\u0001"_qs, u"\u001b[31m"_qs, u"\u007f"_qs,
-            u"\u2028"_qs, u"\u2029"_qs, u"\uFEFF"_qs, u"\uFFFF"_qs, u"\uFFFD"_qs, u"\U0010FFFF"_qs,
-            u"\U000E0001"_qs, u"ﷺ"_qs, u"꧅"_qs, u"𒐫"_qs,
-            u"Müller-Lüdenscheidt"_qs, u"Quellmärker"_qs, u"ß"_qs, u"ÄÖÜ"_qs, u" "_qs, u"   "_qs,
-            u"Mainz"_qs, u"Konrad Elsholm"_qs, u"1946"_qs, u"Edenkoben"_qs, u"etwas"_qs, u"Wörth"_qs,
+            u"<b>fett</b>"_qs,
+            u"<img src=\"x.png\">"_qs,
+            u"<a href=\"#\">Link</a>"_qs,
+            u"</td></table>"_qs,
+            u"&"_qs,
+            u"&&"_qs,
+            u"&amp;"_qs,
+            u"&lt;b&gt;"_qs,
+            u"Tom & Jerry"_qs,
+            u"&drucken"_qs,
+            u"%1"_qs,
+            u"%n %s %d"_qs,
+            u"\\"_qs,
+            u"\""_qs,
+            u"'"_qs,
+            u"`"_qs,
+            u"😀"_qs,
+            u"👍🏽"_qs,
+            u"👨‍👩‍👧‍👦"_qs,
+            u"🇩🇪"_qs,
+            u"🏳️‍🌈"_qs,
+            u"שלום"_qs,
+            u"مرحبا بك"_qs,
+            u"\u202Eabc\u202C"_qs,
+            u"\u200F"_qs,
+            u"\u200E"_qs,
+            u"\u200B"_qs,
+            u"e\u0301"_qs,
+            u"a\u0308\u0308\u0308\u0308"_qs,
+            u"Z\u0336\u0337\u0338\u0334\u0335"_qs,
+            u"\n"_qs,
+            u"\r\n"_qs,
+            u"\r"_qs,
+            u"\t"_qs,
+            u"\u0001"_qs,
+            u"\u001b[31m"_qs,
+            u"\u007f"_qs,
+            u"\u2028"_qs,
+            u"\u2029"_qs,
+            u"\uFEFF"_qs,
+            u"\uFFFF"_qs,
+            u"\uFFFD"_qs,
+            u"\U0010FFFF"_qs,
+            u"\U000E0001"_qs,
+            u"ﷺ"_qs,
+            u"꧅"_qs,
+            u"𒐫"_qs,
+            u"Müller-Lüdenscheidt"_qs,
+            u"Quellmärker"_qs,
+            u"ß"_qs,
+            u"ÄÖÜ"_qs,
+            u" "_qs,
+            u"   "_qs,
+            u"Mainz"_qs,
+            u"Konrad Elsholm"_qs,
+            u"1946"_qs,
+            u"Edenkoben"_qs,
+            u"etwas"_qs,
+            u"Wörth"_qs,
         };
         list.append(QString(QChar(0)));
         return list;
@@ -191,10 +242,9 @@ const QStringList &textPieces()
 QString randomCodePoint(Dice &dice)
 {
     static const char32_t ranges[][2] = {
-        {0x20, 0x7E},       {0xA0, 0xFF},       {0x0300, 0x036F},   {0x0370, 0x03FF},
-        {0x0400, 0x04FF},   {0x0590, 0x05FF},   {0x0600, 0x06FF},   {0x0E00, 0x0E7F},
-        {0x2000, 0x206F},   {0x4E00, 0x9FFF},   {0xE000, 0xF8FF},   {0x1F300, 0x1FAFF},
-        {0x10000, 0x10FFFF}, {0x0, 0x1F},
+        {0x20, 0x7E},     {0xA0, 0xFF},       {0x0300, 0x036F},    {0x0370, 0x03FF}, {0x0400, 0x04FF},
+        {0x0590, 0x05FF}, {0x0600, 0x06FF},   {0x0E00, 0x0E7F},    {0x2000, 0x206F}, {0x4E00, 0x9FFF},
+        {0xE000, 0xF8FF}, {0x1F300, 0x1FAFF}, {0x10000, 0x10FFFF}, {0x0, 0x1F},
     };
     const auto &range = ranges[dice.below(std::size(ranges))];
     char32_t code = range[0] + dice.below(quint32(range[1] - range[0] + 1));
@@ -235,9 +285,20 @@ QString randomText(Dice &dice)
 const QStringList &playerNames()
 {
     static const QStringList names{
-        u""_qs, u"   "_qs, u"Anna Schmitt"_qs, u" Anna Schmitt "_qs, u"<b>Anna</b>"_qs, u"Tom & Jerry"_qs,
-        u"&Anna"_qs, u"😀 Smiley"_qs, u"שלום עליכם"_qs, u"Zoë Ångström-Øre"_qs, u"Anna\nSchmitt"_qs,
-        u"%1 %2"_qs, QString(10000, u'W'), QStringLiteral("Anna ").repeated(2000),
+        u""_qs,
+        u"   "_qs,
+        u"Anna Schmitt"_qs,
+        u" Anna Schmitt "_qs,
+        u"<b>Anna</b>"_qs,
+        u"Tom & Jerry"_qs,
+        u"&Anna"_qs,
+        u"😀 Smiley"_qs,
+        u"שלום עליכם"_qs,
+        u"Zoë Ångström-Øre"_qs,
+        u"Anna\nSchmitt"_qs,
+        u"%1 %2"_qs,
+        QString(10000, u'W'),
+        QStringLiteral("Anna ").repeated(2000),
     };
     return names;
 }
@@ -258,7 +319,6 @@ QString shortForm(const QString &text)
 
 const QString kAbout = QStringLiteral("frmAbout");
 const QString kNameDialog = QStringLiteral("DlgNamen_angeben");
-
 
 bool isQuestionScreen(const QString &name)
 {
@@ -414,15 +474,24 @@ private:
             const char *name;
         };
         static const Key keys[] = {
-            {Qt::Key_Return, Qt::NoModifier, "Return"},   {Qt::Key_Enter, Qt::NoModifier, "Enter"},
-            {Qt::Key_Escape, Qt::NoModifier, "Escape"},   {Qt::Key_Tab, Qt::NoModifier, "Tab"},
-            {Qt::Key_Backtab, Qt::ShiftModifier, "Shift+Tab"}, {Qt::Key_Space, Qt::NoModifier, "Space"},
-            {Qt::Key_Up, Qt::NoModifier, "Up"},           {Qt::Key_Down, Qt::NoModifier, "Down"},
-            {Qt::Key_Left, Qt::NoModifier, "Left"},       {Qt::Key_Right, Qt::NoModifier, "Right"},
-            {Qt::Key_Backspace, Qt::NoModifier, "Backspace"}, {Qt::Key_Delete, Qt::NoModifier, "Delete"},
-            {Qt::Key_D, Qt::AltModifier, "Alt+D"},        {Qt::Key_P, Qt::AltModifier, "Alt+P"},
-            {Qt::Key_A, Qt::ControlModifier, "Ctrl+A"},   {Qt::Key_C, Qt::ControlModifier, "Ctrl+C"},
-            {Qt::Key_X, Qt::ControlModifier, "Ctrl+X"},   {Qt::Key_V, Qt::ControlModifier, "Ctrl+V"},
+            {Qt::Key_Return, Qt::NoModifier, "Return"},
+            {Qt::Key_Enter, Qt::NoModifier, "Enter"},
+            {Qt::Key_Escape, Qt::NoModifier, "Escape"},
+            {Qt::Key_Tab, Qt::NoModifier, "Tab"},
+            {Qt::Key_Backtab, Qt::ShiftModifier, "Shift+Tab"},
+            {Qt::Key_Space, Qt::NoModifier, "Space"},
+            {Qt::Key_Up, Qt::NoModifier, "Up"},
+            {Qt::Key_Down, Qt::NoModifier, "Down"},
+            {Qt::Key_Left, Qt::NoModifier, "Left"},
+            {Qt::Key_Right, Qt::NoModifier, "Right"},
+            {Qt::Key_Backspace, Qt::NoModifier, "Backspace"},
+            {Qt::Key_Delete, Qt::NoModifier, "Delete"},
+            {Qt::Key_D, Qt::AltModifier, "Alt+D"},
+            {Qt::Key_P, Qt::AltModifier, "Alt+P"},
+            {Qt::Key_A, Qt::ControlModifier, "Ctrl+A"},
+            {Qt::Key_C, Qt::ControlModifier, "Ctrl+C"},
+            {Qt::Key_X, Qt::ControlModifier, "Ctrl+X"},
+            {Qt::Key_V, Qt::ControlModifier, "Ctrl+V"},
             {Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z"},
         };
         // The keys that move the game on come up more often than the rest.
@@ -705,7 +774,8 @@ private:
 
         // Once the game is on, every name label holds the name exactly as typed.
         const bq::Form *nameDialog = forms.loaded(kNameDialog);
-        const QString name = nameDialog ? nameDialog->control<QLineEdit>(QStringLiteral("txt_Name"))->text() : QString();
+        const QString name =
+            nameDialog ? nameDialog->control<QLineEdit>(QStringLiteral("txt_Name"))->text() : QString();
         for (const bq::test::NameLabel &label : bq::test::kNameLabels) {
             const QString screen = QString::fromUtf8(label.screen);
             if (!forms.isVisible(screen))
@@ -720,9 +790,10 @@ private:
 
     void reportFailure()
     {
-        std::fprintf(stderr, "\nRandom player: %s\nseed %u, action %lld of this seed\n"
-                             "replay: BQ_RANDOM_SEEDS=%u BQ_RANDOM_ACTIONS=%lld tests/tst_random_player\n"
-                             "actions of this seed:\n",
+        std::fprintf(stderr,
+                     "\nRandom player: %s\nseed %u, action %lld of this seed\n"
+                     "replay: BQ_RANDOM_SEEDS=%u BQ_RANDOM_ACTIONS=%lld tests/tst_random_player\n"
+                     "actions of this seed:\n",
                      qPrintable(failure), seed, actionNumber, seed, actionNumber);
         qint64 n = 0;
         for (const QString &action : std::as_const(actions)) {
@@ -780,8 +851,8 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("count");
         const QList<quint32> seeds = seedsFromEnvironment();
         const qint64 total = qEnvironmentVariableIntValue("BQ_RANDOM_ACTIONS") > 0
-                                 ? qEnvironmentVariableIntValue("BQ_RANDOM_ACTIONS")
-                                 : 24000;
+            ? qEnvironmentVariableIntValue("BQ_RANDOM_ACTIONS")
+            : 24000;
         for (quint32 s : seeds)
             QTest::addRow("seed %u", s) << s << qMax<qint64>(1, total / qMax<qsizetype>(1, seeds.size()));
     }
@@ -833,8 +904,7 @@ private Q_SLOTS:
                 totals.certificates += certificate;
                 if (verbose)
                     std::printf("seed %u game of %d actions: %s%s\n", seed, gameActions,
-                                run.ended ? (endePressed ? "ended by Ende" : "ended, nothing on display")
-                                          : "abandoned",
+                                run.ended ? (endePressed ? "ended by Ende" : "ended, nothing on display") : "abandoned",
                                 certificate ? ", certificate reached" : "");
                 startGame();
             }

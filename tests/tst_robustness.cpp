@@ -73,12 +73,18 @@ QByteArray wav(quint16 format, quint16 bits, quint32 frames, quint32 claimedFram
             data.append(reinterpret_cast<const char *>(&little), bits / 8);
         }
     }
-    auto u32 = [](quint32 v) { v = qToLittleEndian(v); return QByteArray(reinterpret_cast<const char *>(&v), 4); };
-    auto u16 = [](quint16 v) { v = qToLittleEndian(v); return QByteArray(reinterpret_cast<const char *>(&v), 2); };
+    auto u32 = [](quint32 v) {
+        v = qToLittleEndian(v);
+        return QByteArray(reinterpret_cast<const char *>(&v), 4);
+    };
+    auto u16 = [](quint16 v) {
+        v = qToLittleEndian(v);
+        return QByteArray(reinterpret_cast<const char *>(&v), 2);
+    };
     const quint32 dataBytes = claimedFrames * blockAlign;
     QByteArray file = "RIFF" + u32(36 + dataBytes) + "WAVE";
     file += "fmt " + u32(16) + u16(format) + u16(channels) + u32(rate) + u32(rate * blockAlign) + u16(blockAlign)
-            + u16(bits);
+        + u16(bits);
     file += "data" + u32(dataBytes) + data;
     return file;
 }
@@ -191,7 +197,8 @@ private:
         bq::Form *form = bq::FormRegistry::instance().loaded(screen);
         auto *label = form->control<QLabel>(labelName);
         QVERIFY2(label, qPrintable(screen + u'.' + labelName));
-        QVERIFY2(label->text() == name, qPrintable(screen + u'.' + labelName + QStringLiteral(" differs from the name")));
+        QVERIFY2(label->text() == name,
+                 qPrintable(screen + u'.' + labelName + QStringLiteral(" differs from the name")));
         // Shown as typed: no markup, and no access key taken from an ampersand. The key that
         // a caption would take from the name goes to the label, not into the answer box.
         QCOMPARE(label->textFormat(), Qt::PlainText);
@@ -238,11 +245,11 @@ private:
         pulse.setProcessEnvironment(env);
         pulse.setProgram(pulseBinary);
         // Should the test die, the server goes away by itself once no client is left.
-        pulse.setArguments({QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=20"),
-                            QStringLiteral("--use-pid-file=no"), QStringLiteral("--disallow-exit"),
-                            QStringLiteral("--log-target=file:") + dir + QStringLiteral("/log"),
-                            QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=testsink"),
-                            QStringLiteral("-L"),
+        pulse.setArguments({QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
+                            QStringLiteral("--exit-idle-time=20"), QStringLiteral("--use-pid-file=no"),
+                            QStringLiteral("--disallow-exit"),
+                            QStringLiteral("--log-target=file:") + dir + QStringLiteral("/log"), QStringLiteral("-L"),
+                            QStringLiteral("module-null-sink sink_name=testsink"), QStringLiteral("-L"),
                             QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1").arg(pulseSocket)});
         pulse.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         pulse.start();
@@ -269,7 +276,8 @@ private:
         qunsetenv("PULSE_SERVER");
         switch (server) {
         case Server::Missing:
-            qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + scratch.filePath(QStringLiteral("keine/native"))));
+            qputenv("PULSE_SERVER",
+                    QFile::encodeName(QStringLiteral("unix:") + scratch.filePath(QStringLiteral("keine/native"))));
             break;
         case Server::NotConfigured:
             break; // the client configuration forbids starting one, and none runs here
@@ -411,7 +419,7 @@ private Q_SLOTS:
     // be opened a second time. Once the game is on, it must stay closed.
     void gameStartsOnlyOnce_data()
     {
-        QTest::addColumn<QStringList>("before"); // screen.control clicks before the greeting's OK
+        QTest::addColumn<QStringList>("before");  // screen.control clicks before the greeting's OK
         QTest::addColumn<QStringList>("journal"); // what the greeting's OK does
         QTest::addColumn<QStringList>("visible");
 
@@ -428,9 +436,10 @@ private Q_SLOTS:
                               << QStringList{"unload DlgNamen_anzeigen", "unload Brendelquiz", "hide DlgNamen_angeben",
                                              "unload dlgbeenden", "show frmFrage1"}
                               << QStringList{"frmFrage1"};
-        QTest::newRow("info page stays open") << named + QStringList{"Brendelquiz.CmdProgramminfo"}
-                                              << QStringList{"unload DlgNamen_anzeigen", "unload Brendelquiz", "show frmFrage1"}
-                                              << QStringList{"frmFrage1", "frmwieso"};
+        QTest::newRow("info page stays open")
+            << named + QStringList{"Brendelquiz.CmdProgramminfo"}
+            << QStringList{"unload DlgNamen_anzeigen", "unload Brendelquiz", "show frmFrage1"}
+            << QStringList{"frmFrage1", "frmwieso"};
     }
 
     void gameStartsOnlyOnce()
@@ -467,8 +476,8 @@ private Q_SLOTS:
                     << int(server == Server::Private ? kind.withServer : Heard::Nothing);
         }
         // Last: the sound thread stays caught until the server goes away.
-        QTest::addRow("%s, good", serverName(Server::Frozen)) << Server::Frozen << QStringLiteral("good")
-                                                              << int(Heard::Nothing);
+        QTest::addRow("%s, good", serverName(Server::Frozen))
+            << Server::Frozen << QStringLiteral("good") << int(Heard::Nothing);
     }
 
     void brokenSoundFilesNeverHoldUpTheGame()
@@ -496,7 +505,8 @@ private Q_SLOTS:
             QTest::qWait(200); // the sound thread is now waiting for the server's answer
             const qint64 held = slowestPlayUs(soundName, 50);
             QVERIFY2(held < kPlayBudgetUs, qPrintable(QStringLiteral("a sound request took %1 µs").arg(held)));
-            QVERIFY2(!bq::Sound::instance().waitIdle(300), "the sound thread was not held by the frozen server: the row proves nothing");
+            QVERIFY2(!bq::Sound::instance().waitIdle(300),
+                     "the sound thread was not held by the frozen server: the row proves nothing");
             QElapsedTimer game;
             game.start();
             playWonGameToTheEnd();
@@ -555,8 +565,8 @@ private Q_SLOTS:
             QSKIP("no PulseAudio to start a private sound server with");
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QStringList sounds{"danke", "wow.wav", "applaus.wav", "hupe.wav", "trumpet1.wav", "pfff",
-                                 "glass.wav", "lachen1.wav", "lachen.wav", "bond.wav", "oops.wav", "applaus.oops"};
+        const QStringList sounds{"danke",     "wow.wav",     "applaus.wav", "hupe.wav", "trumpet1.wav", "pfff",
+                                 "glass.wav", "lachen1.wav", "lachen.wav",  "bond.wav", "oops.wav",     "applaus.oops"};
         QStringList kinds;
         for (const SoundFileKind &kind : kSoundFileKinds) {
             if (QByteArrayView(kind.name) != "good")

@@ -196,27 +196,29 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QStringList>("visibleAfter");
 
-        QTest::newRow("los gehts") << QStringList{"Brendelquiz"} << "Brendelquiz" << "cdmlos_gehts"
-                                   << QStringList{"show DlgNamen_angeben"}
+        QTest::newRow("los gehts") << QStringList{"Brendelquiz"} << "Brendelquiz"
+                                   << "cdmlos_gehts" << QStringList{"show DlgNamen_angeben"}
                                    << QStringList{"Brendelquiz", "DlgNamen_angeben"};
-        QTest::newRow("besser nicht") << QStringList{"Brendelquiz"} << "Brendelquiz" << "Cmdbessernicht"
-                                      << QStringList{"unload Brendelquiz", "show dlgbeenden"}
+        QTest::newRow("besser nicht") << QStringList{"Brendelquiz"} << "Brendelquiz"
+                                      << "Cmdbessernicht" << QStringList{"unload Brendelquiz", "show dlgbeenden"}
                                       << QStringList{"dlgbeenden"};
-        QTest::newRow("weshalb wieso") << QStringList{"Brendelquiz"} << "Brendelquiz" << "CmdProgramminfo"
-                                       << QStringList{"show frmwieso"} << QStringList{"Brendelquiz", "frmwieso"};
-        QTest::newRow("info ok") << QStringList{"Brendelquiz", "frmwieso"} << "frmwieso" << "cmdok"
-                                 << QStringList{"unload frmwieso"} << QStringList{"Brendelquiz"};
-        QTest::newRow("oh naeae") << QStringList{"dlgbeenden"} << "dlgbeenden" << "CancelButton"
+        QTest::newRow("weshalb wieso") << QStringList{"Brendelquiz"} << "Brendelquiz"
+                                       << "CmdProgramminfo" << QStringList{"show frmwieso"}
+                                       << QStringList{"Brendelquiz", "frmwieso"};
+        QTest::newRow("info ok") << QStringList{"Brendelquiz", "frmwieso"} << "frmwieso"
+                                 << "cmdok" << QStringList{"unload frmwieso"} << QStringList{"Brendelquiz"};
+        QTest::newRow("oh naeae") << QStringList{"dlgbeenden"} << "dlgbeenden"
+                                  << "CancelButton"
                                   << QStringList{"msgbox Brendelquiz", "unload dlgbeenden", "show Brendelquiz"}
                                   << QStringList{"Brendelquiz"};
-        QTest::newRow("doooch") << QStringList{"dlgbeenden"} << "dlgbeenden" << "OKButton"
-                                << QStringList{"unload dlgbeenden", "play pfff", "show Dlgfeigling"}
+        QTest::newRow("doooch") << QStringList{"dlgbeenden"} << "dlgbeenden"
+                                << "OKButton" << QStringList{"unload dlgbeenden", "play pfff", "show Dlgfeigling"}
                                 << QStringList{"Dlgfeigling"};
-        QTest::newRow("feigling ok") << QStringList{"Dlgfeigling"} << "Dlgfeigling" << "OKButton"
-                                     << QStringList{"unload Dlgfeigling", "show frmAbout"}
+        QTest::newRow("feigling ok") << QStringList{"Dlgfeigling"} << "Dlgfeigling"
+                                     << "OKButton" << QStringList{"unload Dlgfeigling", "show frmAbout"}
                                      << QStringList{"frmAbout"};
-        QTest::newRow("ende") << QStringList{"frmAbout"} << "frmAbout" << "cmdExit" << QStringList{"end"}
-                              << QStringList{};
+        QTest::newRow("ende") << QStringList{"frmAbout"} << "frmAbout"
+                              << "cmdExit" << QStringList{"end"} << QStringList{};
         QTest::newRow("name ok") << QStringList{"Brendelquiz", "DlgNamen_angeben"} << "DlgNamen_angeben"
                                  << "OKButton"
                                  << QStringList{"show DlgNamen_anzeigen", "set DlgNamen_anzeigen.lblName_ist",
@@ -227,8 +229,7 @@ private Q_SLOTS:
                                         << QStringList{"Brendelquiz"};
         QTest::newRow("greeting ok") << QStringList{"Brendelquiz", "DlgNamen_anzeigen"} << "DlgNamen_anzeigen"
                                      << "OKButton"
-                                     << QStringList{"unload DlgNamen_anzeigen", "unload Brendelquiz",
-                                                    "show frmFrage1"}
+                                     << QStringList{"unload DlgNamen_anzeigen", "unload Brendelquiz", "show frmFrage1"}
                                      << QStringList{"frmFrage1"};
     }
 

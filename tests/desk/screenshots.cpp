@@ -31,11 +31,7 @@ using bq::test::GameDriver;
 
 class Photographer {
 public:
-    Photographer(GameDriver &driver, const QDir &out)
-        : m_driver(driver)
-        , m_out(out)
-    {
-    }
+    Photographer(GameDriver &driver, const QDir &out) : m_driver(driver), m_out(out) {}
 
     int failures() const { return m_failures; }
 
@@ -123,8 +119,8 @@ void answer(Photographer &camera, int question, bool right)
     if (!moves.answerBox.isEmpty()) {
         camera.type(moves.screen, moves.answerBox, right ? moves.accepted.first() : QStringLiteral("keine Ahnung"));
     } else {
-        const QString other = moves.correctOption == u"optAntwort1" ? QStringLiteral("optAntwort2")
-                                                                    : QStringLiteral("optAntwort1");
+        const QString other =
+            moves.correctOption == u"optAntwort1" ? QStringLiteral("optAntwort2") : QStringLiteral("optAntwort1");
         camera.click(moves.screen, right ? moves.correctOption : other);
     }
 }
@@ -158,9 +154,8 @@ int main(int argc, char *argv[])
     camera.click(QStringLiteral("frmwieso"), QStringLiteral("cmdok"));
     camera.click(QStringLiteral("Brendelquiz"), QStringLiteral("Cmdbessernicht"));
     camera.shoot(QStringLiteral("dlgbeenden"));
-    camera.shootBox(QStringLiteral("msgbox-oh-naeae"), [&] {
-        camera.click(QStringLiteral("dlgbeenden"), QStringLiteral("CancelButton"));
-    });
+    camera.shootBox(QStringLiteral("msgbox-oh-naeae"),
+                    [&] { camera.click(QStringLiteral("dlgbeenden"), QStringLiteral("CancelButton")); });
     camera.click(QStringLiteral("Brendelquiz"), QStringLiteral("Cmdbessernicht"));
     camera.click(QStringLiteral("dlgbeenden"), QStringLiteral("OKButton"));
     camera.shoot(QStringLiteral("Dlgfeigling"));
@@ -179,7 +174,8 @@ int main(int argc, char *argv[])
     for (int q = 1; q <= 16; ++q) {
         const bq::test::QuestionMoves &moves = questionMoves(q);
         if (q == 1) {
-            camera.shootBox(QStringLiteral("msgbox-hilfe"), [&] { camera.click(moves.screen, QStringLiteral("cmdHilfe")); });
+            camera.shootBox(QStringLiteral("msgbox-hilfe"),
+                            [&] { camera.click(moves.screen, QStringLiteral("cmdHilfe")); });
         }
         if (q == 8) {
             // A spelling the game takes with a teasing remark.

@@ -71,8 +71,7 @@ int playSchedule(QCoreApplication &app, const QStringList &args)
             const qint64 asked = clock.nsecsElapsed() / 1000;
             bq::Sound::instance().play(name);
             const qint64 took = clock.nsecsElapsed() / 1000 - asked;
-            say("play %s %lld %lld\n", qPrintable(name), static_cast<long long>(asked),
-                static_cast<long long>(took));
+            say("play %s %lld %lld\n", qPrintable(name), static_cast<long long>(asked), static_cast<long long>(took));
         });
     }
     if (hold < 0)
@@ -167,8 +166,8 @@ int stall(QCoreApplication &app, const QStringList &args)
     const bool recovered = sound.waitIdle(20000);
     say("requests=%d\nticks=%d\nmax_gap_us=%lld\nmax_call_us=%lld\nsound_thread_stuck=%d\n"
         "recovered=%d\nrecovery_ms=%lld\n",
-        requests, ticks, static_cast<long long>(maxGap), static_cast<long long>(maxCall),
-        stuck ? 1 : 0, recovered ? 1 : 0, static_cast<long long>(recovery.elapsed()));
+        requests, ticks, static_cast<long long>(maxGap), static_cast<long long>(maxCall), stuck ? 1 : 0,
+        recovered ? 1 : 0, static_cast<long long>(recovery.elapsed()));
     // The sound thread may still be talking to the server; nothing is left to tidy up.
     leave(0);
 }

@@ -60,7 +60,8 @@ void onDisplay(GameDriver &driver, const QString &screen)
         check(false, QStringLiteral("%1 has no window").arg(screen));
         return;
     }
-    check(QTest::qWaitForWindowExposed(window, 5000), QStringLiteral("%1 was not on the screen within 5 s").arg(screen));
+    check(QTest::qWaitForWindowExposed(window, 5000),
+          QStringLiteral("%1 was not on the screen within 5 s").arg(screen));
 }
 
 void click(GameDriver &driver, const QString &screen, const QString &control)
@@ -94,7 +95,8 @@ int main(int argc, char *argv[])
     driver.reset();
     driver.startGame();
     onDisplay(driver, QStringLiteral("Brendelquiz"));
-    check(driver.winGame(QStringLiteral("Jürgen Müller")), QStringLiteral("the won game did not reach the certificate"));
+    check(driver.winGame(QStringLiteral("Jürgen Müller")),
+          QStringLiteral("the won game did not reach the certificate"));
     onDisplay(driver, QStringLiteral("frmGlückwunsch"));
     click(driver, QStringLiteral("frmGlückwunsch"), QStringLiteral("cmdende"));
     onDisplay(driver, QStringLiteral("frmAbout"));
@@ -104,7 +106,8 @@ int main(int argc, char *argv[])
     // A lost game: a wrong answer to question 12, the scolding, then "Ende".
     const bq::test::QuestionMoves &twelve = bq::test::questionMoves(12);
     driver.reset();
-    check(driver.playTo(12, QStringLiteral("Erika Mustermann")), QStringLiteral("the lost game did not reach question 12"));
+    check(driver.playTo(12, QStringLiteral("Erika Mustermann")),
+          QStringLiteral("the lost game did not reach question 12"));
     onDisplay(driver, twelve.screen);
     check(driver.answer(12, QStringLiteral("Niemand")), QStringLiteral("cannot answer question 12"));
     click(driver, twelve.screen, twelve.okButton);

@@ -9,13 +9,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTextStream>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextBoundaryFinder>
+#include <QTextStream>
 #include <QTimer>
 #include <QTimerEvent>
 
@@ -323,9 +323,9 @@ QStringList GameDriver::journal() const
 
 QStringList GameDriver::journalSince(int mark) const
 {
-    static const QStringList ops{QStringLiteral("show"), QStringLiteral("hide"), QStringLiteral("unload"),
+    static const QStringList ops{QStringLiteral("show"), QStringLiteral("hide"),   QStringLiteral("unload"),
                                  QStringLiteral("play"), QStringLiteral("msgbox"), QStringLiteral("set"),
-                                 QStringLiteral("end"), QStringLiteral("close")};
+                                 QStringLiteral("end"),  QStringLiteral("close")};
     QStringList result;
     for (const JournalEntry &entry : Journal::instance().since(mark)) {
         if (ops.contains(entry.op))
@@ -342,8 +342,8 @@ int GameDriver::journalMark() const
 bool GameDriver::play(const QList<Move> &moves)
 {
     for (const Move &move : moves) {
-        const bool done = move.kind == Move::Type ? type(move.screen, move.control, move.text)
-                                                   : click(move.screen, move.control);
+        const bool done =
+            move.kind == Move::Type ? type(move.screen, move.control, move.text) : click(move.screen, move.control);
         if (!done) {
             qWarning("cannot reach %s.%s; on display: %s", qPrintable(move.screen), qPrintable(move.control),
                      qPrintable(visibleScreens().join(u' ')));
@@ -375,7 +375,7 @@ bool GameDriver::playTo(int question, const QString &name)
 {
     startGame();
     return enterName(name) && play(rightAnswerMoves(1, question - 1))
-           && visibleScreens() == QStringList{questionMoves(question).screen};
+        && visibleScreens() == QStringList{questionMoves(question).screen};
 }
 
 bool GameDriver::winGame(const QString &name)
@@ -425,8 +425,8 @@ void clickButton(QAbstractButton *button)
 {
     // An option button only takes clicks on its circle and caption, not on the free room
     // beside them that the layout gives it.
-    const QPoint where = qobject_cast<QRadioButton *>(button) ? QPoint(6, button->height() / 2)
-                                                             : button->rect().center();
+    const QPoint where =
+        qobject_cast<QRadioButton *>(button) ? QPoint(6, button->height() / 2) : button->rect().center();
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, where);
 }
 
@@ -442,8 +442,7 @@ void typeInto(QWidget *widget, const QString &text)
     qsizetype start = 0;
     while (graphemes.toNextBoundary() != -1) {
         const qsizetype end = graphemes.position();
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(start, end - start),
-                            Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(start, end - start), Qt::NoModifier);
         start = end;
     }
 }

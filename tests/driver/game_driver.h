@@ -29,8 +29,8 @@ namespace bq::test {
 struct SeenBox {
     QString title;
     QString text;
-    int style = 0;               // 0 or 48, read from the box's icon
-    QStringList visibleScreens;  // the screens on display while the box was open
+    int style = 0;              // 0 or 48, read from the box's icon
+    QStringList visibleScreens; // the screens on display while the box was open
 };
 
 // Records what the sound thread was asked to play, instead of making noise in tests.

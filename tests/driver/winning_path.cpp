@@ -14,30 +14,34 @@ const QuestionMoves &questionMoves(int question)
             QStringList accepted;
         };
         const QList<Answer> answers{
-            {3, {}}, {2, {}}, {2, {}}, {2, {}}, {2, {}}, {4, {}}, {4, {}},
+            {3, {}},
+            {2, {}},
+            {2, {}},
+            {2, {}},
+            {2, {}},
+            {4, {}},
+            {4, {}},
             {0, {"Konrad Elsholm", "konrad elsholm", "Elsholm", "elsholm"}},
             {0, {"1946"}},
             {1, {}},
-            {0, {"Hambacher Schloss", "Hambacher Schloß", "Schloss Hambach", "Schloß Hambach", "schloss hambach",
-                 "hambacher schloss", "hambacher schloß"}},
+            {0,
+             {"Hambacher Schloss", "Hambacher Schloß", "Schloss Hambach", "Schloß Hambach", "schloss hambach",
+              "hambacher schloss", "hambacher schloß"}},
             {0, {"Konstantin Bärenfels", "Konstantin Baerenfels", "konstantin baerenfels", "konstantin bärenfels"}},
             {0, {"Edenkoben", "edenkoben"}},
             {0, {"Wörth", "Wörth/Rhein", "wörth", "woerth", "woerth/rhein"}},
             {0, {"Worms", "worms"}},
             {0, {"etwas"}},
         };
-        const QStringList praises{"DlgFrage1_richtig",  "Dlgfrage2_richtig",  "dlgfrage3_richtig",
-                                  "DlgFrage4_richtig",  "DlgFrage5_richtig",  "DlgFrage6_richtig",
-                                  "dlgFrage7_richtig",  "dlgFrage8_richtig",  "dlgFrage9_richtig",
-                                  "dlgFrage10_richtig", "dlgFrage11_richtig", "dlgFrage12_richtig",
-                                  "dlgFrage13_richtig", "dlgFrage14_richtig", "dlgFrage15_richtig",
-                                  QString()};
-        const QStringList scoldings{"Dlgfrage1_falsch",  "DlgFrage2_falsch",  "DlgFrage3_falsch",
-                                    "DlgFrage4_falsch",  "DlgFrage5_falsch",  "DlgFrage6_falsch",
-                                    "dlgFrage7_falsch",  "dlgFrage8_falsch",  "dlgFrage9_falsch",
-                                    "dlgFrage10_falsch", "dlgFrage11_falsch", "dlgFrage12_falsch",
-                                    "dlgFrage13_falsch", "dlgFrage14_falsch", "dlgFrage15_falsch",
-                                    "dlgFrage16_falsch"};
+        const QStringList praises{
+            "DlgFrage1_richtig",  "Dlgfrage2_richtig",  "dlgfrage3_richtig",  "DlgFrage4_richtig",
+            "DlgFrage5_richtig",  "DlgFrage6_richtig",  "dlgFrage7_richtig",  "dlgFrage8_richtig",
+            "dlgFrage9_richtig",  "dlgFrage10_richtig", "dlgFrage11_richtig", "dlgFrage12_richtig",
+            "dlgFrage13_richtig", "dlgFrage14_richtig", "dlgFrage15_richtig", QString()};
+        const QStringList scoldings{"Dlgfrage1_falsch",  "DlgFrage2_falsch",  "DlgFrage3_falsch",  "DlgFrage4_falsch",
+                                    "DlgFrage5_falsch",  "DlgFrage6_falsch",  "dlgFrage7_falsch",  "dlgFrage8_falsch",
+                                    "dlgFrage9_falsch",  "dlgFrage10_falsch", "dlgFrage11_falsch", "dlgFrage12_falsch",
+                                    "dlgFrage13_falsch", "dlgFrage14_falsch", "dlgFrage15_falsch", "dlgFrage16_falsch"};
         QList<QuestionMoves> all;
         for (int q = 1; q <= 16; ++q) {
             QString box;
@@ -49,8 +53,7 @@ const QuestionMoves &questionMoves(int question)
                 box = QStringLiteral("txtAntwortFrage%1").arg(q);
             const Answer &answer = answers.at(q - 1);
             all.append({QStringLiteral("frmFrage%1").arg(q),
-                        answer.option ? QStringLiteral("optAntwort%1").arg(answer.option) : QString(),
-                        answer.accepted,
+                        answer.option ? QStringLiteral("optAntwort%1").arg(answer.option) : QString(), answer.accepted,
                         answer.option ? QStringLiteral("opt%1").arg(answer.option) : answer.accepted.first(), box,
                         q == 4 ? QStringLiteral("Command1") : QStringLiteral("cmdok"),
                         q == 6 ? QStringLiteral("cmdaufg") : QStringLiteral("cmdaufgeben"), praises.at(q - 1),

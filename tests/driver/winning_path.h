@@ -48,7 +48,7 @@ struct NameLabel {
     const char *label;
 };
 inline constexpr NameLabel kNameLabels[] = {
-    {"frmFrage3", "lblTestername"}, {"frmFrage12", "lblName"}, {"frmFrage13", "lblName"},
+    {"frmFrage3", "lblTestername"},   {"frmFrage12", "lblName"}, {"frmFrage13", "lblName"},
     {"frmFrage15", "lblNameFrage15"}, {"frmFrage16", "lblName"}, {"frmGlückwunsch", "lblName"},
 };
 

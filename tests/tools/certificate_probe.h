@@ -36,10 +36,10 @@ constexpr int kSampleYear = 2027, kSampleMonth = 1, kSampleDay = 1;
 // printable area's top-left, the face that must arrive on paper after substitution.
 struct ExpectedLine {
     int step;
-    const char *label;     // the screen label that supplies the text
-    double x;              // the name's x is computed from the name
+    const char *label; // the screen label that supplies the text
+    double x;          // the name's x is computed from the name
     double y;
-    const char *family;    // the face on paper
+    const char *family; // the face on paper
     double points;
     bool bold;
     const char *firstWord; // the line's first word on paper, found near (x, y)
@@ -51,8 +51,7 @@ struct ExpectedLine {
 inline const QList<ExpectedLine> &expectedLines()
 {
     static const QList<ExpectedLine> lines{
-        {1, "lblverleihenwir", 75, 20, "Liberation Sans", 12, false, "Hiermit", "verleihen",
-         "Hiermit verleihen wir"},
+        {1, "lblverleihenwir", 75, 20, "Liberation Sans", 12, false, "Hiermit", "verleihen", "Hiermit verleihen wir"},
         {2, "lblName", 60, 40, "Dancing Script", 20, false, "Erika", "Erika", ""},
         {3, "lblTitel", 85, 60, "Liberation Sans", 12, false, "den", "Titel", "den Titel"},
         {4, "lblwahrerQuellmärker", 48, 80, "Liberation Sans", 22, false, "\"Wahre/r", "\"Wahre/r",
@@ -120,11 +119,11 @@ inline QString runTool(const QString &program, const QStringList &arguments, boo
 inline QList<PdfWord> pdfWords(const QString &pdfFile)
 {
     bool ok = false;
-    const QString xml = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfFile, QStringLiteral("-")},
-                                &ok);
+    const QString xml =
+        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfFile, QStringLiteral("-")}, &ok);
     QList<PdfWord> words;
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.*)</word>)re"));
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.*)</word>)re"));
     for (auto it = word.globalMatch(xml); it.hasNext();) {
         const auto match = it.next();
         QString text = match.captured(5);

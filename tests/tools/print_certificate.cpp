@@ -108,8 +108,8 @@ int play(const QString &name, const QString &expectedFile)
         const QString text = printedText(line, name);
         const double x = line.step == 2 ? nameEstimate(int(text.trimmed().size())) : line.x;
         const QRectF box = expectedTextInk(line, x, text);
-        ink << "step" << line.step << ' ' << box.left() << ' ' << box.top() << ' ' << box.right() << ' '
-            << box.bottom() << '\n';
+        ink << "step" << line.step << ' ' << box.left() << ' ' << box.top() << ' ' << box.right() << ' ' << box.bottom()
+            << '\n';
     }
     const QRectF seal = expectedPictureInk(screen->control<QLabel>(QStringLiteral("Image1"))->pixmap());
     if (!seal.isEmpty())
