@@ -53,18 +53,12 @@ fail() {
     echo "--- the game's output:" >&2; cat "$DESK_TMP/game.err" >&2
     desk_fail "$*"
 }
-# visible TITLE: the id of the visible window with exactly that title, if there is one.
-visible() {
-    local pattern="^$(printf '%s' "$1" | sed 's/[][\.*^$?+(){}|]/\\&/g')\$"
-    xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1
-}
 # window TITLE: waits for the window and its keyboard focus; its id goes to WIN.
 window() {
     local title="$1"
     WIN=""
-    wait_until 20 eval 'WIN=$(visible "$title"); [ -n "$WIN" ]' || fail "the window \"$1\" did not appear"
-    wait_until 10 eval '[ "$(xdotool getwindowfocus 2>/dev/null)" = "$WIN" ]' \
-        || fail "the window \"$1\" did not get the keyboard focus"
+    wait_until 20 eval 'WIN=$(desk_window "$title"); [ -n "$WIN" ]' || fail "the window \"$1\" did not appear"
+    wait_until 10 desk_focused "$WIN" || fail "the window \"$1\" did not get the keyboard focus"
     # Orca has announced the window, and had its say about it when its log stands still.
     [ -f "$SPEECH" ] || return 0
     wait_until 20 eval 'spoken | tail -n +$((MARK + 1)) | grep -qF -- "$title"' \
@@ -84,7 +78,7 @@ key_to() {
     MARK=$(spoken | wc -l)
     local started=$EPOCHREALTIME
     xdotool key "${@: -1}"
-    wait_until 20 eval '[ -n "$(visible "$title")" ]' || fail "\"$title\" did not appear after the keys $*"
+    wait_until 20 eval '[ -n "$(desk_window "$title")" ]' || fail "\"$title\" did not appear after the keys $*"
     local now=$EPOCHREALTIME
     DELAYS+=($(( (${now/./} - ${started/./}) / 1000 )))
     window "$title"
@@ -97,8 +91,8 @@ back_to() {
     local gone="$1"
     MARK=$(spoken | wc -l)
     xdotool key Return
-    wait_until 10 eval '[ -z "$(visible "$gone")" ]' || fail "\"$gone\" did not close"
-    xdotool windowfocus "$(visible "$2")"
+    wait_until 10 eval '[ -z "$(desk_window "$gone")" ]' || fail "\"$gone\" did not close"
+    xdotool windowfocus "$(desk_window "$2")"
     window "$2"
 }
 start_named() {
@@ -117,32 +111,33 @@ end_game() {
     wait "$GAME_PID" || fail "the game ended with status $? on \"Ende\""
 }
 
-# The won game, question by question: its window | the right answer | the praise's window.
+# The won game, question by question: its window | the right answer | the praise's window |
+# what Orca says of the question | what it says of the praise (the opening words of long texts).
 #   N: the focus starts on the first option, Down goes to the next, space checks it; Tab Tab is OK.
 #   text: the focus starts in the answer box (question 9: one Tab on), Enter hands it in.
 won_game=(
-    "noch 14 Fragen bis zum ordentlichen Quellmärker|3|Stimmt"
-    "noch 13 Fragen bis zum ordentlichen Quellmärker|2|korrekt!"
-    "noch 12 Fragen bis zum ordentlichen Quellmärker|2|richtig"
-    "noch 11 Fragen bis zum ordentlichen Quellmärker|2|das ist richtig!"
-    "noch 10 Fragen bis zum ordentlichen Quellmärker|2|nicht schlecht..."
-    "noch 9 Fragen|4|Frage 6 ist richtig!"
-    "Frage 7|4|mehr als richtig gibt es nicht!"
-    "Frage 8|Konrad Elsholm|Stimmt!"
-    "Frage 9|Tab 1946|Gut Gut...weiter so"
-    "noch 5 Fragen|1|Diese Antwort ist korrekt!"
-    "noch läppische 4 Fragen|Hambacher Schloss|Frage 11 hast Du richtig beantwortet!"
-    "Nur noch 3 Fragen!|Konstantin Bärenfels|Klasse! Gleich hast Du es geschafft!"
-    "Noch 3 Fragen bis zum glücklichen Quellmärker|Edenkoben|noch 2 klitzekleine Fragen"
-    "Frage 14 von 15|Wörth|stimmt..stimmt"
-    "Frage 15 !!|Worms|Hurra, das war Frage15!"
-    "allerletzte Frage|etwas|Herzlichen Glückwunsch"
+    "noch 14 Fragen bis zum ordentlichen Quellmärker|3|Stimmt|Die Landeshauptstadt von Rheinland/Quellmark ist?|So weit so gut. Das war ja auch ziemlich leicht!"
+    "noch 13 Fragen bis zum ordentlichen Quellmärker|2|korrekt!|An wievielter Stelle der Weinanbaugebiete Deutschlands|Stimmt, so schwer war dies nun auch nicht"
+    "noch 12 Fragen bis zum ordentlichen Quellmärker|2|richtig|Testen wir nun mal die Kenntnisse von: $NAME Was bitte bedeutet das Wort Keschde?|Wollen wir es nicht ganz so einfach machen"
+    "noch 11 Fragen bis zum ordentlichen Quellmärker|2|das ist richtig!|Durch ein Faschingsliedchen wurden die Quellmärker|Nicht schlecht auch das war"
+    "noch 10 Fragen bis zum ordentlichen Quellmärker|2|nicht schlecht...|In welcher Stadt befindet sich denn eigentlich die Porta Nigra?|Ich bin beeindruckt."
+    "noch 9 Fragen|4|Frage 6 ist richtig!|Welche Titel holte der 1.FC.Kaiserslautern bisher?|Das ist vollkommen korrekt. Deutscher Meister waren Sie"
+    "Frage 7|4|mehr als richtig gibt es nicht!|Welche beiden Vereine fusionierten 1929|EEES stimmt!"
+    "Frage 8|Konrad Elsholm|Stimmt!|Sicher kannst Du mir den Namen des ersten Rheinland/Quellmärkischen|Grossartig, diese Beantwortung"
+    "Frage 9|Tab 1946|Gut Gut...weiter so|Wer die vorangegangene Frage wusste|Sehr gut."
+    "noch 5 Fragen|1|Diese Antwort ist korrekt!|Rheinland/Quellmark wird gerne als kleines Bundesland dargestellt.|Hast Du einen Taschenrechner gebraucht?"
+    "noch läppische 4 Fragen|Hambacher Schloss|Frage 11 hast Du richtig beantwortet!|An welchem Ort wurde 1832 für Pressefreiheit|Hut ab!"
+    "Nur noch 3 Fragen!|Konstantin Bärenfels|Klasse! Gleich hast Du es geschafft!|sicher kannst Du mir den König nennen|Stimmt genau. Das war der englische König"
+    "Noch 3 Fragen bis zum glücklichen Quellmärker|Edenkoben|noch 2 klitzekleine Fragen|Welchen Ort und dessen Umgebung nennt man auch die TOSCANA|Stimmt genau. Der Ort heisst Edenkoben."
+    "Frage 14 von 15|Wörth|stimmt..stimmt|Das Werk mit dem blauen Stern auf dem Dach|Das ist vollkommen korrekt außer schweren LKW"
+    "Frage 15 !!|Worms|Hurra, das war Frage15!|sagst Du mir noch in welcher Stadt der Reformatiker|Geschafft...Geschafft...Geschafft"
+    "allerletzte Frage|etwas|Herzlichen Glückwunsch|Schreibe etwas in das Kästchen unten!|"
 )
 play_won_game() {
     start_named
     local row question answer praise keys i
     for row in "${won_game[@]}"; do
-        IFS='|' read -r question answer praise <<<"$row"
+        IFS='|' read -r question answer praise _ <<<"$row"
         if [ "$question" = "allerletzte Frage" ]; then   # it opens behind a box that says so
             key_to "wirklich letzte Frage!" Return
             back_to "wirklich letzte Frage!" "$question"
@@ -208,37 +203,6 @@ months=(Januar Februar März April Mai Juni Juli August September Oktober Novemb
 today="$(date +%d). ${months[$(date +%-m) - 1]} $(date +%Y)"
 heard=(
     "Hallo dialog Herzlich Willkommen $NAME"
-    "Die Landeshauptstadt von Rheinland/Quellmark ist?"
-    "An wievielter Stelle der Weinanbaugebiete Deutschlands"
-    "Testen wir nun mal die Kenntnisse von: $NAME Was bitte bedeutet das Wort Keschde?"
-    "Durch ein Faschingsliedchen wurden die Quellmärker"
-    "In welcher Stadt befindet sich denn eigentlich die Porta Nigra?"
-    "Welche Titel holte der 1.FC.Kaiserslautern bisher?"
-    "Welche beiden Vereine fusionierten 1929"
-    "Sicher kannst Du mir den Namen des ersten Rheinland/Quellmärkischen"
-    "Wer die vorangegangene Frage wusste"
-    "Rheinland/Quellmark wird gerne als kleines Bundesland dargestellt."
-    "An welchem Ort wurde 1832 für Pressefreiheit"
-    "sicher kannst Du mir den König nennen"
-    "Welchen Ort und dessen Umgebung nennt man auch die TOSCANA"
-    "Das Werk mit dem blauen Stern auf dem Dach"
-    "sagst Du mir noch in welcher Stadt der Reformatiker"
-    "Schreibe etwas in das Kästchen unten!"
-    "Stimmt dialog So weit so gut. Das war ja auch ziemlich leicht!"
-    "korrekt! dialog Stimmt, so schwer war dies nun auch nicht"
-    "richtig dialog Wollen wir es nicht ganz so einfach machen"
-    "das ist richtig! dialog Nicht schlecht auch das war"
-    "nicht schlecht... dialog Ich bin beeindruckt."
-    "Frage 6 ist richtig! dialog Das ist vollkommen korrekt. Deutscher Meister waren Sie"
-    "mehr als richtig gibt es nicht! dialog EEES stimmt!"
-    "Stimmt! dialog Grossartig, diese Beantwortung"
-    "Gut Gut...weiter so dialog Sehr gut."
-    "Diese Antwort ist korrekt! dialog Hast Du einen Taschenrechner gebraucht?"
-    "Frage 11 hast Du richtig beantwortet! dialog Hut ab!"
-    "Klasse! Gleich hast Du es geschafft! dialog Stimmt genau. Das war der englische König"
-    "noch 2 klitzekleine Fragen dialog Stimmt genau. Der Ort heisst Edenkoben."
-    "stimmt..stimmt dialog Das ist vollkommen korrekt außer schweren LKW"
-    "Hurra, das war Frage15! dialog Geschafft...Geschafft...Geschafft"
     "Hiermit verleihen wir $NAME den Titel \"Wahre/r Quellmärker-Bürger/in\" Er/Sie darf sich"
     "Mainz, den $today Knörz vun de Quellmork"
     "falsche Antwort Frage 1 dialog Super der Kandidat ist gleich bei der ersten Frage"
@@ -249,6 +213,11 @@ heard=(
     "Alle Angaben ohne Gewähr."
     "Oma Hilde (für den geheimen Rieslingvorrat), Kater Moritz"
 )
+for row in "${won_game[@]}"; do
+    IFS='|' read -r _ _ praise asked praised <<<"$row"
+    heard+=("$asked")
+    [ -z "$praised" ] || heard+=("$praise dialog $praised")
+done
 missing=()
 for words in "${heard[@]}"; do
     grep -qF -- "$words" "$DESK_TMP/spoken" || missing+=("$words")

@@ -14,41 +14,7 @@
 #include <QTest>
 
 using bq::test::GameDriver;
-
-namespace {
-
 using bq::test::questionMoves;
-
-QString screenOf(int question)
-{
-    return questionMoves(question).screen;
-}
-QString rightAnswer(int question)
-{
-    return questionMoves(question).rightAnswer;
-}
-QString okButtonOf(int question)
-{
-    return questionMoves(question).okButton;
-}
-QString giveUpButtonOf(int question)
-{
-    return questionMoves(question).giveUpButton;
-}
-QString answerBoxOf(int question)
-{
-    return questionMoves(question).answerBox;
-}
-QString praiseOf(int question)
-{
-    return questionMoves(question).praise;
-}
-QString scoldingOf(int question)
-{
-    return questionMoves(question).scolding;
-}
-
-} // namespace
 
 class QuizTest : public QObject {
     Q_OBJECT
@@ -72,8 +38,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
 
         const auto rows = [](int q, const QStringList &right, const QStringList &wrong, bool pfff) {
-            const QString own = QStringLiteral("unload ") + screenOf(q);
-            QTest::addRow("q%d right", q) << q << "ok" << rightAnswer(q) << right;
+            const QString own = QStringLiteral("unload ") + questionMoves(q).screen;
+            QTest::addRow("q%d right", q) << q << "ok" << questionMoves(q).rightAnswer << right;
             QTest::addRow("q%d wrong", q) << q << "ok" << QString() << wrong;
             QTest::addRow("q%d give up", q)
                 << q << "giveup" << QString()
@@ -146,13 +112,15 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(QString, given);
         QFETCH(QStringList, expected);
-        driver.show(screenOf(question));
+        driver.show(questionMoves(question).screen);
         answer(question, given);
         const int mark = driver.journalMark();
-        QVERIFY(driver.click(screenOf(question), button == u"ok" ? okButtonOf(question) : giveUpButtonOf(question)));
+        QVERIFY(
+            driver.click(questionMoves(question).screen,
+                         button == u"ok" ? questionMoves(question).okButton : questionMoves(question).giveUpButton));
         QCOMPARE(driver.journalSince(mark), expected);
         QCOMPARE(driver.visibleScreens().size(), 1);
-        QVERIFY(!bq::FormRegistry::instance().isLoaded(screenOf(question)));
+        QVERIFY(!bq::FormRegistry::instance().isLoaded(questionMoves(question).screen));
     }
 
     void q9TypedYearWinsWhateverOptionIsChosen()
@@ -367,15 +335,15 @@ private Q_SLOTS:
         QFETCH(int, question);
         QFETCH(QString, typed);
         QFETCH(bool, questionVisible);
-        driver.show(screenOf(question));
+        driver.show(questionMoves(question).screen);
         answer(question, typed);
-        QVERIFY(driver.click(screenOf(question), "cmdok"));
+        QVERIFY(driver.click(questionMoves(question).screen, "cmdok"));
         QCOMPARE(driver.boxes().size(), 1);
         const bq::test::SeenBox box = driver.boxes().first();
         QCOMPARE(box.title, QStringLiteral("Nur zur Info!"));
         QCOMPARE(box.style, 48);
-        QCOMPARE(box.visibleScreens.contains(screenOf(question)), questionVisible);
-        QCOMPARE(driver.visibleScreens(), QStringList{praiseOf(question)});
+        QCOMPARE(box.visibleScreens.contains(questionMoves(question).screen), questionVisible);
+        QCOMPARE(driver.visibleScreens(), QStringList{questionMoves(question).praise});
     }
 
     void remarkAnswersHandedInWithEnter_data()
@@ -394,12 +362,12 @@ private Q_SLOTS:
     {
         QFETCH(int, question);
         QFETCH(QString, typed);
-        driver.show(screenOf(question));
+        driver.show(questionMoves(question).screen);
         answer(question, typed);
-        QVERIFY(driver.pressKey(screenOf(question), Qt::Key_Return));
+        QVERIFY(driver.pressKey(questionMoves(question).screen, Qt::Key_Return));
         QCOMPARE(driver.boxes().size(), 1);
-        QCOMPARE(driver.visibleScreens(), QStringList{praiseOf(question)});
-        QVERIFY(!bq::FormRegistry::instance().isLoaded(screenOf(question)));
+        QCOMPARE(driver.visibleScreens(), QStringList{questionMoves(question).praise});
+        QVERIFY(!bq::FormRegistry::instance().isLoaded(questionMoves(question).screen));
     }
 
     void helpBoxes_data()
@@ -472,10 +440,10 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QString, title);
         QFETCH(int, style);
-        const QString screen = screenOf(question);
+        const QString screen = questionMoves(question).screen;
         driver.show(screen);
         QCOMPARE(driver.text(screen, button), caption);
-        const QString given = rightAnswer(question);
+        const QString given = questionMoves(question).rightAnswer;
         answer(question, given);
         for (int i = 0; i < 2; ++i)
             QVERIFY(driver.click(screen, button));
@@ -493,24 +461,24 @@ private Q_SLOTS:
                         ->control<QRadioButton>("optAntwort" + given.mid(3))
                         ->isChecked());
         else
-            QCOMPARE(driver.text(screen, answerBoxOf(question)), given);
+            QCOMPARE(driver.text(screen, questionMoves(question).answerBox), given);
         QVERIFY(!driver.journal().join(u'|').contains(QStringLiteral("play")));
     }
 
     void screensAsTheirDefinitionSays()
     {
         for (int q = 1; q <= 16; ++q) {
-            driver.show(screenOf(q));
-            bq::Form *form = bq::FormRegistry::instance().form(screenOf(q));
+            driver.show(questionMoves(q).screen);
+            bq::Form *form = bq::FormRegistry::instance().form(questionMoves(q).screen);
             const auto options = form->findChildren<QRadioButton *>();
             const int expectedOptions = QList<int>{4, 4, 3, 4, 3, 4, 5, 0, 3, 4, 0, 0, 0, 0, 0, 0}.at(q - 1);
             QCOMPARE(int(options.size()), expectedOptions);
             for (QRadioButton *option : options)
                 QVERIFY(!option->isChecked());
-            if (auto *box = form->control<QLineEdit>(answerBoxOf(q)))
+            if (auto *box = form->control<QLineEdit>(questionMoves(q).answerBox))
                 QVERIFY(box->text().isEmpty());
-            QCOMPARE(driver.text(screenOf(q), giveUpButtonOf(q)), QStringLiteral("aufgeben"));
-            QCOMPARE(driver.text(screenOf(q), okButtonOf(q)), QStringLiteral("OK"));
+            QCOMPARE(driver.text(questionMoves(q).screen, questionMoves(q).giveUpButton), QStringLiteral("aufgeben"));
+            QCOMPARE(driver.text(questionMoves(q).screen, questionMoves(q).okButton), QStringLiteral("OK"));
             const bool banner = q == 6 || q == 7 || q >= 11;
             QCOMPARE(form->control("Picture1") != nullptr, banner);
         }
@@ -561,9 +529,9 @@ private Q_SLOTS:
         for (int q = 1; q <= 16; ++q) {
             driver.reset();
             playTo(q, QStringLiteral("Verlierer"));
-            QVERIFY(driver.click(screenOf(q), okButtonOf(q)));
-            QCOMPARE(driver.visibleScreens(), QStringList{scoldingOf(q)});
-            QVERIFY(driver.click(scoldingOf(q), "OKButton"));
+            QVERIFY(driver.click(questionMoves(q).screen, questionMoves(q).okButton));
+            QCOMPARE(driver.visibleScreens(), QStringList{questionMoves(q).scolding});
+            QVERIFY(driver.click(questionMoves(q).scolding, "OKButton"));
             QCOMPARE(driver.visibleScreens(), QStringList{"frmAbout"});
             QVERIFY(!driver.ended());
             QVERIFY(driver.click("frmAbout", "cmdExit"));
@@ -576,7 +544,7 @@ private Q_SLOTS:
         for (int q = 1; q <= 16; ++q) {
             driver.reset();
             playTo(q, QStringLiteral("Feigling"));
-            QVERIFY(driver.click(screenOf(q), giveUpButtonOf(q)));
+            QVERIFY(driver.click(questionMoves(q).screen, questionMoves(q).giveUpButton));
             QCOMPARE(driver.visibleScreens(), QStringList{"frmAbout"});
             QCOMPARE(driver.loadedScreens(), (QStringList{"DlgNamen_angeben", "frmAbout"}));
         }
@@ -637,9 +605,9 @@ private Q_SLOTS:
         QVERIFY(driver.pressKey("DlgNamen_angeben", Qt::Key_Return));
         QVERIFY(driver.pressKey("DlgNamen_anzeigen", Qt::Key_Return));
         for (int q = 1; q <= 16; ++q) {
-            const QString screen = screenOf(q);
+            const QString screen = questionMoves(q).screen;
             QCOMPARE(driver.visibleScreens(), QStringList{screen});
-            const QString given = rightAnswer(q);
+            const QString given = questionMoves(q).rightAnswer;
             if (given.startsWith(QStringLiteral("opt"))) {
                 // Arrows walk the options, Space chooses, Tab goes on to the buttons.
                 for (int i = 1; i < given.mid(3).toInt(); ++i)
@@ -652,13 +620,13 @@ private Q_SLOTS:
                 if (q == 9) // the options are one stop; the year box comes next
                     QVERIFY(driver.pressKey(screen, Qt::Key_Tab));
                 QWidget *focus = bq::FormRegistry::instance().form(screen)->focusWidget();
-                QCOMPARE(focus->objectName(), answerBoxOf(q));
+                QCOMPARE(focus->objectName(), questionMoves(q).answerBox);
                 bq::test::typeInto(focus, given);
                 QVERIFY(driver.pressKey(screen, Qt::Key_Return));
             }
             if (q < 16) {
-                QCOMPARE(driver.visibleScreens(), QStringList{praiseOf(q)});
-                QVERIFY(driver.pressKey(praiseOf(q), Qt::Key_Return));
+                QCOMPARE(driver.visibleScreens(), QStringList{questionMoves(q).praise});
+                QVERIFY(driver.pressKey(questionMoves(q).praise, Qt::Key_Return));
             }
         }
         QCOMPARE(driver.visibleScreens(), QStringList{QStringLiteral("frmGlückwunsch")});

@@ -394,12 +394,12 @@ private:
     struct Action {
         enum Kind { Click, Type, Paste, Key, Close, Tick, Wait, ProcessEvents, Look };
         Kind kind = Look;
-        QString screen;
-        QString control;
-        QString text;
+        QString screen{};
+        QString control{};
+        QString text{};
         bool replace = false; // a paste over all of the box's text
         int key = 0;
-        Qt::KeyboardModifiers modifiers;
+        Qt::KeyboardModifiers modifiers{};
         const char *keyName = "";
         int count = 0; // ticks, or milliseconds to wait
 
@@ -432,22 +432,12 @@ private:
 
     static Action click(const QString &screen, const QString &control)
     {
-        Action action;
-        action.kind = Action::Click;
-        action.screen = screen;
-        action.control = control;
-        return action;
+        return {.kind = Action::Click, .screen = screen, .control = control};
     }
 
     static Action paste(const QString &screen, const QString &control, const QString &text, bool replace)
     {
-        Action action;
-        action.kind = Action::Paste;
-        action.screen = screen;
-        action.control = control;
-        action.text = text;
-        action.replace = replace;
-        return action;
+        return {.kind = Action::Paste, .screen = screen, .control = control, .text = text, .replace = replace};
     }
 
     Action typing(const QString &screen, const QString &box, const QString &text)
@@ -458,12 +448,7 @@ private:
         const bool takesPaste = edit && !edit->isReadOnly();
         if (takesPaste && (text.size() > 60 || dice->chance(0.3)))
             return paste(screen, box, text, dice->chance(0.5));
-        Action action;
-        action.kind = Action::Type;
-        action.screen = screen;
-        action.control = box;
-        action.text = text.size() > 60 ? cutTo(text, 60) : text;
-        return action;
+        return {.kind = Action::Type, .screen = screen, .control = box, .text = cutTo(text, 60)};
     }
 
     Action randomKey(const QString &screen)
@@ -496,13 +481,7 @@ private:
         };
         // The keys that move the game on come up more often than the rest.
         const Key &key = dice->chance(0.6) ? keys[dice->below(6)] : keys[dice->below(std::size(keys))];
-        Action action;
-        action.kind = Action::Key;
-        action.screen = screen;
-        action.key = key.key;
-        action.modifiers = key.modifiers;
-        action.keyName = key.name;
-        return action;
+        return {.kind = Action::Key, .screen = screen, .key = key.key, .modifiers = key.modifiers, .keyName = key.name};
     }
 
     // The next step of a player who wants to win, on one visible screen, if there is one.
@@ -560,17 +539,11 @@ private:
             if (std::optional<Action> move = guidedMove(visible))
                 return *move;
         }
-        Action action;
         const quint32 roll = dice->below(100);
-        if (roll < 4) {
-            action.kind = Action::ProcessEvents;
-            return action;
-        }
-        if (roll < 6) {
-            action.kind = Action::Wait;
-            action.count = int(dice->below(25));
-            return action;
-        }
+        if (roll < 4)
+            return {.kind = Action::ProcessEvents};
+        if (roll < 6)
+            return {.kind = Action::Wait, .count = int(dice->below(25))};
         if (roll < 16) {
             QStringList timers;
             for (const QString &screen : driver.loadedScreens()) {
@@ -579,21 +552,17 @@ private:
             }
             if (!timers.isEmpty()) {
                 const QString which = dice->pick(timers);
-                action.kind = Action::Tick;
-                action.screen = which.section(u'.', 0, 0);
-                action.control = which.section(u'.', 1);
-                action.count = 1 + int(dice->below(5));
-                return action;
+                return {.kind = Action::Tick,
+                        .screen = which.section(u'.', 0, 0),
+                        .control = which.section(u'.', 1),
+                        .count = 1 + int(dice->below(5))};
             }
         }
         if (visible.isEmpty())
-            return action;
+            return {};
         const QString screen = dice->pick(visible);
-        if (roll < 21) {
-            action.kind = Action::Close;
-            action.screen = screen;
-            return action;
-        }
+        if (roll < 21)
+            return {.kind = Action::Close, .screen = screen};
         if (roll < 40)
             return randomKey(screen);
         if (roll < 58) {
@@ -602,10 +571,8 @@ private:
                 return typing(screen, dice->pick(boxes), randomText(*dice));
         }
         const QStringList controls = driver.clickableControls(screen);
-        if (controls.isEmpty()) {
-            action.screen = screen;
-            return action;
-        }
+        if (controls.isEmpty())
+            return {.screen = screen};
         return click(screen, dice->pick(controls));
     }
 

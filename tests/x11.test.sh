@@ -42,9 +42,9 @@ game_fail() {
 # The title a window manager shows (_NET_WM_NAME) must be the caption exactly, as must the
 # old-style WM_NAME.
 window() {
-    local pattern="^$(printf '%s' "$1" | sed 's/[][\.*^$?+(){}|]/\\&/g')\$"
+    local title="$1"
     WIN=""
-    wait_until 10 eval 'WIN=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1); [ -n "$WIN" ]' \
+    wait_until 10 eval 'WIN=$(desk_window "$title"); [ -n "$WIN" ]' \
         || game_fail "the window \"$1\" did not appear within 10 s"
     local shown
     shown=$(xprop -id "$WIN" -notype _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME = "\(.*\)"$/\1/p')
@@ -52,14 +52,12 @@ window() {
 }
 # no_window TITLE: no visible window with that title is left (within 5 s).
 no_window() {
-    local pattern="^$(printf '%s' "$1" | sed 's/[][\.*^$?+(){}|]/\\&/g')\$"
-    wait_until 5 eval '[ -z "$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null)" ]' \
-        || game_fail "the window \"$1\" is still on display"
+    local title="$1"
+    wait_until 5 eval '[ -z "$(desk_window "$title")" ]' || game_fail "the window \"$1\" is still on display"
 }
 # focus WINDOW: waits until the window has the keyboard focus, as a player would.
 focus() {
-    local target="$1"
-    wait_until 5 eval '[ "$(xdotool getwindowfocus 2>/dev/null)" = "$target" ]' \
+    wait_until 5 desk_focused "$1" \
         || game_fail "the window \"$(xdotool getwindowname "$1")\" did not get the keyboard focus"
 }
 press() {

@@ -103,6 +103,17 @@ desk_start_xvfb() {
     unset XAUTHORITY
 }
 
+# desk_window TITLE: the id of the visible X window with exactly that title, if there is one.
+desk_window() {
+    local pattern="^$(printf '%s' "$1" | sed 's/[][\.*^$?+(){}|]/\\&/g')\$"
+    xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1
+}
+
+# desk_focused WINDOW: the X window has the keyboard focus.
+desk_focused() {
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
+}
+
 # desk_start_weston: a private Wayland compositor without a screen (weston's headless
 # backend), in the private runtime directory; exports WAYLAND_DISPLAY. When weston cannot
 # start at all, the script is skipped with weston's own words.
