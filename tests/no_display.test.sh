@@ -7,21 +7,15 @@
 # usage: no_display.test.sh <brendelquiz program> <build directory>
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/desk/lib.sh"
-program="${1:?usage: no_display.test.sh <program> <build directory>}"
-[ -x "$program" ] || { echo "FAIL: $program is not a program" >&2; exit 1; }
-program="$(realpath "$program")"
-
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-cd "$work" || exit 1
-mkdir -m 700 runtime
+program=$(desk_program "${1:?usage: no_display.test.sh <program> <build directory>}") || exit 1
+desk_init
+cd "$DESK_TMP" || exit 1
 
 # run_without_display CASE ENV...: the game started with only the given display settings.
 run_without_display() {
     local case="$1"
     shift
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u QT_QPA_PLATFORMTHEME \
-        XDG_RUNTIME_DIR="$work/runtime" "$@" \
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u QT_QPA_PLATFORMTHEME "$@" \
         timeout --signal=KILL 20 "$program" >out.txt 2>err.txt </dev/null
     local status=$?
     local lines
