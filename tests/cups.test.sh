@@ -34,9 +34,7 @@ if [ -z "${BQ_CUPS_NAMESPACE:-}" ]; then
     exec env BQ_CUPS_NAMESPACE=1 unshare -m --propagation private bash "$0" "$@"
 fi
 
-for program in cupsd lpadmin lpstat cupsreject cupsenable pdfinfo pdftoppm; do
-    command -v "$program" >/dev/null || { echo "FAIL: $program is missing; 'make deps' installs the test packages"; exit 1; }
-done
+desk_need cupsd lpadmin lpstat cupsreject cupsenable pdfinfo pdftoppm
 ppd=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
 [ -x /usr/lib/cups/backend/cups-pdf ] && [ -f /etc/cups/cups-pdf.conf ] \
     || { echo "FAIL: cups-pdf is missing; 'make deps' installs printer-driver-cups-pdf"; exit 1; }
@@ -120,15 +118,10 @@ unset PRINTER LPDEST XDG_DOCUMENTS_DIR
 export CUPS_SERVER="$dir/cups.sock" CUPS_SERVERROOT="$dir/etc"
 export HOME="$dir/home" XDG_CONFIG_HOME="$dir/home/.config"
 export QT_QPA_PLATFORM=offscreen
-runtime="$dir/runtime"
-mkdir -m 700 "$runtime"
-export XDG_RUNTIME_DIR="$runtime"
+export XDG_RUNTIME_DIR="$dir/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-for _ in $(seq 100); do
-    lpstat -r 2>/dev/null | grep -q "is running" && break
-    sleep 0.1
-done
-lpstat -r | grep -q "is running" || { fail "cupsd did not start"; exit 1; }
+wait_until 10 eval 'lpstat -r 2>/dev/null | grep -q "is running"' || { fail "cupsd did not start"; exit 1; }
 
 add_queue() {
     lpadmin -p "$queue" -v cups-pdf:/ -E -m "$ppd" -o PageSize=A4 || { fail "lpadmin"; exit 1; }
@@ -154,12 +147,8 @@ cat "$dir/work/print.out"
 grep -q '^BOX' "$dir/work/print.out" && fail "a message box appeared although the queue took the job"
 grep -q '^JOURNAL unload frmGlückwunsch$' "$dir/work/print.out" || fail "the congratulations screen was not unloaded"
 grep -q '^VISIBLE frmAbout$' "$dir/work/print.out" || fail "the about screen is not the one left on display"
-pdf=
-for _ in $(seq 300); do
-    pdf=$(pdfs_in "$dir/out" | head -n 1)
-    if [ -n "$pdf" ] && lpstat -W completed -o "$queue" 2>/dev/null | grep -q "$queue"; then break; fi
-    sleep 0.1
-done
+# The PDF, once the queue has finished the job.
+wait_until 30 eval 'pdf=$(pdfs_in "$dir/out" | head -n 1); [ -n "$pdf" ] && lpstat -W completed -o "$queue" 2>/dev/null | grep -q "$queue"'
 if [ -z "$pdf" ]; then
     fail "cups-pdf wrote no PDF"
 else
