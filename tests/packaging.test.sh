@@ -79,8 +79,7 @@ desk_start_xvfb
 (cd / && exec "$installed/games/brendelquiz") >"$DESK_TMP/game.out" 2>"$DESK_TMP/game.err" &
 game=$!
 DESK_PIDS+=("$game")
-window=""
-wait_until 10 eval 'window=$(xdotool search --onlyvisible --name "^Herzlich Willkommen zum Brendelquiz$" 2>/dev/null | head -n1); [ -n "$window" ]' \
+wait_until 10 eval 'window=$(desk_window "Herzlich Willkommen zum Brendelquiz"); [ -n "$window" ]' \
     || { cat "$DESK_TMP/game.err" >&2; desk_fail "the installed program showed no welcome window within 10 s"; }
 icon_sizes=$(xprop -id "$window" -notype _NET_WM_ICON 2>/dev/null | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
 echo "installed program: welcome window up from /, window icon sizes: ${icon_sizes:-none}"

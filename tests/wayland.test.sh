@@ -117,7 +117,7 @@ else
         hide "$DESK_TMP/platforms" "$platforms" "$exe") >"$DESK_TMP/x11.out" 2>"$DESK_TMP/x11.err" &
     game=$!
     DESK_PIDS+=("$game")
-    if wait_until 10 eval '[ -n "$(xdotool search --onlyvisible --name "^$welcome\$" 2>/dev/null)" ]'; then
+    if wait_until 10 eval '[ -n "$(desk_window "$welcome")" ]'; then
         echo "without Qt's Wayland plugin: welcome window on X11"
     else
         cat "$DESK_TMP/x11.err" >&2
