@@ -21,16 +21,11 @@ tool="$build_dir/tests/print_certificate"
 queue=CertPDF
 tolerance_note="0.3 mm"
 
-if [ "$(id -u)" -ne 0 ]; then
-    echo "SKIPPED: needs root (runs its own CUPS daemon and a private mount namespace)"
-    exit 77
-fi
+[ "$(id -u)" -eq 0 ] || desk_skip "needs root (runs its own CUPS daemon and a private mount namespace)"
 
 if [ -z "${BQ_CUPS_NAMESPACE:-}" ]; then
-    if ! unshare -m --propagation private true 2>/dev/null; then
-        echo "SKIPPED: needs root with mount namespaces (unshare -m is not permitted here)"
-        exit 77
-    fi
+    unshare -m --propagation private true 2>/dev/null \
+        || desk_skip "needs root with mount namespaces (unshare -m is not permitted here)"
     exec env BQ_CUPS_NAMESPACE=1 unshare -m --propagation private bash "$0" "$@"
 fi
 
