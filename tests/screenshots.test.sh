@@ -8,12 +8,11 @@ set -u
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 . "$here/desk/lib.sh"
 build_dir="${2:?usage: screenshots.test.sh <program> <build directory>}"
-out="$(mktemp -d /tmp/bq-shots.XXXXXX)"
-trap 'rm -rf "$out"' EXIT
+desk_init
 
-bash "$here/desk/screenshots.sh" "$build_dir" "$out" || exit 1
+bash "$here/desk/screenshots.sh" "$build_dir" "$DESK_TMP" || exit 1
 count=0
-for png in "$out"/*.png; do
+for png in "$DESK_TMP"/*.png; do
     [ -f "$png" ] || continue
     count=$((count + 1))
     signature=$(od -An -tx1 -N8 "$png" | tr -d ' \n')
