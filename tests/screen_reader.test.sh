@@ -25,16 +25,6 @@ if [ "${BQ_IN_SESSION:-}" != 1 ]; then
     # that mapping is gone.
     setxkbmap de || desk_fail "cannot set a German keyboard layout"
     desk_start_pulse
-    # Under LeakSanitizer: Qt's accessibility bridge (Qt 6.4) holds each key back until the
-    # screen reader has seen it, in a copy that it never frees when the key's window is gone by
-    # then (the release of the key that closed a dialog). The copy is made in an application-wide
-    # event filter, which the game has none of; the whole stack needs the slow unwinder.
-    if [ -n "${LSAN_OPTIONS:-}" ]; then
-        { sed -n 's/.*suppressions=\([^:]*\).*/\1/p' <<<"$LSAN_OPTIONS" | xargs -r cat
-          echo "leak:QCoreApplicationPrivate::sendThroughApplicationEventFilters"; } >"$DESK_TMP/lsan.supp"
-        export LSAN_OPTIONS="$LSAN_OPTIONS:suppressions=$DESK_TMP/lsan.supp:fast_unwind_on_malloc=0"
-        export ASAN_OPTIONS="${ASAN_OPTIONS:-}:fast_unwind_on_malloc=0"
-    fi
     export DESK_TMP
     BQ_IN_SESSION=1 dbus-run-session -- bash "${BASH_SOURCE[0]}" "$exe"
     exit $?
@@ -227,7 +217,6 @@ internal=$(grep -Eiw '(txt|lbl|cmd|frm|dlg|opt)[_a-z0-9]*|unlabel+ed|filler' "$D
 [ -z "$internal" ] || fail "Orca spoke internal names: $internal"
 [ "$(grep -c 'SPEECH OUTPUT:' "$SPEECH")" -eq "$(wc -l <"$DESK_TMP/spoken")" ] \
     || fail "Orca spoke a text with a line break in it"
-# Speed is judged on the plain build: a sanitizer build with the slow unwinder is slow in itself.
 added=$((read_aloud - plain))
-[ "$added" -le 100 ] || [ -n "${LSAN_OPTIONS:-}" ] || fail "with Orca a key took ${added} ms longer to reach the game"
+[ "$added" -le 100 ] || fail "with Orca a key took ${added} ms longer to reach the game"
 echo "PASS"
