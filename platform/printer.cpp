@@ -111,6 +111,9 @@ bool Printer::ensureJob()
         m_pageNotMade = true;
         return false;
     }
+    // Pictures go into the PDF as they are, not as JPEG: no compression artefacts on paper,
+    // and the image plugins and libjpeg are never loaded for it.
+    m_job->painter.setRenderHint(QPainter::LosslessImageRendering);
     return true;
 }
 
