@@ -19,6 +19,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <malloc.h>
+
 #include <cstdlib>
 #include <memory>
 
@@ -66,6 +68,11 @@ void Game::prepare()
     QApplication::setApplicationVersion(QStringLiteral(BQ_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("brendelquiz"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // Window backing stores and pictures are large and short-lived: each gets a mapping of
+    // its own, given back when the screen goes. Left to itself, the C library raises this
+    // threshold after the first such buffer is freed and puts the later ones in the heap,
+    // whose holes then stay resident for the rest of the game.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     resolveInstalledFaces();
     // One face for every text that names none of its own, message boxes included.
     QApplication::setFont(screenFont("MS Sans Serif", 9));
