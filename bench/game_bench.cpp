@@ -7,8 +7,9 @@
 //                                       the player looks at each screen for 200 ms first
 //   bq_game_bench memory                one won game with the certificate printed to PDF
 //                                       (no printer: the game saves it in the documents
-//                                       folder); the process's peak resident memory up to
-//                                       the print click, and from there to the end
+//                                       folder); the process's peak resident memory while
+//                                       the questions are answered, and from the
+//                                       certificate screen on
 //   bq_game_bench growth GAMES          won games one after another in one process;
 //                                       resident memory after the first and after the last
 //   bq_game_bench sound [PID]           time PlaySound takes on this thread, through the
@@ -463,12 +464,13 @@ int main(int argc, char *argv[])
             std::printf("transition %s %.3f %s\n", won ? "won" : "lost", t.ms, qPrintable(t.name));
     } else if (mode == u"memory") {
         player.setReadingTime(200);
-        // The peak while playing, up to the print click (the certificate's page is drawn
-        // while the player reads its screen); then the peak is started afresh from what is
-        // resident, for the peak of printing and what follows.
+        // The peak while the questions are answered, up to the last answer's click; then the
+        // peak is started afresh from what is resident, for the certificate screen (its page
+        // drawn ahead while the player reads it), printing and the about screen.
         long playPeak = -1;
-        player.beforeClick = [&playPeak](const QString &, const QString &control) {
-            if (control != u"Druck" || playPeak >= 0)
+        const bq::test::QuestionMoves &last = bq::test::questionMoves(16);
+        player.beforeClick = [&playPeak, &last](const QString &screen, const QString &control) {
+            if (screen != last.screen || control != last.okButton || playPeak >= 0)
                 return;
             playPeak = statusKb("VmHWM");
             QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
@@ -477,7 +479,7 @@ int main(int argc, char *argv[])
         };
         const qint64 pdfBytes = playWonGame(player);
         if (playPeak < 0)
-            fail(QStringLiteral("the certificate was never printed"));
+            fail(QStringLiteral("the last question was never answered"));
         std::printf("memory play_peak_kb %ld print_peak_kb %ld rss_kb %ld pdf_bytes %lld\n", playPeak,
                     statusKb("VmHWM"), statusKb("VmRSS"), static_cast<long long>(pdfBytes));
     } else if (mode == u"growth") {

@@ -134,9 +134,9 @@ END {
     printf "| Screen change: slowest | | %.2f ms | %s | | |\n", worst, worst_name
     printf "| Screen change: p99 of the %d clicks other than printing the certificate | | %.2f ms | | ≤ 8 ms | %s |\n", k, screen_ms[q99], verdict(screen_ms[q99] <= 8)
     rp = play_peak / off_kb["bare"]
-    printf "| Peak resident memory (VmHWM) while playing a won game, up to the print click | %s | %s | %.2f× | ≤ 1.3× | %s |\n", mib(off_kb["bare"]), mib(play_peak), rp, verdict(rp <= 1.3)
+    printf "| Peak resident memory (VmHWM) while playing: welcome screen to the last answer of a won game | %s | %s | %.2f× | ≤ 1.3× | %s |\n", mib(off_kb["bare"]), mib(play_peak), rp, verdict(rp <= 1.3)
     rq = printing_peak / off_kb["bare"]
-    printf "| Peak resident memory (VmHWM) from the print click (certificate saved as PDF) to the end | %s | %s | %.2f× | | |\n", mib(off_kb["bare"]), mib(printing_peak), rq
+    printf "| Peak resident memory (VmHWM) at printing: the certificate screen (page drawn ahead), the print click (saved as PDF), the about screen | %s | %s | %.2f× | | |\n", mib(off_kb["bare"]), mib(printing_peak), rq
     growth = last - first
     printf "| Resident memory (VmRSS) after 1 and after %d games in one process | | %s → %s | %+d KiB | < 1 MiB | %s |\n", games, mib(first), mib(last), growth, verdict(growth < 1024)
     printf "| PlaySound on the UI thread, p99, sound server working (%d of %d sounds taken) | | %.1f µs | | < 1 ms | %s |\n", taken["working"], calls["working"], p99["working"], verdict(p99["working"] < 1000)
