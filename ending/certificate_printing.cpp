@@ -200,6 +200,7 @@ void prepareCertificate(CongratulationsScreen &screen)
     if (screen.preparedCertificate())
         return;
     screen.preparedCertificate() = std::make_unique<PreparedCertificate>(readCertificatePage(screen));
+    PrintSpooler::instance().prepare();
 }
 
 bool printCertificate(Form &form)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/print_spooler.h"
 
+#include "platform/background_work.h"
 #include "platform/on_demand_library.h"
 
 #include <QFile>
@@ -11,8 +12,7 @@ namespace bq {
 namespace {
 
 // libcups, with the TLS, Kerberos and service-discovery libraries behind it, is loaded when
-// the first document is printed: about 3 MiB that a player who never prints never holds,
-// for about 3 ms on the first print click.
+// the first document is printed.
 struct Cups {
     decltype(&cupsGetNamedDest) getNamedDest = nullptr;
     decltype(&cupsFreeDests) freeDests = nullptr;
@@ -90,6 +90,12 @@ PrintSpooler &PrintSpooler::instance()
 void PrintSpooler::setInstance(std::unique_ptr<PrintSpooler> spooler)
 {
     installed() = std::move(spooler);
+}
+
+void CupsSpooler::prepare()
+{
+    // The library is opened once, by whichever thread asks first; submit() waits for it.
+    runInBackground([] { Cups::library(); });
 }
 
 SpoolResult CupsSpooler::submit(const QString &pdfFile, const QString &title)

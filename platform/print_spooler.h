@@ -37,6 +37,9 @@ public:
     virtual ~PrintSpooler() = default;
     // Sends the PDF file to the default destination as one job with this title.
     virtual SpoolResult submit(const QString &pdfFile, const QString &title) = 0;
+    // A job is likely to come soon: whatever submit() would first have to load may be
+    // loaded now, on a worker thread.
+    virtual void prepare() {}
 
     // The spooler that printing uses: the desktop's print system, unless a test put
     // another in its place. Passing nullptr goes back to the desktop's.
@@ -49,6 +52,8 @@ public:
 class CupsSpooler : public PrintSpooler {
 public:
     SpoolResult submit(const QString &pdfFile, const QString &title) override;
+    // Opens the print system's library on a worker thread.
+    void prepare() override;
 };
 
 } // namespace bq
