@@ -32,6 +32,9 @@ NameEntryDialog::NameEntryDialog(const QString &name, const QString &caption, Wi
     auto *prompt = makeLabel(QStringLiteral("Label1"), QStringLiteral("Bitte tippe Deinen Vor- und Nachnamen ein:"));
     auto *nameBox = makeTextBox(kNameBox);
     nameBox->setAccessibleName(prompt->text());
+    // Said once, as the name box's label: a screen reader reads a dialog's labels that label
+    // nothing when it opens, and this one would otherwise be heard twice.
+    prompt->setBuddy(nameBox);
     nameBox->setMinimumWidth(360);
     auto *warning =
         makeLabel(QStringLiteral("Label2"),

@@ -213,6 +213,9 @@ for words in "${heard[@]}"; do
     grep -qF -- "$words" "$DESK_TMP/spoken" || missing+=("$words")
 done
 [ ${#missing[@]} -eq 0 ] || fail "Orca did not say: $(printf '\n  %s' "${missing[@]}")"
+# The name dialog opened twice with Orca listening: its prompt is the name box's label, said once each time.
+prompts=$(grep -oF "Bitte tippe Deinen Vor- und Nachnamen ein" "$DESK_TMP/spoken" | wc -l)
+[ "$prompts" -eq 2 ] || fail "Orca said the name dialog's prompt $prompts times in its two openings"
 internal=$(grep -Eiw '(txt|lbl|cmd|frm|dlg|opt)[_a-z0-9]*|unlabel+ed|filler' "$DESK_TMP/spoken")
 [ -z "$internal" ] || fail "Orca spoke internal names: $internal"
 [ "$(grep -c 'SPEECH OUTPUT:' "$SPEECH")" -eq "$(wc -l <"$DESK_TMP/spoken")" ] \
