@@ -67,33 +67,24 @@ const char *const kAllowedWarnings[] = {
     "Keyboard event not accepted by receiving widget",
 };
 
-QStringList &unexpectedWarnings()
-{
-    static QStringList warnings;
-    return warnings;
-}
-
+QStringList unexpectedWarnings;
 QtMessageHandler previousHandler = nullptr;
-
-// Qt's font matching, when a player types a script that no installed font can shape
-// (Tamil, for one, on a bare Debian), names each font it tried. The text is kept whole and
-// shown as well as the fonts allow; there is nothing for the game to do about it.
-bool isMissingScriptFont(const QString &message)
-{
-    static const QRegularExpression line(QStringLiteral(R"(^  OpenType support missing for "[^"]*", script \d+$)"));
-    return line.match(message).hasMatch();
-}
 
 void warningWatch(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
+    // Qt's font matching, when a player types a script that no installed font can shape
+    // (Tamil, for one, on a bare Debian), names each font it tried. The text is kept whole and
+    // shown as well as the fonts allow; there is nothing for the game to do about it.
+    static const QRegularExpression missingScriptFont(
+        QStringLiteral(R"(^  OpenType support missing for "[^"]*", script \d+$)"));
     if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
         for (const char *allowed : kAllowedWarnings) {
             if (message == QLatin1String(allowed))
                 return;
         }
-        if (type == QtWarningMsg && isMissingScriptFont(message))
+        if (type == QtWarningMsg && missingScriptFont.match(message).hasMatch())
             return;
-        unexpectedWarnings().append(QString::fromUtf8(context.category) + QStringLiteral(": ") + message);
+        unexpectedWarnings.append(QString::fromUtf8(context.category) + QStringLiteral(": ") + message);
     }
     if (previousHandler)
         previousHandler(type, context, message);
@@ -103,17 +94,8 @@ void warningWatch(QtMsgType type, const QMessageLogContext &context, const QStri
 // A crash ends the test before it can report. What it must say is kept ready, as bytes,
 // and a signal handler writes it out (write() is safe there) before Qt Test's own handler
 // prints the stack.
-QByteArray &crashHead()
-{
-    static QByteArray head;
-    return head;
-}
-
-QByteArray &crashGame()
-{
-    static QByteArray game;
-    return game;
-}
+QByteArray crashHead;
+QByteArray crashGame;
 
 constexpr int kCrashSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
 struct sigaction previousCrashActions[std::size(kCrashSignals)];
@@ -126,8 +108,8 @@ void writeOut(const QByteArray &bytes)
 
 void crashed(int signal)
 {
-    writeOut(crashHead());
-    writeOut(crashGame());
+    writeOut(crashHead);
+    writeOut(crashGame);
     for (std::size_t i = 0; i < std::size(kCrashSignals); ++i) {
         if (kCrashSignals[i] == signal)
             ::sigaction(signal, &previousCrashActions[i], nullptr);
@@ -171,71 +153,20 @@ private:
 // on the desktop can deliver one.)
 const QStringList &textPieces()
 {
-    static const QStringList pieces = [] {
-        QStringList list{
-            u"<b>fett</b>"_qs,
-            u"<img src=\"x.png\">"_qs,
-            u"<a href=\"#\">Link</a>"_qs,
-            u"</td></table>"_qs,
-            u"&"_qs,
-            u"&&"_qs,
-            u"&amp;"_qs,
-            u"&lt;b&gt;"_qs,
-            u"Tom & Jerry"_qs,
-            u"&drucken"_qs,
-            u"%1"_qs,
-            u"%n %s %d"_qs,
-            u"\\"_qs,
-            u"\""_qs,
-            u"'"_qs,
-            u"`"_qs,
-            u"😀"_qs,
-            u"👍🏽"_qs,
-            u"👨‍👩‍👧‍👦"_qs,
-            u"🇩🇪"_qs,
-            u"🏳️‍🌈"_qs,
-            u"שלום"_qs,
-            u"مرحبا بك"_qs,
-            u"\u202Eabc\u202C"_qs,
-            u"\u200F"_qs,
-            u"\u200E"_qs,
-            u"\u200B"_qs,
-            u"e\u0301"_qs,
-            u"a\u0308\u0308\u0308\u0308"_qs,
-            u"Z\u0336\u0337\u0338\u0334\u0335"_qs,
-            u"\n"_qs,
-            u"\r\n"_qs,
-            u"\r"_qs,
-            u"\t"_qs,
-            u"\u0001"_qs,
-            u"\u001b[31m"_qs,
-            u"\u007f"_qs,
-            u"\u2028"_qs,
-            u"\u2029"_qs,
-            u"\uFEFF"_qs,
-            u"\uFFFF"_qs,
-            u"\uFFFD"_qs,
-            u"\U0010FFFF"_qs,
-            u"\U000E0001"_qs,
-            u"ﷺ"_qs,
-            u"꧅"_qs,
-            u"𒐫"_qs,
-            u"Müller-Lüdenscheidt"_qs,
-            u"Quellmärker"_qs,
-            u"ß"_qs,
-            u"ÄÖÜ"_qs,
-            u" "_qs,
-            u"   "_qs,
-            u"Mainz"_qs,
-            u"Konrad Elsholm"_qs,
-            u"1946"_qs,
-            u"Edenkoben"_qs,
-            u"etwas"_qs,
-            u"Wörth"_qs,
-        };
-        list.append(QString(QChar(0)));
-        return list;
-    }();
+    // clang-format off
+    static const QStringList pieces{
+        u"<b>fett</b>"_qs, u"<img src=\"x.png\">"_qs, u"<a href=\"#\">Link</a>"_qs, u"</td></table>"_qs,
+        u"&"_qs, u"&&"_qs, u"&amp;"_qs, u"&lt;b&gt;"_qs, u"Tom & Jerry"_qs, u"&drucken"_qs,
+        u"%1"_qs, u"%n %s %d"_qs, u"\\"_qs, u"\""_qs, u"'"_qs, u"`"_qs,
+        u"😀"_qs, u"👍🏽"_qs, u"👨‍👩‍👧‍👦"_qs, u"🇩🇪"_qs, u"🏳️‍🌈"_qs,
+        u"שלום"_qs, u"مرحبا بك"_qs, u"\u202Eabc\u202C"_qs, u"\u200F"_qs, u"\u200E"_qs, u"\u200B"_qs,
+        u"e\u0301"_qs, u"a\u0308\u0308\u0308\u0308"_qs, u"Z\u0336\u0337\u0338\u0334\u0335"_qs,
+        u"\n"_qs, u"\r\n"_qs, u"\r"_qs, u"\t"_qs, u"\u0001"_qs, u"\u001b[31m"_qs, u"\u007f"_qs,
+        u"\u2028"_qs, u"\u2029"_qs, u"\uFEFF"_qs, u"\uFFFF"_qs, u"\uFFFD"_qs, u"\U0010FFFF"_qs, u"\U000E0001"_qs,
+        u"ﷺ"_qs, u"꧅"_qs, u"𒐫"_qs,
+        u"Müller-Lüdenscheidt"_qs, u"Quellmärker"_qs, u"ß"_qs, u"ÄÖÜ"_qs, u" "_qs, u"   "_qs,
+        u"Mainz"_qs, u"Konrad Elsholm"_qs, u"1946"_qs, u"Edenkoben"_qs, u"etwas"_qs, u"Wörth"_qs, QString(QChar(0))};
+    // clang-format on
     return pieces;
 }
 
@@ -284,22 +215,12 @@ QString randomText(Dice &dice)
 // Names a player might give, from the dull to the hostile.
 const QStringList &playerNames()
 {
+    // clang-format off
     static const QStringList names{
-        u""_qs,
-        u"   "_qs,
-        u"Anna Schmitt"_qs,
-        u" Anna Schmitt "_qs,
-        u"<b>Anna</b>"_qs,
-        u"Tom & Jerry"_qs,
-        u"&Anna"_qs,
-        u"😀 Smiley"_qs,
-        u"שלום עליכם"_qs,
-        u"Zoë Ångström-Øre"_qs,
-        u"Anna\nSchmitt"_qs,
-        u"%1 %2"_qs,
-        QString(10000, u'W'),
-        QStringLiteral("Anna ").repeated(2000),
-    };
+        u""_qs, u"   "_qs, u"Anna Schmitt"_qs, u" Anna Schmitt "_qs, u"<b>Anna</b>"_qs, u"Tom & Jerry"_qs, u"&Anna"_qs,
+        u"😀 Smiley"_qs, u"שלום עליכם"_qs, u"Zoë Ångström-Øre"_qs, u"Anna\nSchmitt"_qs, u"%1 %2"_qs,
+        QString(10000, u'W'), QStringLiteral("Anna ").repeated(2000)};
+    // clang-format on
     return names;
 }
 
@@ -319,11 +240,6 @@ QString shortForm(const QString &text)
 
 const QString kAbout = QStringLiteral("frmAbout");
 const QString kNameDialog = QStringLiteral("DlgNamen_angeben");
-
-bool isQuestionScreen(const QString &name)
-{
-    return bq::test::questionOn(name) > 0;
-}
 
 // What has happened so far in one run of the game, read from the journal.
 struct RunModel {
@@ -374,7 +290,7 @@ private:
         skill = skills[dice->below(std::size(skills))];
         gameActions = 0;
         actions.append(QStringLiteral("--- new game, skill %1").arg(skill));
-        crashGame() = "actions of this game:\n";
+        crashGame = "actions of this game:\n";
     }
 
     void hookEnde()
@@ -458,27 +374,19 @@ private:
             Qt::KeyboardModifiers modifiers;
             const char *name;
         };
+        // clang-format off
         static const Key keys[] = {
-            {Qt::Key_Return, Qt::NoModifier, "Return"},
-            {Qt::Key_Enter, Qt::NoModifier, "Enter"},
-            {Qt::Key_Escape, Qt::NoModifier, "Escape"},
-            {Qt::Key_Tab, Qt::NoModifier, "Tab"},
-            {Qt::Key_Backtab, Qt::ShiftModifier, "Shift+Tab"},
-            {Qt::Key_Space, Qt::NoModifier, "Space"},
-            {Qt::Key_Up, Qt::NoModifier, "Up"},
-            {Qt::Key_Down, Qt::NoModifier, "Down"},
-            {Qt::Key_Left, Qt::NoModifier, "Left"},
-            {Qt::Key_Right, Qt::NoModifier, "Right"},
-            {Qt::Key_Backspace, Qt::NoModifier, "Backspace"},
-            {Qt::Key_Delete, Qt::NoModifier, "Delete"},
-            {Qt::Key_D, Qt::AltModifier, "Alt+D"},
-            {Qt::Key_P, Qt::AltModifier, "Alt+P"},
-            {Qt::Key_A, Qt::ControlModifier, "Ctrl+A"},
-            {Qt::Key_C, Qt::ControlModifier, "Ctrl+C"},
-            {Qt::Key_X, Qt::ControlModifier, "Ctrl+X"},
-            {Qt::Key_V, Qt::ControlModifier, "Ctrl+V"},
-            {Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z"},
-        };
+            {Qt::Key_Return, Qt::NoModifier, "Return"}, {Qt::Key_Enter, Qt::NoModifier, "Enter"},
+            {Qt::Key_Escape, Qt::NoModifier, "Escape"}, {Qt::Key_Tab, Qt::NoModifier, "Tab"},
+            {Qt::Key_Backtab, Qt::ShiftModifier, "Shift+Tab"}, {Qt::Key_Space, Qt::NoModifier, "Space"},
+            {Qt::Key_Up, Qt::NoModifier, "Up"}, {Qt::Key_Down, Qt::NoModifier, "Down"},
+            {Qt::Key_Left, Qt::NoModifier, "Left"}, {Qt::Key_Right, Qt::NoModifier, "Right"},
+            {Qt::Key_Backspace, Qt::NoModifier, "Backspace"}, {Qt::Key_Delete, Qt::NoModifier, "Delete"},
+            {Qt::Key_D, Qt::AltModifier, "Alt+D"}, {Qt::Key_P, Qt::AltModifier, "Alt+P"},
+            {Qt::Key_A, Qt::ControlModifier, "Ctrl+A"}, {Qt::Key_C, Qt::ControlModifier, "Ctrl+C"},
+            {Qt::Key_X, Qt::ControlModifier, "Ctrl+X"}, {Qt::Key_V, Qt::ControlModifier, "Ctrl+V"},
+            {Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z"}};
+        // clang-format on
         // The keys that move the game on come up more often than the rest.
         const Key &key = dice->chance(0.6) ? keys[dice->below(6)] : keys[dice->below(std::size(keys))];
         return {.kind = Action::Key, .screen = screen, .key = key.key, .modifiers = key.modifiers, .keyName = key.name};
@@ -651,7 +559,7 @@ private:
                     return fail(QStringLiteral("%1 shown without being loaded").arg(name));
                 run.visible.insert(name);
                 totals.screensSeen.insert(name);
-                if (isQuestionScreen(name) && ++run.questionShows[name] > 1)
+                if (bq::test::questionOn(name) > 0 && ++run.questionShows[name] > 1)
                     return fail(QStringLiteral("%1 shown twice in one run").arg(name));
             } else if (entry.op == u"hide" || entry.op == u"unload" || entry.op == u"close") {
                 if (name == kAbout)
@@ -688,8 +596,8 @@ private:
 
     bool checkInvariants(bool aboutWasVisible)
     {
-        if (!unexpectedWarnings().isEmpty())
-            return fail(QStringLiteral("Qt warned: ") + unexpectedWarnings().join(u" | "));
+        if (!unexpectedWarnings.isEmpty())
+            return fail(QStringLiteral("Qt warned: ") + unexpectedWarnings.join(u" | "));
         if (QApplication::activeModalWidget())
             return fail(QStringLiteral("a modal box is still open after the action"));
         if (!readJournal())
@@ -832,7 +740,7 @@ private Q_SLOTS:
         dice = std::make_unique<Dice>(seed);
         actions.clear();
         failure.clear();
-        unexpectedWarnings().clear();
+        unexpectedWarnings.clear();
         const bool verbose = qEnvironmentVariableIntValue("BQ_RANDOM_VERBOSE") > 0;
         constexpr int kActionsPerGame = 300; // then the player walks away and starts afresh
         QElapsedTimer clock;
@@ -846,12 +754,12 @@ private Q_SLOTS:
             const Action action = chooseAction();
             const QString described = action.describe();
             actions.append(described);
-            crashHead() = QStringLiteral("\nRandom player crashed: seed %1, action %2 of this seed\n"
-                                         "replay: BQ_RANDOM_SEEDS=%1 BQ_RANDOM_ACTIONS=%2 tests/tst_random_player\n")
-                              .arg(seed)
-                              .arg(actionNumber)
-                              .toUtf8();
-            crashGame() += QStringLiteral("  %1 %2\n").arg(actionNumber, 6).arg(described).toUtf8();
+            crashHead = QStringLiteral("\nRandom player crashed: seed %1, action %2 of this seed\n"
+                                       "replay: BQ_RANDOM_SEEDS=%1 BQ_RANDOM_ACTIONS=%2 tests/tst_random_player\n")
+                            .arg(seed)
+                            .arg(actionNumber)
+                            .toUtf8();
+            crashGame += QStringLiteral("  %1 %2\n").arg(actionNumber, 6).arg(described).toUtf8();
             perform(action);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             ++totals.actions;
