@@ -31,6 +31,7 @@
 
 #include <cmath>
 #include <random>
+#include <string_view>
 
 using bq::test::GameDriver;
 using bq::test::WatchedSoundBackend;
@@ -47,12 +48,6 @@ constexpr qint64 kPlayBudgetUs = 60000; // ThreadSanitizer makes every call and 
 constexpr qint64 kPlayBudgetUs = 20000;
 #endif
 
-QString questionScreen(int question)
-{
-    return bq::test::questionMoves(question).screen;
-}
-
-// ---------------------------------------------------------------------------------------
 // Sound files
 
 // A WAV file: the header says `claimedFrames` frames, the file holds `frames` of a tone.
@@ -73,25 +68,18 @@ QByteArray wav(quint16 format, quint16 bits, quint32 frames, quint32 claimedFram
             data.append(reinterpret_cast<const char *>(&little), bits / 8);
         }
     }
-    auto u32 = [](quint32 v) {
+    auto le = [](auto v) { // little-endian bytes of a 16- or 32-bit field
         v = qToLittleEndian(v);
-        return QByteArray(reinterpret_cast<const char *>(&v), 4);
+        return QByteArray(reinterpret_cast<const char *>(&v), sizeof(v));
     };
-    auto u16 = [](quint16 v) {
-        v = qToLittleEndian(v);
-        return QByteArray(reinterpret_cast<const char *>(&v), 2);
-    };
+    auto u32 = [&](quint32 v) { return le(v); };
+    auto u16 = [&](quint16 v) { return le(v); };
     const quint32 dataBytes = claimedFrames * blockAlign;
     QByteArray file = "RIFF" + u32(36 + dataBytes) + "WAVE";
     file += "fmt " + u32(16) + u16(format) + u16(channels) + u32(rate) + u32(rate * blockAlign) + u16(blockAlign)
         + u16(bits);
     file += "data" + u32(dataBytes) + data;
     return file;
-}
-
-QByteArray goodWav()
-{
-    return wav(1, 16, 4410, 4410);
 }
 
 enum class Heard { File, Alert, Either, Nothing };
@@ -101,7 +89,7 @@ struct SoundFileKind {
     Heard withServer; // what a working sound server makes of it
 };
 
-const SoundFileKind kSoundFileKinds[] = {
+constexpr SoundFileKind kSoundFileKinds[] = {
     {"good", Heard::File},
     {"missing", Heard::Alert},
     {"empty", Heard::Alert},
@@ -115,6 +103,7 @@ const SoundFileKind kSoundFileKinds[] = {
     {"100 MB of nothing", Heard::Alert},
     {"100 MB WAV", Heard::Either},
 };
+static_assert(std::string_view(kSoundFileKinds[0].name) == "good"); // the rest are broken
 
 // Puts a sound of the given kind where the game looks for `soundName`.
 bool makeSoundFile(const QDir &dir, const QString &soundName, const QString &kind)
@@ -127,10 +116,11 @@ bool makeSoundFile(const QDir &dir, const QString &soundName, const QString &kin
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    const QByteArray good = wav(1, 16, 4410, 4410);
     if (kind == u"good" || kind == u"unreadable") {
-        file.write(goodWav());
+        file.write(good);
     } else if (kind == u"header cut short") {
-        file.write(goodWav().left(22));
+        file.write(good.left(22));
     } else if (kind == u"data cut short") {
         file.write(wav(1, 16, 200, 22050 * 5));
     } else if (kind == u"random bytes") {
@@ -152,9 +142,7 @@ bool makeSoundFile(const QDir &dir, const QString &soundName, const QString &kin
         return false;
     }
     file.close();
-    if (kind == u"unreadable")
-        return QFile::setPermissions(path, QFileDevice::Permissions());
-    return true;
+    return kind != u"unreadable" || QFile::setPermissions(path, QFileDevice::Permissions());
 }
 
 // Where the sound thread should find a sound server, or not; a frozen one takes the
@@ -330,12 +318,11 @@ private Q_SLOTS:
         QVERIFY(scratch.isValid());
         startDir = QDir::currentPath();
         // Never start a sound server behind the test's back, and find none in the usual places.
-        const QString clientConf = scratch.filePath(QStringLiteral("client.conf"));
-        QFile conf(clientConf);
+        QFile conf(scratch.filePath(QStringLiteral("client.conf")));
         QVERIFY(conf.open(QIODevice::WriteOnly));
         conf.write("autospawn = no\n");
         conf.close();
-        qputenv("PULSE_CLIENTCONFIG", QFile::encodeName(clientConf));
+        qputenv("PULSE_CLIENTCONFIG", QFile::encodeName(conf.fileName()));
         qputenv("PULSE_RUNTIME_PATH", QFile::encodeName(scratch.filePath(QStringLiteral("no-pulse"))));
     }
 
@@ -383,10 +370,8 @@ private Q_SLOTS:
         driver.startGame();
         QVERIFY(driver.click(QStringLiteral("Brendelquiz"), QStringLiteral("cdmlos_gehts")));
         const QString dialog = QStringLiteral("DlgNamen_angeben");
-        if (paste)
-            QVERIFY(driver.paste(dialog, QStringLiteral("txt_Name"), name, true));
-        else
-            QVERIFY(driver.type(dialog, QStringLiteral("txt_Name"), name));
+        QVERIFY(paste ? driver.paste(dialog, QStringLiteral("txt_Name"), name, true)
+                      : driver.type(dialog, QStringLiteral("txt_Name"), name));
         // The box keeps every character it was given: the name is exactly this text.
         QCOMPARE(driver.text(dialog, QStringLiteral("txt_Name")), name);
         QCOMPARE(driver.oversizedWindows(), QStringList());
@@ -397,7 +382,7 @@ private Q_SLOTS:
         QVERIFY(driver.click(QStringLiteral("DlgNamen_anzeigen"), QStringLiteral("OKButton")));
 
         for (int q = 1; q <= 16; ++q) {
-            const QString screen = questionScreen(q);
+            const QString screen = bq::test::questionMoves(q).screen;
             QCOMPARE(driver.visibleScreens(), QStringList{screen});
             for (const bq::test::NameLabel &label : bq::test::kNameLabels) {
                 if (screen == QString::fromUtf8(label.screen))
@@ -553,9 +538,8 @@ private Q_SLOTS:
     void wholeGameWithBrokenSounds_data()
     {
         QTest::addColumn<Server>("server");
-        QTest::newRow(serverName(Server::Missing)) << Server::Missing;
-        QTest::newRow(serverName(Server::NotConfigured)) << Server::NotConfigured;
-        QTest::newRow(serverName(Server::Private)) << Server::Private;
+        for (Server server : {Server::Missing, Server::NotConfigured, Server::Private})
+            QTest::newRow(serverName(server)) << server;
     }
 
     void wholeGameWithBrokenSounds()
@@ -567,13 +551,10 @@ private Q_SLOTS:
         QVERIFY(dir.isValid());
         const QStringList sounds{"danke",     "wow.wav",     "applaus.wav", "hupe.wav", "trumpet1.wav", "pfff",
                                  "glass.wav", "lachen1.wav", "lachen.wav",  "bond.wav", "oops.wav",     "applaus.oops"};
-        QStringList kinds;
-        for (const SoundFileKind &kind : kSoundFileKinds) {
-            if (QByteArrayView(kind.name) != "good")
-                kinds.append(QString::fromLatin1(kind.name));
-        }
+        const int broken = int(std::size(kSoundFileKinds)) - 1; // every kind after "good"
         for (int i = 0; i < sounds.size(); ++i)
-            QVERIFY(makeSoundFile(QDir(dir.path()), sounds.at(i), kinds.at(i % kinds.size())));
+            QVERIFY(makeSoundFile(QDir(dir.path()), sounds.at(i),
+                                  QString::fromLatin1(kSoundFileKinds[1 + i % broken].name)));
         QVERIFY(QDir::setCurrent(dir.path()));
         useRealBackend(server);
 
