@@ -79,31 +79,20 @@ private Q_SLOTS:
              {"show dlgFrage16_falsch", "play glass.wav", "unload frmFrage16"}, false);
 
         // Remarks, and the orders they bring.
-        QTest::newRow("q8 remark") << 8 << "ok"
-                                   << "konrad elsholm"
-                                   << QStringList{"play applaus.wav", "unload frmFrage8", "msgbox Nur zur Info!",
-                                                  "show dlgFrage8_richtig"};
-        QTest::newRow("q12 remark") << 12 << "ok"
-                                    << "Konstantin Baerenfels"
-                                    << QStringList{"play wow.wav", "msgbox Nur zur Info!", "show dlgFrage12_richtig",
-                                                   "unload frmFrage12"};
-        QTest::newRow("q13 remark") << 13 << "ok"
-                                    << "edenkoben"
-                                    << QStringList{"play wow.wav", "msgbox Nur zur Info!", "show dlgFrage13_richtig",
-                                                   "unload frmFrage13"};
-        QTest::newRow("q14 remark") << 14 << "ok"
-                                    << "woerth/rhein"
-                                    << QStringList{"msgbox Nur zur Info!", "play hupe.wav", "show dlgFrage14_richtig",
-                                                   "unload frmFrage14"};
-        QTest::newRow("q9 wrong first option")
-            << 9 << "ok"
-            << "opt1" << QStringList{"unload frmFrage9", "show dlgFrage9_falsch", "play applaus.oops"};
-        QTest::newRow("q9 wrong second option")
-            << 9 << "ok"
-            << "opt2" << QStringList{"unload frmFrage9", "show dlgFrage9_falsch", "play oops.wav"};
-        QTest::newRow("q1 other option") << 1 << "ok"
-                                         << "opt1"
-                                         << QStringList{"unload frmFrage1", "show Dlgfrage1_falsch", "play glass.wav"};
+        const auto row = [](const char *name, int q, const char *given, const QStringList &expected) {
+            QTest::newRow(name) << q << "ok" << QString::fromUtf8(given) << expected;
+        };
+        row("q8 remark", 8, "konrad elsholm",
+            {"play applaus.wav", "unload frmFrage8", "msgbox Nur zur Info!", "show dlgFrage8_richtig"});
+        row("q12 remark", 12, "Konstantin Baerenfels",
+            {"play wow.wav", "msgbox Nur zur Info!", "show dlgFrage12_richtig", "unload frmFrage12"});
+        row("q13 remark", 13, "edenkoben",
+            {"play wow.wav", "msgbox Nur zur Info!", "show dlgFrage13_richtig", "unload frmFrage13"});
+        row("q14 remark", 14, "woerth/rhein",
+            {"msgbox Nur zur Info!", "play hupe.wav", "show dlgFrage14_richtig", "unload frmFrage14"});
+        row("q9 wrong first option", 9, "opt1", {"unload frmFrage9", "show dlgFrage9_falsch", "play applaus.oops"});
+        row("q9 wrong second option", 9, "opt2", {"unload frmFrage9", "show dlgFrage9_falsch", "play oops.wav"});
+        row("q1 other option", 1, "opt1", {"unload frmFrage1", "show Dlgfrage1_falsch", "play glass.wav"});
     }
 
     void questionHandlersFollowTheirRows()
@@ -112,15 +101,14 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(QString, given);
         QFETCH(QStringList, expected);
-        driver.show(questionMoves(question).screen);
+        const bq::test::QuestionMoves &moves = questionMoves(question);
+        driver.show(moves.screen);
         answer(question, given);
         const int mark = driver.journalMark();
-        QVERIFY(
-            driver.click(questionMoves(question).screen,
-                         button == u"ok" ? questionMoves(question).okButton : questionMoves(question).giveUpButton));
+        QVERIFY(driver.click(moves.screen, button == u"ok" ? moves.okButton : moves.giveUpButton));
         QCOMPARE(driver.journalSince(mark), expected);
         QCOMPARE(driver.visibleScreens().size(), 1);
-        QVERIFY(!bq::FormRegistry::instance().isLoaded(questionMoves(question).screen));
+        QVERIFY(!bq::FormRegistry::instance().isLoaded(moves.screen));
     }
 
     void q9TypedYearWinsWhateverOptionIsChosen()
@@ -149,18 +137,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QStringList>("expected");
-        const auto uv = [](const char *dialog, const char *target) {
-            QTest::newRow(dialog) << QString::fromUtf8(dialog)
-                                  << QStringList{QStringLiteral("unload ") + dialog, QStringLiteral("show ") + target};
+        const auto row = [](const char *dialog, const QStringList &expected) {
+            QTest::newRow(dialog) << QString::fromUtf8(dialog) << expected;
         };
-        const auto vu = [](const char *dialog, const char *target) {
-            QTest::newRow(dialog) << QString::fromUtf8(dialog)
-                                  << QStringList{QStringLiteral("show ") + target, QStringLiteral("unload ") + dialog};
+        const auto uv = [&row](const char *dialog, const char *target) {
+            row(dialog, {QStringLiteral("unload ") + dialog, QStringLiteral("show ") + target});
+        };
+        const auto vu = [&row](const char *dialog, const char *target) {
+            row(dialog, {QStringLiteral("show ") + target, QStringLiteral("unload ") + dialog});
         };
         uv("DlgFrage1_richtig", "frmFrage2");
-        QTest::newRow("Dlgfrage2_richtig")
-            << "Dlgfrage2_richtig"
-            << QStringList{"unload Dlgfrage2_richtig", "set frmFrage3.lblTestername", "show frmFrage3"};
+        row("Dlgfrage2_richtig", {"unload Dlgfrage2_richtig", "set frmFrage3.lblTestername", "show frmFrage3"});
         uv("dlgfrage3_richtig", "frmFrage4");
         uv("DlgFrage4_richtig", "frmFrage5");
         uv("DlgFrage5_richtig", "frmFrage6");
@@ -169,19 +156,13 @@ private Q_SLOTS:
         vu("dlgFrage8_richtig", "frmFrage9");
         uv("dlgFrage9_richtig", "frmFrage10");
         uv("dlgFrage10_richtig", "frmFrage11");
-        QTest::newRow("dlgFrage11_richtig")
-            << "dlgFrage11_richtig"
-            << QStringList{"set frmFrage12.lblName", "show frmFrage12", "unload dlgFrage11_richtig"};
-        QTest::newRow("dlgFrage12_richtig")
-            << "dlgFrage12_richtig"
-            << QStringList{"set frmFrage13.lblName", "show frmFrage13", "unload dlgFrage12_richtig"};
+        row("dlgFrage11_richtig", {"set frmFrage12.lblName", "show frmFrage12", "unload dlgFrage11_richtig"});
+        row("dlgFrage12_richtig", {"set frmFrage13.lblName", "show frmFrage13", "unload dlgFrage12_richtig"});
         vu("dlgFrage13_richtig", "frmFrage14");
-        QTest::newRow("dlgFrage14_richtig")
-            << "dlgFrage14_richtig"
-            << QStringList{"set frmFrage15.lblNameFrage15", "show frmFrage15", "unload dlgFrage14_richtig"};
-        QTest::newRow("dlgFrage15_richtig") << "dlgFrage15_richtig"
-                                            << QStringList{"unload dlgFrage15_richtig", "set frmFrage16.lblName",
-                                                           "show frmFrage16", "msgbox wirklich letzte Frage!"};
+        row("dlgFrage14_richtig", {"set frmFrage15.lblNameFrage15", "show frmFrage15", "unload dlgFrage14_richtig"});
+        row("dlgFrage15_richtig",
+            {"unload dlgFrage15_richtig", "set frmFrage16.lblName", "show frmFrage16",
+             "msgbox wirklich letzte Frage!"});
         for (const char *dialog :
              {"Dlgfrage1_falsch", "DlgFrage2_falsch", "DlgFrage3_falsch", "DlgFrage4_falsch", "DlgFrage5_falsch",
               "DlgFrage6_falsch", "dlgFrage7_falsch", "dlgFrage8_falsch", "dlgFrage9_falsch", "dlgFrage10_falsch",
@@ -251,7 +232,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("right");
         QTest::addColumn<QString>("remark");
-        const QString none;
         const auto yes = [](int q, const char *typed, const char *remark = "") {
             QTest::addRow("q%d right '%s'", q, typed)
                 << q << QString::fromUtf8(typed) << true << QString::fromUtf8(remark);
@@ -306,7 +286,7 @@ private Q_SLOTS:
         no(9, "1946 ");
         no(9, "1946.");
         // Decomposed umlauts are other characters: only the listed forms count.
-        QTest::newRow("q14 decomposed") << 14 << QStringLiteral("Wo\u0308rth") << false << none;
+        QTest::newRow("q14 decomposed") << 14 << QStringLiteral("Wo\u0308rth") << false << QString();
     }
 
     void accepted()
@@ -378,58 +358,36 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("style");
-        const QString h = "cmdHilfe";
-        QTest::newRow("1") << 1 << h << "kleine Hilfe?"
-                           << "Du brauchst aber schon früh meine Hilfe! Fängt mit -M- an."
-                           << "Hilfe" << 48;
-        QTest::newRow("2") << 2 << h << "kleine Hilfe?"
-                           << "Hmmmm, wie soll ich Dir nur helfen? Ein kleiner Tip: 1,2 oder 3"
-                           << "Hilfe" << 48;
-        QTest::newRow("3") << 3 << h << "kleine Hilfe?"
-                           << "Es sind keine Kartoffeln! Bei solch leichten Fragen gibt es noch keine Hilfe!"
-                           << "Hilfe" << 48;
-        QTest::newRow("4") << 4 << h << "kleine Hilfe?"
-                           << "Streiche Milch und Du brauchst nur noch zwischen 3 zu wählen!"
-                           << "Klar helfe ich Dir!" << 48;
-        QTest::newRow("5") << 5 << h << "kleine Hilfe?"
-                           << "Oh,mein Gott,leider habe ich vergessen dies zu programmieren!"
-                           << "Hilfe?-erst später!" << 48;
-        QTest::newRow("6") << 6 << h << "kleine Hilfe?"
-                           << "Es waren 6 Titel!"
-                           << "kleine Hilfe" << 0;
-        QTest::newRow("7") << 7 << "cmd_Hilfe"
-                           << "kleine Hilfe?"
-                           << "Ein wahrer Quellmärker informiert sich selbst!"
-                           << "kleine Hilfe" << 0;
-        QTest::newRow("8") << 8 << h << "kleine Hilfe"
-                           << "Sich auf den HosenXXXXX setzen (XXXXX) ist sein Zuname. Wenn Du noch seinen Vornamen "
-                              "weisst, hast Du die Lösung!"
-                           << "Wolln mer mal nid so sei!" << 48;
-        QTest::newRow("9") << 9 << h << "kleine Hilfe?"
-                           << "Es war nach dem zweiten Weltkrieg. Logischerweise dann auch nach dem Ersten!!"
-                           << "Hi--Hi--Hilfe" << 0;
-        QTest::newRow("10") << 10 << h << "kleine Hilfe?"
-                            << "Hilfe wird hier nur Quellmärkern gegeben. Und Du bist noch kein richtiger"
-                            << "Hilfe--nein-nein" << 48;
-        QTest::newRow("11") << 11 << h << "kleine Hilfe?"
-                            << "  Es ist ein Schloss  "
-                            << " Hilfe " << 48;
-        QTest::newRow("12") << 12 << h << "kleine Hilfe"
-                            << "Es war ein englischer König!"
-                            << "Hilfe?,Nää" << 48;
-        QTest::newRow("13") << 13 << h << "kleine Hilfe"
-                            << "Du solltest so langsam als Quellmärker die Aufgaben alleine lösen!"
-                            << "Ts..Ts..Ts" << 48;
+        const auto help = [](int q, const QString &caption, const QString &text, const QString &title, int style,
+                             const QString &button = "cmdHilfe") {
+            QTest::addRow("%d", q) << q << button << caption << text << title << style;
+        };
+        help(1, "kleine Hilfe?", "Du brauchst aber schon früh meine Hilfe! Fängt mit -M- an.", "Hilfe", 48);
+        help(2, "kleine Hilfe?", "Hmmmm, wie soll ich Dir nur helfen? Ein kleiner Tip: 1,2 oder 3", "Hilfe", 48);
+        help(3, "kleine Hilfe?", "Es sind keine Kartoffeln! Bei solch leichten Fragen gibt es noch keine Hilfe!",
+             "Hilfe", 48);
+        help(4, "kleine Hilfe?", "Streiche Milch und Du brauchst nur noch zwischen 3 zu wählen!", "Klar helfe ich Dir!",
+             48);
+        help(5, "kleine Hilfe?", "Oh,mein Gott,leider habe ich vergessen dies zu programmieren!", "Hilfe?-erst später!",
+             48);
+        help(6, "kleine Hilfe?", "Es waren 6 Titel!", "kleine Hilfe", 0);
+        help(7, "kleine Hilfe?", "Ein wahrer Quellmärker informiert sich selbst!", "kleine Hilfe", 0, "cmd_Hilfe");
+        help(8, "kleine Hilfe",
+             "Sich auf den HosenXXXXX setzen (XXXXX) ist sein Zuname. Wenn Du noch seinen Vornamen weisst, hast Du "
+             "die Lösung!",
+             "Wolln mer mal nid so sei!", 48);
+        help(9, "kleine Hilfe?", "Es war nach dem zweiten Weltkrieg. Logischerweise dann auch nach dem Ersten!!",
+             "Hi--Hi--Hilfe", 0);
+        help(10, "kleine Hilfe?", "Hilfe wird hier nur Quellmärkern gegeben. Und Du bist noch kein richtiger",
+             "Hilfe--nein-nein", 48);
+        help(11, "kleine Hilfe?", "  Es ist ein Schloss  ", " Hilfe ", 48);
+        help(12, "kleine Hilfe", "Es war ein englischer König!", "Hilfe?,Nää", 48);
+        help(13, "kleine Hilfe", "Du solltest so langsam als Quellmärker die Aufgaben alleine lösen!", "Ts..Ts..Ts",
+             48);
         // Question 14's hint is our own: the game's rules give that button none.
-        QTest::newRow("14") << 14 << h << "kleine Hilfe"
-                            << "Ein kleiner Ort am Rhein, ganz im Süden. Mehr wird nicht verraten!"
-                            << "Na gut..." << 48;
-        QTest::newRow("15") << 15 << h << "kleine Hilfe"
-                            << "Keine Hilfe... hä, hä, hä!"
-                            << "Hilfe?" << 48;
-        QTest::newRow("16") << 16 << h << "kleine Hilfe"
-                            << "Du erwartest doch nicht wirklich eine Hilfe!"
-                            << "Nä..Nä" << 48;
+        help(14, "kleine Hilfe", "Ein kleiner Ort am Rhein, ganz im Süden. Mehr wird nicht verraten!", "Na gut...", 48);
+        help(15, "kleine Hilfe", "Keine Hilfe... hä, hä, hä!", "Hilfe?", 48);
+        help(16, "kleine Hilfe", "Du erwartest doch nicht wirklich eine Hilfe!", "Nä..Nä", 48);
     }
 
     void helpBoxes()
