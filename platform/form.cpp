@@ -150,6 +150,12 @@ QTimer *Form::makeTimer(const QString &controlName, int intervalMs)
     return timer;
 }
 
+void Form::releaseWindow()
+{
+    if (isHidden() && testAttribute(Qt::WA_WState_Created))
+        destroy();
+}
+
 void Form::onClick(QAbstractButton *button)
 {
     connect(button, &QAbstractButton::clicked, this, [this, controlName = button->objectName()] {

@@ -76,6 +76,10 @@ public:
     // title bar where the window manager honours that, and every close request refused.
     void lockClose();
 
+    // Gives back the hidden window's place on the display and the pixels behind it; showing
+    // the screen again makes them anew.
+    void releaseWindow();
+
     // Stops the screen's timers; called when the screen is unloaded.
     void stopTimers();
 

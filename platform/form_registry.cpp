@@ -102,6 +102,9 @@ void FormRegistry::hide(const QString &name)
     Form *form = this->form(name);
     Journal::instance().record(QStringLiteral("hide"), name);
     form->hide();
+    // A screen kept while hidden (the name dialog, once the name is given) need not hold a
+    // window and its pixels meanwhile.
+    QTimer::singleShot(framesArriveOnAnotherThread() ? kLetGoMs : 0, form, &Form::releaseWindow);
 }
 
 void FormRegistry::unload(const QString &name)
