@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmapCache>
 #include <QTranslator>
 
 #include <malloc.h>
@@ -73,6 +74,9 @@ void Game::prepare()
     // threshold after the first such buffer is freed and puts the later ones in the heap,
     // whose holes then stay resident for the rest of the game.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    // The style keeps its drawings of buttons for reuse, by default up to 10 MiB of them: a
+    // screen's few buttons need a fraction of what is kept here.
+    QPixmapCache::setCacheLimit(128);
     resolveInstalledFaces();
     // One face for every text that names none of its own, message boxes included.
     QApplication::setFont(screenFont("MS Sans Serif", 9));
