@@ -31,6 +31,7 @@ static void initArtResources()
 {
     Q_INIT_RESOURCE(art);
     Q_INIT_RESOURCE(art_bitmaps);
+    Q_INIT_RESOURCE(art_bitmaps_2x);
 }
 
 namespace bq {
