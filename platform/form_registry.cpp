@@ -18,6 +18,8 @@ namespace {
 // that very moment takes its object from under that thread. So a window that left the
 // display is deleted only a moment later, when any such event has long been handled.
 constexpr int kLetGoMs = 30;
+// Giving the heap's free pages back costs a walk through it: not while a screen comes up.
+constexpr int kTrimAfterMs = 100;
 
 bool framesArriveOnAnotherThread()
 {
@@ -27,8 +29,8 @@ bool framesArriveOnAnotherThread()
 void deleteSoon(Form *form)
 {
     // The pages its objects leave free in the heap go back to the system, rather than staying
-    // resident for the rest of the game.
-    QObject::connect(form, &QObject::destroyed, [] { QTimer::singleShot(0, [] { malloc_trim(0); }); });
+    // resident for the rest of the game: a moment later, once the next screen is painted.
+    QObject::connect(form, &QObject::destroyed, [] { QTimer::singleShot(kTrimAfterMs, [] { malloc_trim(0); }); });
     if (framesArriveOnAnotherThread())
         QTimer::singleShot(kLetGoMs, form, [form] { form->deleteLater(); });
     else
