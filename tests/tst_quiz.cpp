@@ -522,7 +522,11 @@ private Q_SLOTS:
         driver.type("DlgNamen_angeben", "txt_Name", "Anna");
         QVERIFY(driver.click("DlgNamen_angeben", "OKButton"));
         QCOMPARE(driver.text("DlgNamen_anzeigen", "lblName_ist"), QStringLiteral("Anna"));
+        // Hidden, the dialog gives back its window; shown again, it gets a new one.
+        const QPointer<bq::Form> nameDialog = bq::FormRegistry::instance().loaded("DlgNamen_angeben");
+        QTRY_VERIFY(nameDialog && !nameDialog->testAttribute(Qt::WA_WState_Created));
         QVERIFY(driver.click("Brendelquiz", "cdmlos_gehts"));
+        QVERIFY(QTest::qWaitForWindowExposed(nameDialog.data()));
         QCOMPARE(driver.text("DlgNamen_angeben", "txt_Name"), QStringLiteral("Anna"));
         driver.type("DlgNamen_angeben", "txt_Name", " Berta");
         const int mark = driver.journalMark();
