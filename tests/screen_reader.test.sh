@@ -59,12 +59,16 @@ window() {
         sleep 0.3
     done
 }
+# Keys come at a typist's pace, a quarter of a second apart. Qt hands each key to Orca and
+# waits only 100 ms for its answer; when a busy Orca answers later and the next key is already
+# waiting, answers and keys get paired wrongly and a key can be lost.
+KEY_GAP_MS=250 KEY_GAP_S=0.25
 # key_to TITLE KEY...: presses the keys in the focused window, then waits for the window of
 # that title; the time from the last key to the window on display goes to DELAYS.
 DELAYS=()
 key_to() {
     local title="$1"; shift
-    [ $# -gt 1 ] && xdotool key --delay 60 "${@:1:$#-1}"
+    [ $# -gt 1 ] && xdotool key --delay $KEY_GAP_MS "${@:1:$#-1}" && sleep $KEY_GAP_S
     MARK=$(spoken | wc -l)
     local started=$EPOCHREALTIME
     xdotool key "${@: -1}"
@@ -73,7 +77,11 @@ key_to() {
     DELAYS+=($(( (${now/./} - ${started/./}) / 1000 )))
     window "$title"
 }
-type_to() { xdotool type --delay 60 "$2"; key_to "$1" Return; }
+type_to() {
+    xdotool type --delay $KEY_GAP_MS "$2"
+    sleep $KEY_GAP_S
+    key_to "$1" Return
+}
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 # back_to GONE TITLE: Enter closes the window GONE; no window manager here gives the focus back,
 # so it goes to the window TITLE as a player's click would.
