@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/fonts.h"
 
+#include "platform/faces.h"
 #include "platform/form.h"
 #include "platform/idle_work.h"
 

@@ -7,6 +7,7 @@
 #include "app/startup_guard.h"
 #include "platform/art.h"
 #include "platform/background_work.h"
+#include "platform/faces.h"
 #include "platform/form.h"
 #include "platform/form_registry.h"
 #include "platform/idle_work.h"

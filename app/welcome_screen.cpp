@@ -2,6 +2,7 @@
 #include "app/welcome_screen.h"
 
 #include "platform/art.h"
+#include "platform/faces.h"
 #include "platform/readable_text.h"
 #include "screens/pictures.h"
 

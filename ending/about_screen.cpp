@@ -2,6 +2,7 @@
 #include "ending/about_screen.h"
 
 #include "platform/art.h"
+#include "platform/faces.h"
 #include "platform/readable_text.h"
 #include "platform/twip_layout.h"
 #include "screens/pictures.h"

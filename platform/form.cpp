@@ -2,11 +2,10 @@
 #include "platform/form.h"
 
 #include "platform/art.h"
+#include "platform/form_accessibility.h"
 #include "platform/form_registry.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
@@ -23,54 +22,13 @@
 #include <tuple>
 
 namespace bq {
-namespace {
-
-// A screen tells assistive technology what kind of window it is: a dialog window is a
-// dialog, whose message a screen reader reads out when it opens; a normal window is a frame.
-class FormInterface : public QAccessibleWidget {
-public:
-    explicit FormInterface(Form *form)
-        : QAccessibleWidget(form, form->windowKind() == WindowKind::Dialog ? QAccessible::Dialog : QAccessible::Window)
-    {}
-
-    QString text(QAccessible::Text kind) const override
-    {
-        const auto *form = static_cast<const Form *>(widget());
-        if (kind == QAccessible::Description && form->accessibleDescription().isEmpty()
-            && form->windowKind() == WindowKind::Dialog && !readsOwnLabels(*form))
-            return form->message();
-        return QAccessibleWidget::text(kind);
-    }
-
-private:
-    // A screen reader reads a dialog's shown labels of three words or more by itself when
-    // the dialog opens; then the description would say it all a second time. Without such
-    // labels (a message in a text view, a greeting of a few words) the description is the message.
-    static bool readsOwnLabels(const Form &form)
-    {
-        for (const QLabel *label : form.findChildren<QLabel *>()) {
-            if (label->isVisibleTo(&form) && label->text().simplified().count(u' ') >= 2)
-                return true;
-        }
-        return false;
-    }
-};
-
-QAccessibleInterface *formInterface(const QString &, QObject *object)
-{
-    auto *form = qobject_cast<Form *>(object);
-    return form && form->isWindow() ? new FormInterface(form) : nullptr;
-}
-
-} // namespace
 
 Form::Form(const QString &name, const QString &caption, WindowKind kind) : QWidget(nullptr), m_name(name), m_kind(kind)
 {
     setObjectName(name);
     setWindowTitle(caption);
     setAccessibleName(caption);
-    static const bool interfaceInstalled = (QAccessible::installFactory(formInterface), true);
-    Q_UNUSED(interfaceInstalled);
+    installFormAccessibility();
     if (kind == WindowKind::Dialog) {
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     } else {
@@ -218,41 +176,6 @@ QString Form::message() const
     for (const Text &text : texts)
         words << text.words;
     return words.join(u' ');
-}
-
-void setBackgroundColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-namespace {
-QHash<QString, QString> &installedFaces()
-{
-    static QHash<QString, QString> faces;
-    return faces;
-}
-} // namespace
-
-void setInstalledFaces(QHash<QString, QString> faces)
-{
-    installedFaces() = std::move(faces);
-}
-
-QString installedFace(const QString &name)
-{
-    return installedFaces().value(name, name);
-}
-
-QFont screenFont(const char *family, qreal pointSize, FontStyle style)
-{
-    QFont font(installedFace(QString::fromLatin1(family)));
-    font.setPointSizeF(pointSize);
-    font.setBold(style != FontStyle::Regular);
-    font.setItalic(style == FontStyle::BoldItalic);
-    return font;
 }
 
 void Form::lockClose()

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QFont>
-#include <QHash>
 #include <QString>
 #include <QWidget>
 
@@ -27,21 +25,6 @@ enum class FormEvent {
     Tick,  // a timer ran out
     Load,  // the screen was just loaded from its definition
 };
-
-enum class FontStyle { Regular, Bold, BoldItalic };
-// A font of the face the screens name, made with the installed family that stands for it.
-QFont screenFont(const char *family, qreal pointSize, FontStyle style = FontStyle::Regular);
-
-// Which installed family stands for each face the screens and the certificate name, set
-// once at start-up before any font is made: asking Qt for a family this desktop lacks
-// costs a search through every installed font each time.
-void setInstalledFaces(QHash<QString, QString> faces);
-// The installed family for a named face, or the name itself where none was found.
-QString installedFace(const QString &name);
-
-// A background colour set through the palette: cheaper than a style sheet, which gives every
-// widget that has one a style of its own.
-void setBackgroundColour(QWidget *widget, const QColor &colour);
 
 // The base of every screen: a top-level window whose children are its controls,
 // each carrying its control name as objectName.

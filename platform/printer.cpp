@@ -2,7 +2,7 @@
 #include "platform/printer.h"
 
 #include "platform/background_work.h"
-#include "platform/form.h"
+#include "platform/faces.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -106,4 +106,12 @@ void keepTextReadable(QWidget *control, const QColor &wanted)
     });
 }
 
+void setBackgroundColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
 } // namespace bq

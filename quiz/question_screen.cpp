@@ -2,6 +2,7 @@
 #include "quiz/question_screen.h"
 
 #include "platform/art.h"
+#include "platform/faces.h"
 #include "platform/graphical_button.h"
 #include "screens/pictures.h"
 #include "screens/question_catalogue.h"

@@ -9,6 +9,7 @@
 #include "ending/congratulations_screen.h"
 #include "platform/background_work.h"
 #include "platform/clock.h"
+#include "platform/faces.h"
 #include "platform/form.h"
 #include "platform/form_registry.h"
 #include "platform/print_spooler.h"

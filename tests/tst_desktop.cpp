@@ -5,6 +5,7 @@
 #include "app/fonts.h"
 #include "app/game.h"
 #include "app/startup_guard.h"
+#include "platform/faces.h"
 #include "platform/form.h"
 #include "platform/form_registry.h"
 
