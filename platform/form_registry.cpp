@@ -2,10 +2,10 @@
 #include "platform/form_registry.h"
 
 #include "platform/journal.h"
+#include "platform/session_end.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QTimer>
 
 #include <malloc.h>
@@ -23,7 +23,7 @@ constexpr int kTrimAfterMs = 100;
 
 bool framesArriveOnAnotherThread()
 {
-    return QGuiApplication::platformName() == u"wayland";
+    return onWayland();
 }
 
 void deleteSoon(Form *form)

@@ -12,8 +12,14 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+// The leak check of a build with the address or leak sanitizer; no such function elsewhere.
+extern "C" int __lsan_do_recoverable_leak_check() __attribute__((weak));
+
 namespace bq {
 namespace {
+
+// The status the sanitizer itself ends a process with when it found leaks.
+constexpr int kLeaksFound = 23;
 
 int signalPipe[2] = {-1, -1};
 
@@ -36,6 +42,11 @@ void endWithTheSession()
         if (::read(signalPipe[0], &number, 1) == 1)
             QCoreApplication::exit(EXIT_SUCCESS);
     });
+    // Once the event loop is left the program is shutting down: a later signal (the session's
+    // SIGHUP after its SIGTERM, or one after "Ende") must not cut its waits short, such as the
+    // one that lets the compositor finish with the windows before they are deleted.
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, notifier,
+                     [notifier] { notifier->setEnabled(false); });
     struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
@@ -45,10 +56,20 @@ void endWithTheSession()
         sigaction(signal, &action, nullptr);
 }
 
+bool onWayland()
+{
+    // Qt's Wayland plugins are "wayland" and its variants ("wayland-egl", "wayland-brcm", …).
+    return QGuiApplication::platformName().startsWith(u"wayland");
+}
+
 int endProcess(int status)
 {
-    if (QGuiApplication::platformName() != u"wayland")
+    if (!onWayland())
         return status;
+    // A sanitizer build looks for leaks here, as it would at a normal end: the application and
+    // its connection to the compositor still hold their memory, what the game let go is gone.
+    if (__lsan_do_recoverable_leak_check && __lsan_do_recoverable_leak_check() != 0)
+        status = kLeaksFound;
     std::fflush(nullptr);
     std::_Exit(status);
 }

@@ -10,11 +10,14 @@ namespace bq {
 // signal ends the program at once. The event loop returns 0, as after the last screen.
 void endWithTheSession();
 
+// Whether the windows are on a Wayland compositor, whichever of Qt's Wayland plugins was chosen.
+bool onWayland();
+
 // Ends the process with this status once the program has shut down (windows gone, worker
 // done), while the application object still exists. On Wayland, Qt 6.4 takes down its
 // connection to the compositor while its own event thread still reads from it, and now and then
 // aborts ("mutex lock failure", "wl_proxy_unref") or hangs there: the process ends before that,
-// and the compositor closes the connection (no leak check either: the other platforms have it).
+// and the compositor closes the connection (a sanitizer build checks for leaks first).
 // Elsewhere it returns, and the program ends as usual.
 int endProcess(int status);
 
