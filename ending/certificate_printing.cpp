@@ -17,6 +17,8 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace bq {
@@ -67,70 +69,125 @@ bool writeWhole(int fd, const QByteArray &data)
 }
 
 // Gives the written file the name without replacing anything that has it, even a dangling link.
-bool nameWithoutReplacing(const QByteArray &from, const QByteArray &to)
+bool nameWithoutReplacing(int folder, const QByteArray &from, const QByteArray &to)
 {
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+    if (::renameat2(folder, from.constData(), folder, to.constData(), RENAME_NOREPLACE) == 0)
         return true;
     if (errno != EINVAL && errno != ENOSYS)
         return false;
     // A file system that cannot rename this way: a second name, then the first one goes.
-    if (::link(from.constData(), to.constData()) != 0)
+    if (::linkat(folder, from.constData(), folder, to.constData(), 0) == 0) {
+        ::unlinkat(folder, from.constData(), 0);
+        return true;
+    }
+    if (errno != EPERM && errno != ENOSYS && errno != EOPNOTSUPP)
         return false;
-    ::unlink(from.constData());
-    return true;
+    // Nor that (many shared folders and FUSE mounts): the name is taken by an empty file of
+    // our own first, which the written file then replaces.
+    const int claim = ::openat(folder, to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (claim < 0)
+        return false;
+    ::close(claim);
+    if (::renameat(folder, from.constData(), folder, to.constData()) == 0)
+        return true;
+    const int error = errno;
+    ::unlinkat(folder, to.constData(), 0);
+    errno = error;
+    return false;
+}
+
+// The hidden files certificates are written to before they get their names. The game writing
+// one holds a lock on it until it is named.
+QString partFileName(quint32 tag)
+{
+    return QStringLiteral(".%1-%2.part").arg(certificateTitle()).arg(tag, 8, 16, QChar(u'0'));
+}
+
+// Removes the part files of games that ended while writing them (killed, or the machine went
+// off); one that another game is still writing is locked, and stays.
+void removeAbandonedParts(int folder, const QDir &dir)
+{
+    const QString pattern = QStringLiteral(".%1-*.part").arg(certificateTitle());
+    for (const QString &name : dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System)) {
+        const QByteArray file = QFile::encodeName(name);
+        const int fd = ::openat(folder, file.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        struct stat locked = {}, named = {};
+        // Still the file that was locked, not one a new game made under the same name since.
+        if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &locked) == 0
+            && ::fstatat(folder, file.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 && locked.st_ino == named.st_ino
+            && locked.st_dev == named.st_dev)
+            ::unlinkat(folder, file.constData(), 0);
+        if (fd >= 0)
+            ::close(fd);
+    }
+}
+
+// A new part file, open for writing and locked; -1 with errno set when none can be made.
+int createPart(int folder, QByteArray *part)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        *part = QFile::encodeName(partFileName(QRandomGenerator::global()->generate()));
+        const int fd = ::openat(folder, part->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return -1;
+        if (fd < 0)
+            continue;
+        // Another game clearing away abandoned parts may have taken it before it was locked.
+        struct stat own = {};
+        ::flock(fd, LOCK_EX | LOCK_NB);
+        if (::fstat(fd, &own) == 0 && own.st_nlink > 0)
+            return fd;
+        ::close(fd);
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 // Writes the PDF under the certificate's name, or "… (2).pdf" and so on when that exists:
 // an existing file is never touched. The PDF is written whole to a hidden file of its own
 // and is on the disk before it gets the certificate's name, so that a full disk, a
 // read-only folder or the end of the session never leave half a certificate under that name.
-bool saveCertificate(const QByteArray &pdf, const QString &folder, QString *path, QString *error)
+bool saveCertificate(const QByteArray &pdf, const QString &folderPath, QString *path, QString *error)
 {
-    const QDir dir(folder);
+    const QDir dir(folderPath);
     *path = dir.filePath(certificateTitle() + QStringLiteral(".pdf"));
-    QByteArray part;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        part = QFile::encodeName(dir.filePath(QStringLiteral(".%1-%2.part")
-                                                  .arg(certificateTitle())
-                                                  .arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0'))));
-        fd = ::open(part.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
-    if (fd < 0) {
+    const int folder = ::open(QFile::encodeName(folderPath).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) {
         *error = fileProblem(errno);
         return false;
     }
+    const auto failed = [&](int why, const QByteArray &remove) {
+        *error = fileProblem(why);
+        if (!remove.isEmpty())
+            ::unlinkat(folder, remove.constData(), 0);
+        ::close(folder);
+        return false;
+    };
+    removeAbandonedParts(folder, dir);
+    QByteArray part;
+    const int fd = createPart(folder, &part);
+    if (fd < 0)
+        return failed(errno, {});
     const bool written = writeWhole(fd, pdf) && ::fsync(fd) == 0;
     const int writeError = errno;
-    if (::close(fd) != 0 || !written) {
-        *error = fileProblem(written ? errno : writeError);
-        ::unlink(part.constData());
-        return false;
-    }
+    if (::close(fd) != 0 || !written)
+        return failed(written ? errno : writeError, part);
     for (int copy = 1; copy <= 9999; ++copy) {
         const QString fileName = copy == 1 ? certificateTitle() + QStringLiteral(".pdf")
                                            : QStringLiteral("%1 (%2).pdf").arg(certificateTitle()).arg(copy);
-        const QString candidate = dir.filePath(fileName);
-        if (nameWithoutReplacing(part, QFile::encodeName(candidate))) {
-            // The new name itself is on the disk too.
-            const int folderFd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            if (folderFd >= 0) {
-                ::fsync(folderFd);
-                ::close(folderFd);
-            }
-            *path = candidate;
+        *path = dir.filePath(fileName);
+        const QByteArray name = QFile::encodeName(fileName);
+        if (nameWithoutReplacing(folder, part, name)) {
+            // The new name itself is on the disk too, where the file system can say so.
+            if (::fsync(folder) != 0 && errno != EINVAL)
+                return failed(errno, name);
+            ::close(folder);
             return true;
         }
-        if (errno != EEXIST) {
-            *error = fileProblem(errno);
-            *path = candidate;
-            ::unlink(part.constData());
-            return false;
-        }
+        if (errno != EEXIST)
+            return failed(errno, part);
     }
-    ::unlink(part.constData());
+    failed(EEXIST, part);
     *error = QStringLiteral("Es gibt dort schon zu viele Urkunden.");
     return false;
 }
