@@ -28,9 +28,12 @@ dbus-run-session -- bash -c '
     /usr/bin/python3 "$2" "Herzlich Willkommen zum Brendelquiz" >"$3/bus.tree"
     status=$?
     kill "$game"
-    wait "$game" 2>/dev/null
+    wait "$game"
+    echo $? >"$3/game.status"
     exit "$status"' bus "$program" "$here/desk/accessible_tree.py" "$DESK_TMP" 2>"$DESK_TMP/bus.log" \
     || { cat "$DESK_TMP/bus.log" "$DESK_TMP/game.log" >&2; desk_fail "the welcome screen did not appear on the accessibility bus"; }
 diff -u "$DESK_TMP/walk/Brendelquiz.tree" "$DESK_TMP/bus.tree" \
     || desk_fail "the accessibility bus reports the welcome screen otherwise than the in-process walk"
+[ "$(cat "$DESK_TMP/game.status")" = 0 ] || desk_fail "the program ended on SIGTERM with status $(cat "$DESK_TMP/game.status")"
+! grep -E 'Sanitizer|runtime error: ' "$DESK_TMP/game.log" >&2 || desk_fail "the program's end gave a sanitizer report (above)"
 echo "PASS: every screen's controls are called by what is shown; the bus reports the welcome screen the same"

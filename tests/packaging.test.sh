@@ -87,7 +87,7 @@ echo "installed program: welcome window up from /, window icon sizes: ${icon_siz
 wm_class=$(xprop -id "$window" -notype WM_CLASS 2>/dev/null)
 echo "$wm_class" | grep -q '"brendelquiz"' || fail "the window's class ($wm_class) does not match the desktop entry"
 kill "$game"
-wait_until 5 desk_gone "$game" || fail "the installed program did not end on SIGTERM within 5 s"
+desk_ended "$game" "$DESK_TMP/game.err" "the installed program on SIGTERM"
 
 # 4. The Debian package, made as `make package` makes it: in a build of its own for the prefix
 # /usr (a package never installs under /usr/local), kept in the build directory beside this

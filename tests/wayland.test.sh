@@ -73,31 +73,37 @@ for question in $(seq 1 16); do
 done
 echo "two games on Wayland: $windows windows shown, each titled with its caption; ${games_ms} ms"
 
-# 2. The program itself, started elsewhere: its welcome window is on the screen and it stays.
+# 2. The program itself, started elsewhere, under both names of Qt's Wayland plugin: its welcome
+# window is on the screen and it stays. A signal of the session ends it with status 0, also
+# SIGTERM and SIGHUP in quick succession (the second within the windows' wait at the end), and
+# the process's end closes its connection to the compositor: Qt's own teardown of it now and then aborts.
 mkdir -p "$DESK_TMP/elsewhere"
-started=$(date +%s%N)
-(cd "$DESK_TMP/elsewhere" && QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client exec "$exe") \
-    >"$DESK_TMP/game.out" 2>"$DESK_TMP/game.wire" &
-game=$!
-DESK_PIDS+=("$game")
-if wait_until 10 on_screen "$DESK_TMP/game.wire" "$welcome"; then
-    shown_ms=$(( ($(date +%s%N) - started) / 1000000 ))
-    sleep 2
-    if desk_gone "$game"; then
-        fail "the program ended by itself within 2 s of starting on Wayland"
+while read -r platform signals; do
+    started=$(date +%s%N)
+    (cd "$DESK_TMP/elsewhere" && QT_QPA_PLATFORM=$platform WAYLAND_DEBUG=client exec "$exe") \
+        >"$DESK_TMP/game.out" 2>"$DESK_TMP/game.wire" &
+    game=$!
+    DESK_PIDS+=("$game")
+    if wait_until 10 on_screen "$DESK_TMP/game.wire" "$welcome"; then
+        shown_ms=$(( ($(date +%s%N) - started) / 1000000 ))
+        sleep 2
+        desk_gone "$game" && fail "$platform: the program ended by itself within 2 s of starting on Wayland"
+        echo "$platform: welcome window on the screen after ${shown_ms} ms, still running 2 s later; ending it by $signals"
     else
-        echo "the program on Wayland: welcome window on the screen after ${shown_ms} ms, still running 2 s later"
+        fail "$platform: the program showed no welcome window on Wayland within 10 s"
     fi
-else
-    fail "the program showed no welcome window on Wayland within 10 s"
-fi
-kill "$game" 2>/dev/null
-wait_until 5 desk_gone "$game" || fail "the program did not end on SIGTERM within 5 s"
-own_words "$DESK_TMP/game.wire" >"$DESK_TMP/game.err"
-if [ -s "$DESK_TMP/game.err" ]; then
-    echo "the program's stderr on Wayland:"
-    cat "$DESK_TMP/game.err"
-fi
+    for signal in ${signals//,/ }; do kill -"$signal" "$game"; sleep 0.01; done
+    desk_ended "$game" "$DESK_TMP/game.wire" "$platform, $signals"
+    ! grep -q ' -> xdg_wm_base@[0-9]*\.destroy()' "$DESK_TMP/game.wire" \
+        || fail "$platform, $signals: the program took its connection to the compositor down itself"
+    own_words "$DESK_TMP/game.wire" >"$DESK_TMP/game.err"
+    [ -s "$DESK_TMP/game.err" ] && { echo "the program's stderr on Wayland:"; cat "$DESK_TMP/game.err"; }
+done <<EOF
+wayland TERM
+wayland-egl HUP
+wayland INT
+wayland TERM,HUP
+EOF
 
 # 3. A Wayland session with X11 beside it (XWayland) on a machine without Qt's Wayland
 # plugin: the program shows its welcome window over X11 and says nothing. The plugin is
@@ -106,8 +112,9 @@ fi
 plugin=$(dpkg-query -L qt6-wayland 2>/dev/null | grep '/platforms/libqwayland-generic\.so$' | head -n1)
 [ -f "$plugin" ] || desk_fail "Qt's Wayland plugin is not installed (make deps installs qt6-wayland)"
 platforms=$(dirname "$plugin")
-if [ "$(id -u)" -ne 0 ]; then
-    echo "not root: the run without Qt's Wayland plugin is left out"
+left_out=
+if [ "$(id -u)" -ne 0 ] || ! unshare -m --propagation private true 2>/dev/null; then
+    left_out="the run without Qt's Wayland plugin needs root with mount namespaces"
 else
     desk_start_xvfb
     mkdir -p "$DESK_TMP/platforms"
@@ -124,11 +131,12 @@ else
         fail "without Qt's Wayland plugin the program showed no welcome window on X11 within 10 s"
     fi
     kill "$game" 2>/dev/null
-    wait_until 5 desk_gone "$game" || fail "the program did not end on SIGTERM within 5 s"
+    desk_ended "$game" "$DESK_TMP/x11.err" "without Qt's Wayland plugin, SIGTERM"
     if [ -s "$DESK_TMP/x11.err" ]; then
         cat "$DESK_TMP/x11.err" >&2
         fail "without Qt's Wayland plugin the program said something on standard error (above)"
     fi
 fi
 
+[ "$DESK_FAILURES" -eq 0 ] && [ -n "$left_out" ] && desk_skip "$left_out"
 desk_verdict

@@ -12,6 +12,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 . "$here/desk/lib.sh"
 
 exe=$(desk_program "${1:?usage: x11.test.sh <program> <build directory>}") || exit 1
+build_dir="${2:?usage: x11.test.sh <program> <build directory>}"
 ulimit -c 0
 
 desk_need xdotool xprop sox soxi
@@ -73,12 +74,12 @@ click() {
     [ "$y" -lt 0 ] && y=$((HEIGHT + y))
     xdotool mousemove --window "$id" "$x" "$y" click 1
 }
-# game_ends: the game is gone within 5 s with status 0.
+# game_ends [SIGNAL]: the game, sent that signal or else after "Ende", is gone within 5 s with
+# status 0 and no sanitizer report.
 game_ends() {
-    wait_until 5 desk_gone "$GAME_PID" || game_fail "the game was still running 5 s after \"Ende\""
-    wait "$GAME_PID"
-    local status=$?
-    [ "$status" -eq 0 ] || game_fail "the game ended with status $status after \"Ende\""
+    [ -n "${1:-}" ] && kill -"$1" "$GAME_PID"
+    desk_ended "$GAME_PID" "$DESK_TMP/game.err" "${1:-"\"Ende\""}"
+    [ "$DESK_FAILURES" -eq 0 ] || game_fail "the game did not end as it should"
 }
 sounds_done() {
     [ "$(pactl list short sink-inputs 2>/dev/null | wc -l)" -eq 0 ]
@@ -154,8 +155,42 @@ game_ends
 kill -CONT "$DESK_PULSE_PID"
 echo "hung sound server: \"Ende\" still ended the game"
 
+# 4. The session ends the game (SIGTERM, SIGHUP, SIGINT from a terminal) while it waits for the
+# player, while a message box is open, and while the certificate is drawn on the worker (the
+# game's own start and end around the certificate screen; the X server gone is the fourth way).
+start_game
+window "$welcome"
+game_ends INT
+start_game
+window "$welcome"; w=$WIN
+press "$w" Tab space
+window "Beenden?"; q=$WIN
+press "$q" Tab Return
+window "Brendelquiz"
+game_ends HUP
+echo "signals: SIGINT on the welcome screen, SIGHUP with a message box open: ended cleanly"
+# session_ends HOW: the program ends within a second with status 0 (1 when the X server went),
+# without a sanitizer report, and leaves no temporary file.
+session_ends() {
+    local out="$DESK_TMP/end-$1.out" pid xvfb started display
+    mkdir -p "$DESK_TMP/tmp-$1"
+    [ "$1" = X ] && { Xvfb -displayfd 3 -nolisten tcp 3>"$DESK_TMP/end-display" 2>/dev/null & xvfb=$!; sleep 1; }
+    display=":$(cat "$DESK_TMP/end-display" 2>/dev/null)"
+    DISPLAY="$display" QT_QPA_PLATFORM="$([ "$1" = X ] && echo xcb || echo offscreen)" TMPDIR="$DESK_TMP/tmp-$1" \
+        "$2/tests/print_certificate" session-end "Erika Mustermann" >"$out" 2>&1 &
+    pid=$!
+    wait_until 10 grep -qs '^DRAWING$' "$out" || fail "$1: the certificate screen did not come up"
+    started=$(date +%s%N)
+    if [ "$1" = X ]; then kill -KILL "$xvfb"; else kill -"$1" "$pid"; fi
+    timeout 1 tail --pid="$pid" -s 0.02 -f /dev/null || fail "$1: still running after a second"
+    desk_ended "$pid" "$out" "$1 while the certificate is drawn" "$([ "$1" = X ] && echo 1 || echo 0)"
+    echo "$1 while the certificate is drawn: ended after $(( ($(date +%s%N) - started) / 1000000 )) ms"
+    [ -z "$(ls -A "$DESK_TMP/tmp-$1")" ] || fail "$1: temporary files were left: $(ls -A "$DESK_TMP/tmp-$1")"
+}
+for how in TERM HUP INT X; do session_ends "$how" "$build_dir"; done
+
 if [ -s "$DESK_TMP/game.err" ]; then
     echo "the game's stderr:"
     cat "$DESK_TMP/game.err"
 fi
-echo "PASS"
+desk_verdict

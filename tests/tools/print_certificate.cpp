@@ -6,18 +6,18 @@
 //       and of the seal must land, clicks "&drucken" and reports what the player saw:
 //       BOX <style> <text>, JOURNAL <line>, VISIBLE <screens>.
 //   print_certificate session-end <name>
-//       Says DRAWING while the worker draws the page, then runs and ends as the game does.
+//       Starts as the game, opens the certificate screen, says DRAWING while the worker draws
+//       the page, and ends as the game does.
 //   print_certificate measure <pgm> <dpi> <expected-ink-file>
 //       Finds the ink of each element in a raster of the printed page and compares it with
 //       the expected place; prints every deviation and fails beyond 0.3 mm.
 
+#include "app/game.h"
 #include "driver/game_driver.h"
 #include "ending/certificate_printing.h"
 #include "ending/congratulations_screen.h"
-#include "platform/background_work.h"
 #include "platform/clock.h"
 #include "platform/form_registry.h"
-#include "platform/session_end.h"
 #include "tools/certificate_probe.h"
 
 #include <QApplication>
@@ -130,18 +130,14 @@ int play(const QString &name, const QString &expectedFile)
     return 0;
 }
 
-int sessionEnd(QApplication &app, const QString &name)
+// The game's own start and end, with the certificate screen opened and its page drawn on the worker.
+QString g_sessionEndName;
+void openCertificateAndDraw()
 {
     GameDriver driver;
-    driver.reset();
-    if (Form *screen = driver.openCertificate(name))
+    if (Form *screen = driver.openCertificate(g_sessionEndName))
         prepareCertificate(*qobject_cast<CongratulationsScreen *>(screen));
-    endWithTheSession();
     out(QStringLiteral("DRAWING"));
-    const int status = app.exec();
-    FormRegistry::instance().reset();
-    finishBackgroundWork();
-    return status;
 }
 
 int measure(const QString &pgm, int dpi, const QString &expectedFile)
@@ -198,12 +194,14 @@ int measure(const QString &pgm, int dpi, const QString &expectedFile)
 
 int main(int argc, char *argv[])
 {
+    if (argc == 3 && qstrcmp(argv[1], "session-end") == 0) {
+        g_sessionEndName = QString::fromLocal8Bit(argv[2]);
+        return Game::run(argc, argv, openCertificateAndDraw);
+    }
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 4 && args.at(1) == QLatin1String("play"))
         return play(args.at(2), args.at(3));
-    if (args.size() == 3 && args.at(1) == QLatin1String("session-end"))
-        return sessionEnd(app, args.at(2));
     if (args.size() == 5 && args.at(1) == QLatin1String("measure"))
         return measure(args.at(2), args.at(3).toInt(), args.at(4));
     std::fputs("usage: print_certificate play <name> <expected-ink> | measure <pgm> <dpi> <expected-ink>\n", stderr);
