@@ -164,9 +164,19 @@ const char *serverName(Server server)
     return "";
 }
 
+constexpr const char *kNoPulseAudio = "PulseAudio is not installed (make deps installs pulseaudio, pulseaudio-utils)";
+
 } // namespace
 
-Q_DECLARE_METATYPE(Server)
+// The private sound server of a row: skipped where PulseAudio is not installed, failed where it is
+// and does not start.
+#define REQUIRE_PRIVATE_SOUND_SERVER()                                                                                 \
+    do {                                                                                                               \
+        const QString why = startPrivateSoundServer();                                                                 \
+        if (why == QLatin1String(kNoPulseAudio))                                                                       \
+            QSKIP(kNoPulseAudio);                                                                                      \
+        QVERIFY2(why.isEmpty(), qPrintable(why));                                                                      \
+    } while (false)
 
 class RobustnessTest : public QObject {
     Q_OBJECT
@@ -214,14 +224,15 @@ private:
 
     // ---- sounds -------------------------------------------------------------------------
 
-    bool startPrivateSoundServer()
+    // Empty once the server is up; else why not.
+    QString startPrivateSoundServer()
     {
         if (pulse.state() == QProcess::Running)
-            return true;
+            return {};
         const QString pulseBinary = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
         const QString pactl = QStandardPaths::findExecutable(QStringLiteral("pactl"));
         if (pulseBinary.isEmpty() || pactl.isEmpty())
-            return false;
+            return QString::fromLatin1(kNoPulseAudio);
         const QString dir = scratch.filePath(QStringLiteral("pulse"));
         QDir().mkpath(dir + QStringLiteral("/state"));
         QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -242,19 +253,19 @@ private:
         pulse.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         pulse.start();
         if (!pulse.waitForStarted(5000))
-            return false;
+            return QStringLiteral("PulseAudio did not start: %1").arg(pulse.errorString());
         env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + pulseSocket);
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < 10000) {
+        while (clock.elapsed() < 10000 && pulse.state() == QProcess::Running) {
             QProcess info;
             info.setProcessEnvironment(env);
             info.start(pactl, {QStringLiteral("set-default-sink"), QStringLiteral("testsink")});
             if (info.waitForFinished(5000) && info.exitStatus() == QProcess::NormalExit && info.exitCode() == 0)
-                return true;
+                return {};
             QTest::qWait(100);
         }
-        return false;
+        return QStringLiteral("the private PulseAudio ended or did not answer within 10 s (its log: %1/log)").arg(dir);
     }
 
     // Points the sound thread's next connection at the server under test, with a fresh
@@ -470,8 +481,8 @@ private Q_SLOTS:
         QFETCH(Server, server);
         QFETCH(QString, kind);
         QFETCH(int, heard);
-        if (server == Server::Private && !startPrivateSoundServer())
-            QSKIP("no PulseAudio to start a private sound server with");
+        if (server == Server::Private)
+            REQUIRE_PRIVATE_SOUND_SERVER();
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         // A name the game has no sound of its own for: only the file made here can be found.
@@ -545,8 +556,8 @@ private Q_SLOTS:
     void wholeGameWithBrokenSounds()
     {
         QFETCH(Server, server);
-        if (server == Server::Private && !startPrivateSoundServer())
-            QSKIP("no PulseAudio to start a private sound server with");
+        if (server == Server::Private)
+            REQUIRE_PRIVATE_SOUND_SERVER();
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QStringList sounds{"danke",     "wow.wav",     "applaus.wav", "hupe.wav", "trumpet1.wav", "pfff",
@@ -569,8 +580,7 @@ private Q_SLOTS:
     // once a server is there again, sounds are heard again on a new connection.
     void soundServerKilledWhileASoundPlays()
     {
-        if (!startPrivateSoundServer())
-            QSKIP("no PulseAudio to start a private sound server with");
+        REQUIRE_PRIVATE_SOUND_SERVER();
         QTemporaryDir dir;
         QVERIFY(makeSoundFile(QDir(dir.path()), QStringLiteral("wow.wav"), QStringLiteral("good")));
         QVERIFY(QDir::setCurrent(dir.path()));
