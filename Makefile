@@ -32,11 +32,19 @@ build: deps
 run: build
 	$(BUILD)/brendelquiz
 
+# Every ctest call: a selection that matches no test fails rather than passing with nothing
+# run; each call writes its results to a file of its own, ctest-<what>.xml, from which the
+# last line of `make test` counts the skipped tests by name (under CI=true a skip fails).
+CTEST = ctest --no-tests=error --output-on-failure -j$(JOBS)
+SKIP_SUMMARY = bash tests/skip-summary.sh
+
 test: build
+	rm -f $(BUILD)/ctest-*.xml $(BUILD)-asan/ctest-*.xml $(BUILD)-tsan/ctest-*.xml
 	$(MAKE) --no-print-directory format-check
-	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD) && $(CTEST) --output-junit ctest-all.xml
 	$(MAKE) --no-print-directory sanitize
 	$(MAKE) --no-print-directory tsan
+	$(SKIP_SUMMARY) $(BUILD)/ctest-*.xml $(BUILD)-asan/ctest-*.xml $(BUILD)-tsan/ctest-*.xml
 
 # The C++ sources keep the style written down in .clang-format: `make format` applies it,
 # and `make test` fails on a file formatted otherwise.
@@ -63,25 +71,27 @@ SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:check_initialization
 sanitize: deps
 	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBQ_SANITIZE=ON
 	cmake --build $(BUILD)-asan -j$(JOBS)
-	cd $(BUILD)-asan && $(SANITIZER_ENV) ctest --output-on-failure -j$(JOBS) -E '^(packaging|screen_reader)$$'
+	cd $(BUILD)-asan && $(SANITIZER_ENV) $(CTEST) --output-junit ctest-asan.xml -E '^(packaging|screen_reader)$$'
 
-# The tests that run work on other threads (the certificate drawn on the worker, the sound
-# thread, the random player's games) once more on a build with ThreadSanitizer: any data race
-# or lock-order inversion fails the run. Qt and GLib are not built with it; what it cannot see
+# Every in-process test (each tst_*.cpp, the random player's games among them, and the theme
+# contrast check) once more on a build with ThreadSanitizer: the certificate drawn on the
+# worker, the sound thread and whatever else runs beside the game; any data race or
+# lock-order inversion fails the run. Qt and GLib are not built with it; what it cannot see
 # into there is named, library by library with the reason, in tests/sanitizer/tsan.supp. The
 # tests start tools (pdftotext, pulseaudio) by fork and exec from a program with threads.
 # They run with the address space laid out the same every time (setarch -R): this
 # ThreadSanitizer expects every mapping in fixed ranges, and a randomised layout now and then
 # put a mapping across the edge of one, which ended a run with a failed allocation of its own.
 # Where the kernel refuses that, they run as they are.
+TSAN_TESTS = $(sort $(basename $(notdir $(wildcard tests/tst_*.cpp)))) theme_contrast
 TSAN_LAYOUT = $(shell setarch $$(uname -m) -R true 2>/dev/null && echo setarch $$(uname -m) -R)
 TSAN_ENV = TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:die_after_fork=0:suppressions=$(CURDIR)/tests/sanitizer/tsan.supp \
            BQ_RANDOM_SEEDS=1-2 BQ_RANDOM_ACTIONS=4000 QTEST_FUNCTION_TIMEOUT=600000
 
 tsan: deps
 	cmake -S . -B $(BUILD)-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBQ_SANITIZE_THREAD=ON
-	$(TSAN_ENV) cmake --build $(BUILD)-tsan -j$(JOBS) --target tst_certificate tst_robustness tst_random_player
-	cd $(BUILD)-tsan && $(TSAN_ENV) $(TSAN_LAYOUT) ctest --output-on-failure -j$(JOBS) -R '^tst_(certificate|robustness|random_player)$$'
+	$(TSAN_ENV) cmake --build $(BUILD)-tsan -j$(JOBS) --target $(TSAN_TESTS)
+	cd $(BUILD)-tsan && $(TSAN_ENV) $(TSAN_LAYOUT) $(CTEST) --output-junit ctest-tsan.xml -R '^($(subst $(eval) ,|,$(TSAN_TESTS)))$$'
 
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target bench_tools
