@@ -18,7 +18,6 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -27,6 +26,7 @@
 
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -35,6 +35,7 @@
 
 using bq::test::GameDriver;
 using bq::test::WatchedSoundBackend;
+using bq::test::spawnProgram;
 
 namespace {
 
@@ -184,7 +185,7 @@ class RobustnessTest : public QObject {
 private:
     GameDriver driver;
     QTemporaryDir scratch;
-    QProcess pulse;
+    int pulse = -1; // the private sound server's process
     QString pulseSocket;
     QString startDir;
 
@@ -227,7 +228,7 @@ private:
     // Empty once the server is up; else why not.
     QString startPrivateSoundServer()
     {
-        if (pulse.state() == QProcess::Running)
+        if (pulseRunning())
             return {};
         const QString pulseBinary = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
         const QString pactl = QStandardPaths::findExecutable(QStringLiteral("pactl"));
@@ -237,35 +238,45 @@ private:
         QDir().mkpath(dir + QStringLiteral("/state"));
         QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         pulseSocket = dir + QStringLiteral("/native");
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir);
-        env.insert(QStringLiteral("PULSE_STATE_PATH"), dir + QStringLiteral("/state"));
-        env.insert(QStringLiteral("HOME"), dir);
-        pulse.setProcessEnvironment(env);
-        pulse.setProgram(pulseBinary);
+        const QStringList env{QStringLiteral("env"), QStringLiteral("PULSE_RUNTIME_PATH=") + dir,
+                              QStringLiteral("PULSE_STATE_PATH=%1/state").arg(dir), QStringLiteral("HOME=") + dir};
         // Should the test die, the server goes away by itself once no client is left.
-        pulse.setArguments({QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                            QStringLiteral("--exit-idle-time=20"), QStringLiteral("--use-pid-file=no"),
-                            QStringLiteral("--disallow-exit"),
-                            QStringLiteral("--log-target=file:") + dir + QStringLiteral("/log"), QStringLiteral("-L"),
-                            QStringLiteral("module-null-sink sink_name=testsink"), QStringLiteral("-L"),
-                            QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1").arg(pulseSocket)});
-        pulse.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        pulse.start();
-        if (!pulse.waitForStarted(5000))
-            return QStringLiteral("PulseAudio did not start: %1").arg(pulse.errorString());
-        env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + pulseSocket);
+        pulse = spawnProgram(
+            env
+            + QStringList{pulseBinary, QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
+                          QStringLiteral("--exit-idle-time=20"), QStringLiteral("--use-pid-file=no"),
+                          QStringLiteral("--disallow-exit"),
+                          QStringLiteral("--log-target=file:") + dir + QStringLiteral("/log"), QStringLiteral("-L"),
+                          QStringLiteral("module-null-sink sink_name=testsink"), QStringLiteral("-L"),
+                          QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1").arg(pulseSocket)});
+        if (pulse < 0)
+            return QStringLiteral("PulseAudio could not be started");
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < 10000 && pulse.state() == QProcess::Running) {
-            QProcess info;
-            info.setProcessEnvironment(env);
-            info.start(pactl, {QStringLiteral("set-default-sink"), QStringLiteral("testsink")});
-            if (info.waitForFinished(5000) && info.exitStatus() == QProcess::NormalExit && info.exitCode() == 0)
+        while (clock.elapsed() < 10000 && pulseRunning()) {
+            int status = -1;
+            const int pid = spawnProgram(env
+                                         + QStringList{QStringLiteral("PULSE_SERVER=unix:") + pulseSocket, pactl,
+                                                       QStringLiteral("set-default-sink"), QStringLiteral("testsink")});
+            if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0)
                 return {};
             QTest::qWait(100);
         }
         return QStringLiteral("the private PulseAudio ended or did not answer within 10 s (its log: %1/log)").arg(dir);
+    }
+
+    bool pulseRunning()
+    {
+        if (pulse > 0 && ::waitpid(pulse, nullptr, WNOHANG) != 0)
+            pulse = -1;
+        return pulse > 0;
+    }
+
+    void stopPulse(int signal)
+    {
+        if (pulseRunning() && ::kill(pulse, signal) == 0)
+            ::waitpid(pulse, nullptr, 0);
+        pulse = -1;
     }
 
     // Points the sound thread's next connection at the server under test, with a fresh
@@ -340,11 +351,7 @@ private Q_SLOTS:
     void cleanupTestCase()
     {
         QDir::setCurrent(startDir);
-        if (pulse.state() == QProcess::Running) {
-            pulse.terminate();
-            if (!pulse.waitForFinished(5000))
-                pulse.kill();
-        }
+        stopPulse(SIGTERM);
     }
 
     void init() { driver.reset(); }
@@ -586,10 +593,8 @@ private Q_SLOTS:
         QVERIFY(QDir::setCurrent(dir.path()));
         WatchedSoundBackend *backend = useRealBackend(Server::Private);
         for (const bool serverThere : {true, false, true}) {
-            if (serverThere != (pulse.state() == QProcess::Running)) {
-                serverThere ? void(startPrivateSoundServer()) : pulse.kill();
-                pulse.waitForFinished(serverThere ? 0 : 5000);
-            }
+            if (serverThere != pulseRunning())
+                serverThere ? void(startPrivateSoundServer()) : stopPulse(SIGKILL);
             bq::Sound::instance().play(QStringLiteral("wow.wav"));
             QVERIFY(bq::Sound::instance().waitIdle(20000));
             // Heard: the file itself. Not heard: the alert was tried instead.

@@ -19,7 +19,30 @@
 #include <QTimer>
 #include <QTimerEvent>
 
+#include <spawn.h>
+#include <unistd.h>
+
 namespace bq::test {
+
+int spawnProgram(const QStringList &command, int outputFd)
+{
+    QByteArrayList args;
+    for (const QString &word : command)
+        args.append(QFile::encodeName(word));
+    std::vector<char *> argv;
+    for (QByteArray &arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (outputFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, outputFd, STDOUT_FILENO);
+    pid_t pid = -1;
+    if (argv.size() < 2 || ::posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+        pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
 
 bool RecordingSoundBackend::playFile(const std::string &path)
 {

@@ -25,6 +25,11 @@ class Form;
 
 namespace bq::test {
 
+// Starts a program (the first word) by posix_spawn, its standard output to outputFd if one is
+// given; the process id, or -1. Not by QProcess: once Qt has started a process,
+// ThreadSanitizer sees nothing more of what the test process does.
+int spawnProgram(const QStringList &command, int outputFd = -1);
+
 // A message box as the player saw it.
 struct SeenBox {
     QString title;

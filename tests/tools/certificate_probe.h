@@ -4,12 +4,13 @@
 // What the tests know about the printed certificate, independently of the game's code:
 // the page as it must come out, and the tools that measure a PDF (poppler) or a raster.
 
+#include "driver/game_driver.h"
+
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QList>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
 #include <QString>
@@ -19,6 +20,10 @@
 #include <algorithm>
 #include <climits>
 #include <optional>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace bq::test {
 
@@ -108,12 +113,21 @@ struct PdfWord {
 
 inline QString runTool(const QString &program, const QStringList &arguments, bool *ok = nullptr)
 {
-    QProcess process;
-    process.start(program, arguments);
-    const bool finished = process.waitForFinished(60000);
+    int out[2];
+    QByteArray output;
+    int status = -1;
+    if (::pipe2(out, O_CLOEXEC) != 0)
+        return {};
+    const pid_t pid = spawnProgram(QStringList{program} + arguments, out[1]);
+    ::close(out[1]);
+    char buffer[65536];
+    for (ssize_t got; (got = ::read(out[0], buffer, sizeof buffer)) > 0;)
+        output.append(buffer, got);
+    ::close(out[0]);
+    const bool ended = pid > 0 && ::waitpid(pid, &status, 0) == pid;
     if (ok)
-        *ok = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    return QString::fromUtf8(process.readAllStandardOutput());
+        *ok = ended && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return QString::fromUtf8(output);
 }
 
 inline QList<PdfWord> pdfWords(const QString &pdfFile)
