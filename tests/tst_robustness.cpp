@@ -34,8 +34,8 @@
 #include <string_view>
 
 using bq::test::GameDriver;
-using bq::test::WatchedSoundBackend;
 using bq::test::spawnProgram;
+using bq::test::WatchedSoundBackend;
 
 namespace {
 
