@@ -177,7 +177,7 @@ script -qfec 'exec orca --replace --debug-file=/dev/stdout' "$SPEECH" </dev/null
 wait_until 10 eval 'ORCA_PID=$(pgrep -P $!)' || fail "Orca did not start"
 DESK_PIDS+=($! "$ORCA_PID")
 wait_until 20 grep -qa 'SPEECH OUTPUT:' "$SPEECH" || fail "Orca did not start speaking within 20 s"
-coproc BUS { /usr/bin/python3 "$here/desk/shown_texts.py"; }  # ends with the script's end
+coproc BUS { /usr/bin/python3 "$here/desk/accessible_tree.py" --texts; }  # ends with the script's end
 sleep 2
 
 play_won_game
