@@ -144,8 +144,10 @@ private Q_SLOTS:
             QFile file(QDir(dir).filePath(name + QStringLiteral(".tree")));
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Text));
             file.write((tree.join(u'\n') + u'\n').toUtf8());
-            // The screen's name and every control name on it, for the screen reader test.
-            QStringList names{name};
+            // Every screen's name and every control name on this one, for the screen reader test.
+            QStringList names;
+            for (const ScreenEntry &any : screenCatalogue())
+                names << screenName(any.screen);
             for (const QObject *part : form->findChildren<QObject *>())
                 names << part->objectName();
             QFile namesFile(QDir(dir).filePath(name + QStringLiteral(".names")));
