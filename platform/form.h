@@ -73,7 +73,6 @@ public:
     // read-only text boxes and views, in the order the screen made them, on one line; not
     // the labels of controls, which are heard with their control.
     QString message() const { return messageTexts().join(u' '); }
-    QStringList messageTexts() const;
 
     // A text that takes turns with another in one place: part of the message when the
     // screen opens, although hidden then.
@@ -99,6 +98,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QStringList messageTexts() const;
+
     QWidget *m_initialFocus = nullptr;
     QList<const QWidget *> m_readWhileHidden;
     QString m_name;
