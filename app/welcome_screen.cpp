@@ -69,6 +69,7 @@ WelcomeScreen::WelcomeScreen(const QString &name, const QString &caption, Window
     author->setGeometry(0, 0, lineWidth, 20);
     email->setGeometry(0, 3, lineWidth, 20);
     email->setVisible(false);
+    readWhileHidden(email);
     turns->setFixedSize(lineWidth, 24);
 
     auto *right = new QVBoxLayout;

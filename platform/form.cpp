@@ -18,9 +18,6 @@
 #include <QShowEvent>
 #include <QTimer>
 
-#include <algorithm>
-#include <tuple>
-
 namespace bq {
 
 Form::Form(const QString &name, const QString &caption, WindowKind kind) : QWidget(nullptr), m_name(name), m_kind(kind)
@@ -146,36 +143,30 @@ void Form::showEvent(QShowEvent *event)
     if (m_initialFocus && !focusWidget())
         m_initialFocus->setFocus(Qt::OtherFocusReason);
     // A screen reader reads only the title of a normal window and the control that has the
-    // focus: that control carries the screen's message, unless it says something of its own.
-    if (m_kind == WindowKind::Normal && m_initialFocus && m_initialFocus->accessibleDescription().isEmpty())
-        m_initialFocus->setAccessibleDescription(message());
+    // focus: that control carries the screen's message, less what its own name says.
+    if (m_kind == WindowKind::Normal && m_initialFocus) {
+        const QString focusName = m_initialFocus->accessibleName();
+        QStringList texts = messageTexts();
+        texts.removeIf([&focusName](const QString &text) { return focusName.contains(text); });
+        m_initialFocus->setAccessibleDescription(texts.join(u' '));
+    }
 }
 
-QString Form::message() const
+QStringList Form::messageTexts() const
 {
-    struct Text {
-        int top;
-        int left;
-        QString words;
-    };
-    QList<Text> texts;
+    QStringList texts;
     for (const QWidget *child : findChildren<QWidget *>()) {
         QString text;
-        if (const auto *label = qobject_cast<const QLabel *>(child))
+        if (const auto *label = qobject_cast<const QLabel *>(child); label && !label->buddy())
             text = label->text();
         else if (const auto *view = qobject_cast<const QPlainTextEdit *>(child); view && view->isReadOnly())
             text = view->toPlainText();
-        if (!text.trimmed().isEmpty() && child->isVisibleTo(this)) {
-            const QPoint place = child->mapTo(this, QPoint(0, 0));
-            texts.append({place.y(), place.x(), text.simplified()});
-        }
+        else if (const auto *box = qobject_cast<const QLineEdit *>(child); box && box->isReadOnly())
+            text = box->text();
+        if (!text.trimmed().isEmpty() && (child->isVisibleTo(this) || m_readWhileHidden.contains(child)))
+            texts << text.simplified();
     }
-    std::stable_sort(texts.begin(), texts.end(),
-                     [](const Text &a, const Text &b) { return std::tie(a.top, a.left) < std::tie(b.top, b.left); });
-    QStringList words;
-    for (const Text &text : texts)
-        words << text.words;
-    return words.join(u' ');
+    return texts;
 }
 
 void Form::lockClose()

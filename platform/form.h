@@ -70,8 +70,13 @@ public:
     void setInitialFocus(QWidget *control) { m_initialFocus = control; }
 
     // What the screen says, as a reader takes it in: the texts of its shown labels and
-    // read-only text views, top to bottom and left to right, on one line.
-    QString message() const;
+    // read-only text boxes and views, in the order the screen made them, on one line; not
+    // the labels of controls, which are heard with their control.
+    QString message() const { return messageTexts().join(u' '); }
+
+    // A text that takes turns with another in one place: part of the message when the
+    // screen opens, although hidden then.
+    void readWhileHidden(QWidget *text) { m_readWhileHidden << text; }
 
     // A label that shows its text as plain text, never as markup.
     QLabel *makeLabel(const QString &controlName, const QString &text);
@@ -93,7 +98,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QStringList messageTexts() const;
+
     QWidget *m_initialFocus = nullptr;
+    QList<const QWidget *> m_readWhileHidden;
     QString m_name;
     WindowKind m_kind;
     int m_id = -1;

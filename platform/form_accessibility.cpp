@@ -22,29 +22,57 @@ public:
     {
         const auto *form = static_cast<const Form *>(widget());
         if (kind == QAccessible::Description && form->accessibleDescription().isEmpty()
-            && form->windowKind() == WindowKind::Dialog && !readsOwnLabels(*form))
+            && form->windowKind() == WindowKind::Dialog)
             return form->message();
         return QAccessibleWidget::text(kind);
     }
+};
+
+// A label on a screen. A screen reader reads the labels of a dialog that label nothing by
+// itself when the dialog opens, but only those of three words or more and in an order of its
+// own; so a text label names its screen as what it labels, and the screen's message, its
+// description, says every text once and in order. A label for a control labels that control.
+class ScreenLabelInterface : public QAccessibleWidget {
+public:
+    explicit ScreenLabelInterface(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QAccessible::Role role() const override
+    {
+        return label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return label()->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        auto relations = QAccessibleWidget::relations(match);
+        QWidget *labelled = label()->buddy();
+        if (!labelled && role() == QAccessible::StaticText)
+            labelled = label()->window();
+        if ((match & QAccessible::Labelled) && labelled)
+            relations.append({QAccessible::queryAccessibleInterface(labelled), QAccessible::Labelled});
+        return relations;
+    }
 
 private:
-    // A screen reader reads a dialog's shown labels of three words or more by itself when
-    // the dialog opens; then the description would say it all a second time. Without such
-    // labels (a message in a text view, a greeting of a few words) the description is the message.
-    static bool readsOwnLabels(const Form &form)
-    {
-        for (const QLabel *label : form.findChildren<QLabel *>()) {
-            if (label->isVisibleTo(&form) && label->text().simplified().count(u' ') >= 2)
-                return true;
-        }
-        return false;
-    }
+    QLabel *label() const { return static_cast<QLabel *>(widget()); }
 };
 
 QAccessibleInterface *formInterface(const QString &, QObject *object)
 {
-    auto *form = qobject_cast<Form *>(object);
-    return form && form->isWindow() ? new FormInterface(form) : nullptr;
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget || !qobject_cast<Form *>(widget->window()))
+        return nullptr;
+    if (auto *form = qobject_cast<Form *>(widget); form && form->isWindow())
+        return new FormInterface(form);
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return new ScreenLabelInterface(label);
+    return nullptr;
 }
 
 } // namespace

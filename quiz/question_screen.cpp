@@ -51,6 +51,10 @@ void QuestionScreen::buildLayout()
     root->setContentsMargins(18, 18, 18, 14);
     root->setSpacing(8);
     const int textWidth = 540;
+    // The topic is made first, as a screen reader reads a screen's texts in the order they
+    // were made: the topic, then the question. It is shown in the lower left corner.
+    QLabel *topicHeading = makeLabel(utf8(m_def.topicHeading.name), utf8(m_def.topicHeading.text));
+    QLabel *topicWord = makeLabel(utf8(m_def.topicLabel.name), utf8(m_def.topicLabel.text));
 
     if (!m_def.greeting.empty()) {
         // The name label takes the free room, so a comma after it keeps its place.
@@ -130,8 +134,7 @@ void QuestionScreen::buildLayout()
     auto *topic = new QVBoxLayout;
     topic->setSpacing(2);
     topic->addStretch(); // the topic sits in the lower left corner
-    topic->addWidget(makeLabel(utf8(m_def.topicHeading.name), utf8(m_def.topicHeading.text)));
-    QLabel *topicWord = makeLabel(utf8(m_def.topicLabel.name), utf8(m_def.topicLabel.text));
+    topic->addWidget(topicHeading);
     topicWord->setFont(screenFont("MS Sans Serif", 9.75, FontStyle::Bold));
     topic->addWidget(topicWord);
     bottom->addLayout(topic);

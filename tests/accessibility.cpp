@@ -5,7 +5,7 @@
 //
 // BQ_ACCESSIBLE_TREE_DIR=<directory>: also writes each screen's accessible tree to
 // <directory>/<screen>.tree, for accessibility.test.sh to compare with what the desktop's
-// accessibility bus reports.
+// accessibility bus reports, and its control names to <directory>/<screen>.names.
 #include "driver/game_driver.h"
 #include "driver/winning_path.h"
 #include "platform/form_registry.h"
@@ -144,6 +144,15 @@ private Q_SLOTS:
             QFile file(QDir(dir).filePath(name + QStringLiteral(".tree")));
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Text));
             file.write((tree.join(u'\n') + u'\n').toUtf8());
+            // Every screen's name and every control name on this one, for the screen reader test.
+            QStringList names;
+            for (const ScreenEntry &any : screenCatalogue())
+                names << screenName(any.screen);
+            for (const QObject *part : form->findChildren<QObject *>())
+                names << part->objectName();
+            QFile namesFile(QDir(dir).filePath(name + QStringLiteral(".names")));
+            QVERIFY(namesFile.open(QIODevice::WriteOnly | QIODevice::Text));
+            namesFile.write((names.join(u'\n') + u'\n').toUtf8());
         }
         QVERIFY2(faults.isEmpty(), qPrintable(name + QStringLiteral(": ") + faults.join(QStringLiteral("; "))));
     }

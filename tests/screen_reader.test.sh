@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A blind player hears the whole game: Debian's screen reader (Orca, speaking through
 # speech-dispatcher into a private sound server) follows a won game, a lost game and the way
-# out through the quit question, all played by keyboard alone, and what it would have said
-# (its debug log's "SPEECH OUTPUT:" lines) holds every screen's message and nothing internal.
+# out through the quit question, all played by keyboard alone. What it says (its debug log's
+# "SPEECH OUTPUT:" lines) as each window opens holds every text the window shows, as the
+# accessibility bus reports them, each no more often than shown; and never a control name.
 # The game is started without any accessibility variable: Orca's presence switches Qt's
 # bridge on, as on a real desktop. Keys with Orca listening are as prompt as without.
 #
@@ -14,8 +15,12 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 if [ "${BQ_IN_SESSION:-}" != 1 ]; then
     exe=$(desk_program "${1:?usage: screen_reader.test.sh <program> <build directory>}") || exit 1
-    desk_need xdotool setxkbmap orca speech-dispatcher dbus-run-session
+    desk_need xdotool setxkbmap orca speech-dispatcher dbus-run-session script
     desk_init
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || desk_fail "python3-pyatspi is not installed (make deps installs it)"
+    # Every screen's name and control names, from the in-process walk over every screen.
+    QT_QPA_PLATFORM=offscreen BQ_ACCESSIBLE_TREE_DIR="$DESK_TMP/walk" "${2:?}/tests/accessibility" >/dev/null \
+        || desk_fail "the accessibility walk failed"
     # Orca's helpers are started on demand and outlive the session bus; their command lines
     # carry the private runtime directory.
     trap 'for pid in $(pgrep -f -- "$XDG_RUNTIME_DIR"); do kill -KILL "$pid" 2>/dev/null; done; desk_cleanup' EXIT
@@ -35,17 +40,17 @@ exe="$1"
 trap 'for pid in "${DESK_PIDS[@]}"; do kill -KILL "$pid" 2>/dev/null; done' EXIT
 NAME="Jürgen Müller"
 SPEECH="$DESK_TMP/orca.log"
-GAME_PID=""
-MARK=0
+GAME_PID="" MARK=0 WINDOWS=0 TEXTS=0 UNHEARD=() TWICE=() SHOWN=()
 spoken() { sed -n "s/^.* - SPEECH OUTPUT: '\(.*\)' *{.*\$/\1/p" "$SPEECH" 2>/dev/null; }
 fail() {
     echo "--- what Orca said:" >&2; spoken >&2
     echo "--- the game's output:" >&2; cat "$DESK_TMP/game.err" >&2
     desk_fail "$*"
 }
-# window TITLE: waits for the window and its keyboard focus; its id goes to WIN.
+# window TITLE [again]: waits for the window and its keyboard focus (its id to WIN); unless it is
+# back in the focus again, every text it shows was heard since it opened, none more than shown.
 window() {
-    local title="$1"
+    local title="$1" size=-1 now texts=() text said
     WIN=""
     wait_until 20 eval 'WIN=$(desk_window "$title"); [ -n "$WIN" ]' || fail "the window \"$1\" did not appear"
     wait_until 10 desk_focused "$WIN" || fail "the window \"$1\" did not get the keyboard focus"
@@ -53,10 +58,20 @@ window() {
     [ -f "$SPEECH" ] || return 0
     wait_until 20 eval 'spoken | tail -n +$((MARK + 1)) | grep -qF -- "$title"' \
         || fail "Orca did not announce the window \"$title\""
-    local size=-1 now
     while now=$(stat -c %s "$SPEECH") && [ "$now" != "$size" ]; do
         size=$now
         sleep 0.3
+    done
+    [ -z "${2:-}" ] || return 0
+    echo "$title" >&"${BUS[1]}"
+    while IFS= read -r text <&"${BUS[0]}" && [ "$text" != . ]; do texts+=("$text"); done
+    [ ${#texts[@]} -gt 0 ] || fail "the window \"$title\" is not on the accessibility bus"
+    said=$(spoken | tail -n +$((MARK + 1)))
+    WINDOWS=$((WINDOWS + 1)) TEXTS=$((TEXTS + ${#texts[@]})) SHOWN+=("${texts[@]}")
+    for text in "${texts[@]}"; do
+        now=$(grep -oF -- "$text" <<<"$said" | wc -l)
+        [ "$now" -gt 0 ] || UNHEARD+=("$title: $text")
+        [ "$now" -le "$(printf '%s\n' "${texts[@]}" | grep -oF -- "$text" | wc -l)" ] || TWICE+=("$title: $text")
     done
 }
 # Keys come at a typist's pace, a quarter of a second apart. Qt hands each key to Orca and
@@ -83,15 +98,15 @@ type_to() {
     key_to "$1" Return
 }
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-# back_to GONE TITLE: Enter closes the window GONE; no window manager here gives the focus back,
-# so it goes to the window TITLE as a player's click would.
+# back_to GONE TITLE [again]: Enter closes the window GONE; no window manager here gives the focus
+# back, so it goes to the window TITLE as a player's click would.
 back_to() {
     local gone="$1"
     MARK=$(spoken | wc -l)
     xdotool key Return
     wait_until 10 eval '[ -z "$(desk_window "$gone")" ]' || fail "\"$gone\" did not close"
     xdotool windowfocus "$(desk_window "$2")"
-    window "$2"
+    window "$2" "${3:-}"
 }
 start_named() {
     MARK=$(spoken | wc -l)
@@ -109,27 +124,26 @@ end_game() {
     wait "$GAME_PID" || fail "the game ended with status $? on \"Ende\""
 }
 
-# The won game, question by question: its window | the right answer | the praise's window |
-# what Orca says of the question | what it says of the praise (the opening words of long texts).
+# The won game, question by question: its window | the right answer | the praise's window.
 #   N: the focus starts on the first option, Down goes to the next, space checks it; Tab Tab is OK.
 #   text: the focus starts in the answer box (question 9: one Tab on), Enter hands it in.
 won_game=(
-    "noch 14 Fragen bis zum ordentlichen Quellmärker|3|Stimmt|Die Landeshauptstadt von Rheinland/Quellmark ist?|So weit so gut. Das war ja auch ziemlich leicht!"
-    "noch 13 Fragen bis zum ordentlichen Quellmärker|2|korrekt!|An wievielter Stelle der Weinanbaugebiete Deutschlands|Stimmt, so schwer war dies nun auch nicht"
-    "noch 12 Fragen bis zum ordentlichen Quellmärker|2|richtig|Testen wir nun mal die Kenntnisse von: $NAME Was bitte bedeutet das Wort Keschde?|Wollen wir es nicht ganz so einfach machen"
-    "noch 11 Fragen bis zum ordentlichen Quellmärker|2|das ist richtig!|Durch ein Faschingsliedchen wurden die Quellmärker|Nicht schlecht auch das war"
-    "noch 10 Fragen bis zum ordentlichen Quellmärker|2|nicht schlecht...|In welcher Stadt befindet sich denn eigentlich die Porta Nigra?|Ich bin beeindruckt."
-    "noch 9 Fragen|4|Frage 6 ist richtig!|Welche Titel holte der 1.FC.Kaiserslautern bisher?|Das ist vollkommen korrekt. Deutscher Meister waren Sie"
-    "Frage 7|4|mehr als richtig gibt es nicht!|Welche beiden Vereine fusionierten 1929|EEES stimmt!"
-    "Frage 8|Konrad Elsholm|Stimmt!|Sicher kannst Du mir den Namen des ersten Rheinland/Quellmärkischen|Grossartig, diese Beantwortung"
-    "Frage 9|Tab 1946|Gut Gut...weiter so|Wer die vorangegangene Frage wusste|Sehr gut."
-    "noch 5 Fragen|1|Diese Antwort ist korrekt!|Rheinland/Quellmark wird gerne als kleines Bundesland dargestellt.|Hast Du einen Taschenrechner gebraucht?"
-    "noch läppische 4 Fragen|Hambacher Schloss|Frage 11 hast Du richtig beantwortet!|An welchem Ort wurde 1832 für Pressefreiheit|Hut ab!"
-    "Nur noch 3 Fragen!|Konstantin Bärenfels|Klasse! Gleich hast Du es geschafft!|sicher kannst Du mir den König nennen|Stimmt genau. Das war der englische König"
-    "Noch 3 Fragen bis zum glücklichen Quellmärker|Edenkoben|noch 2 klitzekleine Fragen|Welchen Ort und dessen Umgebung nennt man auch die TOSCANA|Stimmt genau. Der Ort heisst Edenkoben."
-    "Frage 14 von 15|Wörth|stimmt..stimmt|Das Werk mit dem blauen Stern auf dem Dach|Das ist vollkommen korrekt außer schweren LKW"
-    "Frage 15 !!|Worms|Hurra, das war Frage15!|sagst Du mir noch in welcher Stadt der Reformatiker|Geschafft...Geschafft...Geschafft"
-    "allerletzte Frage|etwas|Herzlichen Glückwunsch|Schreibe etwas in das Kästchen unten!|"
+    "noch 14 Fragen bis zum ordentlichen Quellmärker|3|Stimmt"
+    "noch 13 Fragen bis zum ordentlichen Quellmärker|2|korrekt!"
+    "noch 12 Fragen bis zum ordentlichen Quellmärker|2|richtig"
+    "noch 11 Fragen bis zum ordentlichen Quellmärker|2|das ist richtig!"
+    "noch 10 Fragen bis zum ordentlichen Quellmärker|2|nicht schlecht..."
+    "noch 9 Fragen|4|Frage 6 ist richtig!"
+    "Frage 7|4|mehr als richtig gibt es nicht!"
+    "Frage 8|Konrad Elsholm|Stimmt!"
+    "Frage 9|Tab 1946|Gut Gut...weiter so"
+    "noch 5 Fragen|1|Diese Antwort ist korrekt!"
+    "noch läppische 4 Fragen|Hambacher Schloss|Frage 11 hast Du richtig beantwortet!"
+    "Nur noch 3 Fragen!|Konstantin Bärenfels|Klasse! Gleich hast Du es geschafft!"
+    "Noch 3 Fragen bis zum glücklichen Quellmärker|Edenkoben|noch 2 klitzekleine Fragen"
+    "Frage 14 von 15|Wörth|stimmt..stimmt"
+    "Frage 15 !!|Worms|Hurra, das war Frage15!"
+    "allerletzte Frage|etwas|Herzlichen Glückwunsch"
 )
 play_won_game() {
     start_named
@@ -156,13 +170,14 @@ play_won_game() {
 # Without a screen reader first: how fast the game answers keys on this machine.
 play_won_game
 plain=$(median "${DELAYS[@]}")
-plain_all="${DELAYS[*]}"
-DELAYS=()
+plain_all="${DELAYS[*]}" DELAYS=()
 
-orca --replace --debug-file="$SPEECH" >"$DESK_TMP/orca.out" 2>&1 &
-ORCA_PID=$!
-DESK_PIDS+=("$ORCA_PID")
+# Orca logs through a terminal, a line at a time: into a file it would hold back its last lines.
+script -qfec 'exec orca --replace --debug-file=/dev/stdout' "$SPEECH" </dev/null >/dev/null 2>&1 &
+wait_until 10 eval 'ORCA_PID=$(pgrep -P $!)' || fail "Orca did not start"
+DESK_PIDS+=($! "$ORCA_PID")
 wait_until 20 grep -qa 'SPEECH OUTPUT:' "$SPEECH" || fail "Orca did not start speaking within 20 s"
+coproc BUS { /usr/bin/python3 "$here/desk/accessible_tree.py" --texts; }  # ends with the script's end
 sleep 2
 
 play_won_game
@@ -179,7 +194,7 @@ end_game
 # The other way out: the program's information, the quit question, the coward.
 start_named unnamed
 key_to "wieso eigentlich?" Tab Tab Return
-back_to "wieso eigentlich?" "Herzlich Willkommen zum Brendelquiz"
+back_to "wieso eigentlich?" "Herzlich Willkommen zum Brendelquiz" again
 key_to "Beenden?" shift+Tab Return          # back from "Weshalb,Wieso?" to "Besser nicht"
 key_to "Ok,schliessen wir das Programm" Return
 key_to "Info Brendelquiz" Return
@@ -192,39 +207,24 @@ end_game
 kill -KILL "$ORCA_PID"
 
 spoken >"$DESK_TMP/spoken"
-echo "--- what Orca said:"
-cat "$DESK_TMP/spoken"
+echo "--- what Orca said:" && cat "$DESK_TMP/spoken"
 echo "--- a key to the next screen: ${plain} ms without a screen reader, ${read_aloud} ms with Orca (medians)"
 
-# What a blind player must hear, each as the screen shows it (the opening words of long texts).
+echo "$((TEXTS - ${#UNHEARD[@]})) of $TEXTS texts heard on $WINDOWS windows"
+[ ${#UNHEARD[@]} -eq 0 ] || fail "Orca did not say: $(printf '\n  %s' "${UNHEARD[@]}")"
+[ ${#TWICE[@]} -eq 0 ] || fail "Orca said more often than shown: $(printf '\n  %s' "${TWICE[@]}")"
+# Heard whole: the greeting with the name, the seasons among their words, the certificate in order.
 months=(Januar Februar März April Mai Juni Juli August September Oktober November Dezember)
-today="$(date +%d). ${months[$(date +%-m) - 1]} $(date +%Y)"
-heard=(
-    "Hallo dialog Herzlich Willkommen $NAME"
-    "Hiermit verleihen wir $NAME den Titel \"Wahre/r Quellmärker-Bürger/in\" Er/Sie darf sich"
-    "Mainz, den $today Knörz vun de Quellmork"
-    "falsche Antwort Frage 1 dialog Super der Kandidat ist gleich bei der ersten Frage"
-    "Sinn (Unsinn) dieses Programms: Endlich die Spreu vom Weizen zu trennen!"
-    "Beenden? dialog Nicht wirklich am Anfang gleich beenden, oder?"
-    "Ok,schliessen wir das Programm dialog Und Du willst ein Quellmärker sein"
-    "Info Brendelquiz dialog"
-    "Alle Angaben ohne Gewähr."
-    "Oma Hilde (für den geheimen Rieslingvorrat), Kater Moritz"
-)
-for row in "${won_game[@]}"; do
-    IFS='|' read -r _ _ praise asked praised <<<"$row"
-    heard+=("$asked")
-    [ -z "$praised" ] || heard+=("$praise dialog $praised")
+for words in "Hallo dialog Herzlich Willkommen $NAME" \
+    "Deutscher Meister waren Sie in folgenden Saisons: 1950/51,1952/53,1990/91,1997/98 Pokalsieger in den" \
+    "Hiermit verleihen wir $NAME den Titel \"Wahre/r Quellmärker-Bürger/in\" Er/Sie darf sich" \
+    "Mainz, den $(date +%d). ${months[$(date +%-m) - 1]} $(date +%Y) Knörz vun de Quellmork"; do
+    grep -qF -- "$words" "$DESK_TMP/spoken" || fail "Orca did not say: $words"
 done
-missing=()
-for words in "${heard[@]}"; do
-    grep -qF -- "$words" "$DESK_TMP/spoken" || missing+=("$words")
-done
-[ ${#missing[@]} -eq 0 ] || fail "Orca did not say: $(printf '\n  %s' "${missing[@]}")"
-# The name dialog opened twice with Orca listening: its prompt is the name box's label, said once each time.
-prompts=$(grep -oF "Bitte tippe Deinen Vor- und Nachnamen ein" "$DESK_TMP/spoken" | wc -l)
-[ "$prompts" -eq 2 ] || fail "Orca said the name dialog's prompt $prompts times in its two openings"
-internal=$(grep -Eiw '(txt|lbl|cmd|frm|dlg|opt)[_a-z0-9]*|unlabel+ed|filler' "$DESK_TMP/spoken")
+# No screen or control name, unless the game shows it as a word of its own.
+grep -hv -e '^$' -e '^qt_' "$DESK_TMP"/walk/*.names | sort -u >"$DESK_TMP/names"
+internal=$(grep -owFf "$DESK_TMP/names" "$DESK_TMP/spoken" | grep -vxFf <(printf '%s\n' "${SHOWN[@]}" | grep -owFf "$DESK_TMP/names")
+    grep -Eiow 'unlabel+ed|filler' "$DESK_TMP/spoken")
 [ -z "$internal" ] || fail "Orca spoke internal names: $internal"
 [ "$(grep -c 'SPEECH OUTPUT:' "$SPEECH")" -eq "$(wc -l <"$DESK_TMP/spoken")" ] \
     || fail "Orca spoke a text with a line break in it"

@@ -1,8 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Prints the accessible tree of one window as the desktop's accessibility bus (AT-SPI) reports
 it: one line per object, depth first, in the form tests/accessibility.cpp writes in-process.
+With --texts, for each window name read from standard input, prints instead what a sighted
+player reads in that window: its name, every label and the text of every text box (hidden ones
+too: they take turns with a shown one in one place) and the name of the control that has the
+focus; each once, one a line with its white space made single, then a line ".".
 
-usage: /usr/bin/python3 accessible_tree.py <window name>   (Debian's python3-pyatspi)
+usage: /usr/bin/python3 accessible_tree.py <window name> | --texts   (Debian's python3-pyatspi)
 """
 import sys
 import time
@@ -29,6 +33,26 @@ def lines(node, depth=0):
     for child in node:
         yield from lines(child, depth + 1)
 
+
+def texts(node):
+    if node.getRole() == pyatspi.ROLE_LABEL or node.getState().contains(pyatspi.STATE_FOCUSED):
+        yield node.name
+    elif node.getRole() == pyatspi.ROLE_TEXT:
+        yield node.queryText().getText(0, -1)
+    for child in node:
+        yield from texts(child)
+
+
+if sys.argv[1] == "--texts":
+    for name in sys.stdin:
+        window = find_window(name.rstrip("\n"), 5)
+        shown = [window.name] if window else []
+        for text in texts(window) if window else []:
+            text = " ".join(text.split())
+            if text and text not in shown:
+                shown.append(text)
+        print("\n".join(shown + ["."]), flush=True)
+    sys.exit()
 
 window = find_window(sys.argv[1])
 if window is None:
