@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "catalogue/screen_catalogue.h"
+#include "platform/form_registry.h"
 #include "platform/messagebox.h"
-#include "screens/screen_catalogue.h"
 
 #include <variant>
 #include <vector>

@@ -42,19 +42,19 @@ public:
     // Each step returns whether the handler goes on.
     bool operator()(const Show &step)
     {
-        forms().show(name(step.screen));
+        forms().show(id(step.screen));
         return true;
     }
     bool operator()(const Hide &step)
     {
-        if (step.only != IfVisible || forms().isVisible(name(step.screen)))
-            forms().hide(name(step.screen));
+        if (step.only != IfVisible || forms().isVisible(id(step.screen)))
+            forms().hide(id(step.screen));
         return true;
     }
     bool operator()(const Unload &step)
     {
-        if (step.only != IfLoaded || forms().isLoaded(name(step.screen)))
-            forms().unload(name(step.screen));
+        if (step.only != IfLoaded || forms().isLoaded(id(step.screen)))
+            forms().unload(id(step.screen));
         return true;
     }
     bool operator()(const End &)
@@ -74,7 +74,7 @@ public:
     }
     bool operator()(const CopyName &step)
     {
-        copyPlayerName(name(step.screen), QString::fromUtf8(step.label));
+        copyPlayerName(id(step.screen), QString::fromUtf8(step.label));
         return true;
     }
     bool operator()(const Judge &)
@@ -124,7 +124,7 @@ public:
 
 private:
     static FormRegistry &forms() { return FormRegistry::instance(); }
-    QString name(Screen screen) const { return screen == Self ? m_form.name() : screenName(screen); }
+    Screen id(Screen screen) const { return screen == Self ? m_screen : screen; }
 
     Form &m_form;
     Screen m_screen;
@@ -148,8 +148,6 @@ Event::Kind kindOf(FormEvent event)
 
 void handle(Form &form, const QString &control, FormEvent event)
 {
-    if (form.id() < 0 || form.id() >= kScreenCount)
-        return;
     const auto screen = Screen(form.id());
     if (const Row *row = findRow(screen, kindOf(event), control))
         StepRunner(form, screen).steps(row->steps);

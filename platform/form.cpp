@@ -3,7 +3,6 @@
 
 #include "platform/art.h"
 #include "platform/form_accessibility.h"
-#include "platform/form_registry.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -102,8 +101,7 @@ QTimer *Form::makeTimer(const QString &controlName, int intervalMs)
     auto *timer = new QTimer(this);
     timer->setObjectName(controlName);
     timer->setInterval(intervalMs);
-    connect(timer, &QTimer::timeout, this,
-            [this, controlName] { FormRegistry::instance().dispatchEvent(*this, controlName, FormEvent::Tick); });
+    connect(timer, &QTimer::timeout, this, [this, controlName] { Q_EMIT timerTicked(controlName); });
     timer->start();
     return timer;
 }
@@ -116,9 +114,8 @@ void Form::releaseWindow()
 
 void Form::onClick(QAbstractButton *button)
 {
-    connect(button, &QAbstractButton::clicked, this, [this, controlName = button->objectName()] {
-        FormRegistry::instance().dispatchEvent(*this, controlName, FormEvent::Click);
-    });
+    connect(button, &QAbstractButton::clicked, this,
+            [this, controlName = button->objectName()] { Q_EMIT controlClicked(controlName); });
 }
 
 void Form::fixDialogSize()
@@ -222,7 +219,7 @@ void Form::closeEvent(QCloseEvent *event)
     // The window is never destroyed by Qt itself: closing it unloads the screen.
     event->ignore();
     if (!m_closeLocked)
-        FormRegistry::instance().closeRequested(m_name);
+        Q_EMIT closeRequested();
 }
 
 } // namespace bq

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/judging.h"
 
+#include "catalogue/question_catalogue.h"
 #include "quiz/answer_matching.h"
 #include "quiz/question_screen.h"
-#include "screens/question_catalogue.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

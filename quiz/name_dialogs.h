@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "catalogue/screen_catalogue.h"
 #include "platform/form.h"
 
 namespace bq {
@@ -9,7 +10,7 @@ namespace bq {
 // (hidden) once the name is confirmed. Reading it loads a fresh, empty dialog if needed.
 QString playerName();
 // Copies the player's name into a label of another screen, loading that screen.
-void copyPlayerName(const QString &screen, const QString &label);
+void copyPlayerName(Screen screen, const QString &label);
 
 // "Name?": asks for the player's first and last name.
 class NameEntryDialog : public Form {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/verdict_dialog.h"
 
+#include "catalogue/verdict_catalogue.h"
 #include "platform/art.h"
-#include "screens/verdict_catalogue.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "catalogue/screen_catalogue.h"
 #include "driver/winning_path.h"
 #include "platform/sound.h"
 
@@ -24,6 +25,9 @@ class Form;
 }
 
 namespace bq::test {
+
+// The screen of that window name, as a test names it; -1 for none.
+Screen screenNamed(const QString &name);
 
 // A message box as the player saw it.
 struct SeenBox {

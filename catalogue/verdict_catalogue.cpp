@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/verdict_catalogue.h"
+#include "catalogue/verdict_catalogue.h"
 
 namespace bq {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/question_catalogue.h"
+#include "catalogue/question_catalogue.h"
 
 #include <QtGlobal>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "screens/screen_catalogue.h"
+#include "catalogue/screen_catalogue.h"
 
 #include <vector>
 
