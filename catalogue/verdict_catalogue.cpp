@@ -114,13 +114,13 @@ std::vector<VerdictDef> buildVerdicts()
     };
 }
 
-} // namespace
-
 const std::vector<VerdictDef> &verdictCatalogue()
 {
     static const std::vector<VerdictDef> verdicts = buildVerdicts();
     return verdicts;
 }
+
+} // namespace
 
 const VerdictDef *findVerdict(Screen dialog)
 {

@@ -19,7 +19,6 @@ struct VerdictDef {
     std::vector<VerdictMessage> messages{};
 };
 
-const std::vector<VerdictDef> &verdictCatalogue();
 const VerdictDef *findVerdict(Screen dialog);
 
 } // namespace bq

@@ -14,12 +14,15 @@
 namespace bq {
 namespace {
 const QString kNameBox = QStringLiteral("txt_Name");
-} // namespace
 
+// The player's name lives only here: in txt_Name of the name dialog, which stays loaded
+// (hidden) once the name is confirmed. Reading it loads a fresh, empty dialog if needed.
 QString playerName()
 {
     return FormRegistry::instance().loadAndReadText(Screen::DlgNamen_angeben, kNameBox);
 }
+
+} // namespace
 
 void copyPlayerName(Screen screen, const QString &label)
 {

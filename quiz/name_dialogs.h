@@ -6,10 +6,8 @@
 
 namespace bq {
 
-// The player's name lives only here: in txt_Name of the name dialog, which stays loaded
-// (hidden) once the name is confirmed. Reading it loads a fresh, empty dialog if needed.
-QString playerName();
-// Copies the player's name into a label of another screen, loading that screen.
+// Copies the player's name into a label of another screen, loading that screen. The name
+// lives only in the name dialog's box, which stays loaded (hidden) once the name is confirmed.
 void copyPlayerName(Screen screen, const QString &label);
 
 // "Name?": asks for the player's first and last name.
