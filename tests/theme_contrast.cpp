@@ -19,6 +19,7 @@
 namespace {
 
 using namespace bq;
+using bq::test::screenNamed;
 
 // Contrast as the web's accessibility guidelines define it: relative luminances of linearised
 // sRGB, (L1 + 0.05) / (L2 + 0.05); ordinary text reads from 4.5:1.
@@ -113,7 +114,7 @@ private Q_SLOTS:
         // Opened under the other theme: the switch to this one must bring every colour along.
         QApplication::setPalette(dark ? test::lightDesktopPalette() : test::darkDesktopPalette());
         m_driver.reset();
-        Form *form = FormRegistry::instance().load(bq::test::screenNamed(screen));
+        Form *form = FormRegistry::instance().load(screenNamed(screen));
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
         QApplication::setPalette(dark ? test::darkDesktopPalette() : test::lightDesktopPalette());

@@ -15,6 +15,7 @@
 
 using bq::test::GameDriver;
 using bq::test::questionMoves;
+using bq::test::screenNamed;
 
 class QuizTest : public QObject {
     Q_OBJECT
@@ -108,7 +109,7 @@ private Q_SLOTS:
         QVERIFY(driver.click(moves.screen, button == u"ok" ? moves.okButton : moves.giveUpButton));
         QCOMPARE(driver.journalSince(mark), expected);
         QCOMPARE(driver.visibleScreens().size(), 1);
-        QVERIFY(!bq::FormRegistry::instance().isLoaded(bq::test::screenNamed(moves.screen)));
+        QVERIFY(!bq::FormRegistry::instance().isLoaded(screenNamed(moves.screen)));
     }
 
     void q9TypedYearWinsWhateverOptionIsChosen()
@@ -350,7 +351,7 @@ private Q_SLOTS:
         QVERIFY(driver.pressKey(questionMoves(question).screen, Qt::Key_Return));
         QCOMPARE(driver.boxes().size(), 1);
         QCOMPARE(driver.visibleScreens(), QStringList{questionMoves(question).praise});
-        QVERIFY(!bq::FormRegistry::instance().isLoaded(bq::test::screenNamed(questionMoves(question).screen)));
+        QVERIFY(!bq::FormRegistry::instance().isLoaded(screenNamed(questionMoves(question).screen)));
     }
 
     void helpBoxes_data()
@@ -418,7 +419,7 @@ private Q_SLOTS:
         QCOMPARE(driver.visibleScreens(), QStringList{screen});
         if (given.startsWith(QStringLiteral("opt")))
             QVERIFY(bq::FormRegistry::instance()
-                        .load(bq::test::screenNamed(screen))
+                        .load(screenNamed(screen))
                         ->control<QRadioButton>("optAntwort" + given.mid(3))
                         ->isChecked());
         else
@@ -430,7 +431,7 @@ private Q_SLOTS:
     {
         for (int q = 1; q <= 16; ++q) {
             driver.show(questionMoves(q).screen);
-            bq::Form *form = bq::FormRegistry::instance().load(bq::test::screenNamed(questionMoves(q).screen));
+            bq::Form *form = bq::FormRegistry::instance().load(screenNamed(questionMoves(q).screen));
             const auto options = form->findChildren<QRadioButton *>();
             const int expectedOptions = QList<int>{4, 4, 3, 4, 3, 4, 5, 0, 3, 4, 0, 0, 0, 0, 0, 0}.at(q - 1);
             QCOMPARE(int(options.size()), expectedOptions);
@@ -584,7 +585,7 @@ private Q_SLOTS:
             } else {
                 if (q == 9) // the options are one stop; the year box comes next
                     QVERIFY(driver.pressKey(screen, Qt::Key_Tab));
-                QWidget *focus = bq::FormRegistry::instance().load(bq::test::screenNamed(screen))->focusWidget();
+                QWidget *focus = bq::FormRegistry::instance().load(screenNamed(screen))->focusWidget();
                 QCOMPARE(focus->objectName(), questionMoves(q).answerBox);
                 bq::test::typeInto(focus, given);
                 QVERIFY(driver.pressKey(screen, Qt::Key_Return));

@@ -34,6 +34,7 @@
 #include <string_view>
 
 using bq::test::GameDriver;
+using bq::test::screenNamed;
 using bq::test::WatchedSoundBackend;
 
 namespace {
@@ -182,7 +183,7 @@ private:
 
     void checkNameLabel(const QString &screen, const QString &labelName, const QString &name)
     {
-        bq::Form *form = bq::FormRegistry::instance().loaded(bq::test::screenNamed(screen));
+        bq::Form *form = bq::FormRegistry::instance().loaded(screenNamed(screen));
         auto *label = form->control<QLabel>(labelName);
         QVERIFY2(label, qPrintable(screen + u'.' + labelName));
         QVERIFY2(label->text() == name,

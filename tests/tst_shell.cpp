@@ -18,6 +18,7 @@
 #include <QTimer>
 
 using bq::test::GameDriver;
+using bq::test::screenNamed;
 
 class ShellTest : public QObject {
     Q_OBJECT
@@ -27,9 +28,7 @@ private:
 
     static QTimer *timerOf(const QString &screen)
     {
-        return bq::FormRegistry::instance()
-            .load(bq::test::screenNamed(screen))
-            ->control<QTimer>(QStringLiteral("Timer1"));
+        return bq::FormRegistry::instance().load(screenNamed(screen))->control<QTimer>(QStringLiteral("Timer1"));
     }
 
     // The ring of thanks, as the four boxes hidden behind the ticker hold it now. A box the
@@ -175,7 +174,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(bool, dialog);
-        bq::Form *form = bq::FormRegistry::instance().load(bq::test::screenNamed(name));
+        bq::Form *form = bq::FormRegistry::instance().load(screenNamed(name));
         QCOMPARE(form->objectName(), name);
         QCOMPARE(form->windowTitle(), caption);
         QVERIFY(form->isWindow() && !form->parentWidget());
