@@ -43,19 +43,19 @@ public:
     // Each step returns whether the handler goes on.
     bool operator()(const Show &step)
     {
-        forms().show(id(step.screen));
+        forms().show(target(step.screen));
         return true;
     }
     bool operator()(const Hide &step)
     {
-        if (step.only != IfVisible || forms().isVisible(id(step.screen)))
-            forms().hide(id(step.screen));
+        if (step.only != IfVisible || forms().isVisible(target(step.screen)))
+            forms().hide(target(step.screen));
         return true;
     }
     bool operator()(const Unload &step)
     {
-        if (step.only != IfLoaded || forms().isLoaded(id(step.screen)))
-            forms().unload(id(step.screen));
+        if (step.only != IfLoaded || forms().isLoaded(target(step.screen)))
+            forms().unload(target(step.screen));
         return true;
     }
     bool operator()(const End &)
@@ -75,7 +75,7 @@ public:
     }
     bool operator()(const CopyName &step)
     {
-        copyPlayerName(id(step.screen), QString::fromUtf8(step.label));
+        copyPlayerName(target(step.screen), QString::fromUtf8(step.label));
         return true;
     }
     bool operator()(const Judge &)
@@ -111,7 +111,8 @@ public:
 
 private:
     static FormRegistry &forms() { return FormRegistry::instance(); }
-    Screen id(Screen screen) const { return screen == Self ? m_screen : screen; }
+    // The screen a step names, Self being the handler's own.
+    Screen target(Screen screen) const { return screen == Self ? m_screen : screen; }
 
     Form &m_form;
     Screen m_screen;
