@@ -2,7 +2,6 @@
 #include "platform/form.h"
 
 #include "platform/art.h"
-#include "platform/form_accessibility.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -27,7 +26,6 @@ Form::Form(const QString &name, const QString &caption, WindowKind kind) : QWidg
     setObjectName(name);
     setWindowTitle(caption);
     setAccessibleName(caption);
-    installFormAccessibility();
     if (kind == WindowKind::Dialog) {
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     } else {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/form_registry.h"
 
+#include "platform/form_accessibility.h"
 #include "platform/journal.h"
 
 #include <QCoreApplication>
@@ -49,6 +50,7 @@ Form *FormRegistry::load(int id)
 {
     if (Form *existing = loaded(id))
         return existing;
+    installFormAccessibility();
     Form *created = m_catalogue.create ? m_catalogue.create(id) : nullptr;
     if (!created)
         qFatal("%s: there is no screen %d", qPrintable(QCoreApplication::applicationName()), id);
