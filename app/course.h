@@ -96,6 +96,7 @@ struct When {
 };
 
 using AnyStep = std::variant<Show, Hide, Unload, End, Play, Box, CopyName, Judge, Toggle, CopyText, Call, Try, When>;
+// One step of a row: a class rather than an alias, as When holds lists of steps itself.
 struct Step : AnyStep {
     using AnyStep::AnyStep;
 };
