@@ -48,7 +48,7 @@ test: build
 
 # The C++ sources keep the style written down in .clang-format: `make format` applies it,
 # and `make test` fails on a file formatted otherwise.
-CXX_SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || find app platform screens quiz ending tests bench resources -name '*.cpp' -o -name '*.h')
+CXX_SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || find app platform catalogue quiz ending tests bench resources -name '*.cpp' -o -name '*.h')
 
 format: deps
 	clang-format -i $(CXX_SOURCES)

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "catalogue/screen_catalogue.h"
+#include "platform/form_registry.h"
 #include "platform/messagebox.h"
-#include "screens/screen_catalogue.h"
 
+#include <functional>
 #include <variant>
 #include <vector>
 
@@ -12,7 +14,7 @@ namespace bq::course {
 // What starts a handler: a click on a control, a timer's tick, the screen's load, or the
 // verdict on an answer, which a Judge step reaches.
 struct Event {
-    enum class Kind { Click, Tick, Load, Right, RightWithRemark, Wrong, WrongWithFirstOption };
+    enum class Kind { Click, Tick, Load, Right, Wrong };
     Kind kind;
     const char *control = nullptr; // the button or timer; none for a load or a verdict
 
@@ -26,17 +28,27 @@ constexpr Event Tick(const char *timer)
     return {Event::Kind::Tick, timer};
 }
 inline constexpr Event FormLoad{Event::Kind::Load};
-// A typed answer that earns a remark, or a wrong answer with the first option chosen, takes
-// the plain verdict's row where the screen has no row of its own for it.
 inline constexpr Event Right{Event::Kind::Right};
-inline constexpr Event RightWithRemark{Event::Kind::RightWithRemark};
 inline constexpr Event Wrong{Event::Kind::Wrong};
-inline constexpr Event WrongWithFirstOption{Event::Kind::WrongWithFirstOption};
 
 // The screen whose handler runs.
 inline constexpr Screen Self = Screen(-1);
 
 enum Only { Always, IfVisible, IfLoaded };
+
+// A function of the handler's own screen, written for the screen's class (Form for any screen),
+// as a test: false on a screen of another class.
+using ScreenTest = std::function<bool(Form &self)>;
+template <class Kind, class Function>
+ScreenTest onScreen(Function function)
+{
+    return [function](Form &self) {
+        auto *screen = qobject_cast<Kind *>(&self);
+        return screen && function(*screen);
+    };
+}
+
+struct Step;
 
 // The steps a handler takes, in the order of its row.
 // clang-format off
@@ -47,15 +59,47 @@ struct End {};
 struct Play { const char *sound; };
 struct Box { const char *prompt; BoxStyle style = BoxStyle::Plain; const char *title = nullptr; };
 struct CopyName { Screen screen; const char *label; }; // the player's name into a label there
-struct Judge {};  // judges the answer on the screen and goes on with the verdict's row
-struct Remark {}; // the teasing remark box of the accepted answer, when it has one
+struct Judge {};  // judges the answer on the question screen and goes on with the Right or Wrong row
 struct Toggle { const char *control; };                // shows a hidden control, hides a shown one
 struct CopyText { const char *from; const char *to; }; // between two boxes of the screen
-struct Call { void (*function)(Form &self); };
-struct Try { bool (*function)(Form &self); };          // the steps after it run only when it succeeds
 // clang-format on
 
-using Step = std::variant<Show, Hide, Unload, End, Play, Box, CopyName, Judge, Remark, Toggle, CopyText, Call, Try>;
+// Calls a function of the screen; on a screen of another class the handler stops.
+struct Call {
+    template <class Kind>
+    Call(void (*function)(Kind &)) // NOLINT: implicit, a row names the function alone
+        : run(onScreen<Kind>([function](Kind &screen) {
+              function(screen);
+              return true;
+          }))
+    {}
+    ScreenTest run;
+};
+
+// The steps after it run only when the function succeeds.
+struct Try {
+    template <class Kind>
+    Try(bool (*function)(Kind &)) : run(onScreen<Kind>(function)) // NOLINT: implicit
+    {}
+    ScreenTest run;
+};
+
+// The steps of `then` when the test holds for the screen, else those of `otherwise`.
+struct When {
+    template <class Kind>
+    When(bool (*condition)(Kind &), std::vector<Step> then, std::vector<Step> otherwise)
+        : test(onScreen<Kind>(condition)), then(std::move(then)), otherwise(std::move(otherwise))
+    {}
+    ScreenTest test;
+    std::vector<Step> then;
+    std::vector<Step> otherwise;
+};
+
+using AnyStep = std::variant<Show, Hide, Unload, End, Play, Box, CopyName, Judge, Toggle, CopyText, Call, Try, When>;
+// One step of a row: a class rather than an alias, as When holds lists of steps itself.
+struct Step : AnyStep {
+    using AnyStep::AnyStep;
+};
 
 struct Row {
     Screen screen;

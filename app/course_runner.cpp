@@ -2,7 +2,6 @@
 // Carries out the rows of the course table.
 #include "app/course.h"
 
-#include "platform/form_registry.h"
 #include "platform/sound.h"
 #include "quiz/judging.h"
 #include "quiz/name_dialogs.h"
@@ -26,35 +25,37 @@ const Row *findRow(Screen screen, Event::Kind kind, const QString &control = {})
     return nullptr;
 }
 
-// Runs the steps of one handler: knows the screen it belongs to and what its judge found.
+// Runs the steps of one handler: knows the screen it belongs to.
 class StepRunner {
 public:
     StepRunner(Form &form, Screen screen) : m_form(form), m_screen(screen) {}
 
-    void steps(const std::vector<Step> &steps)
+    // Whether the handler goes on after them.
+    bool steps(const std::vector<Step> &steps)
     {
         for (const Step &step : steps) {
             if (!std::visit(*this, step))
-                return;
+                return false;
         }
+        return true;
     }
 
     // Each step returns whether the handler goes on.
     bool operator()(const Show &step)
     {
-        forms().show(name(step.screen));
+        forms().show(target(step.screen));
         return true;
     }
     bool operator()(const Hide &step)
     {
-        if (step.only != IfVisible || forms().isVisible(name(step.screen)))
-            forms().hide(name(step.screen));
+        if (step.only != IfVisible || forms().isVisible(target(step.screen)))
+            forms().hide(target(step.screen));
         return true;
     }
     bool operator()(const Unload &step)
     {
-        if (step.only != IfLoaded || forms().isLoaded(name(step.screen)))
-            forms().unload(name(step.screen));
+        if (step.only != IfLoaded || forms().isLoaded(target(step.screen)))
+            forms().unload(target(step.screen));
         return true;
     }
     bool operator()(const End &)
@@ -74,7 +75,7 @@ public:
     }
     bool operator()(const CopyName &step)
     {
-        copyPlayerName(name(step.screen), QString::fromUtf8(step.label));
+        copyPlayerName(target(step.screen), QString::fromUtf8(step.label));
         return true;
     }
     bool operator()(const Judge &)
@@ -82,24 +83,9 @@ public:
         const auto *question = qobject_cast<const QuestionScreen *>(&m_form);
         if (!question)
             return false;
-        m_judgement = judgeAnswer(*question);
-        using enum Event::Kind;
-        const Row *row = nullptr;
-        if (m_judgement.right && !m_judgement.remark.isEmpty())
-            row = findRow(m_screen, RightWithRemark);
-        if (!m_judgement.right && m_judgement.firstOptionChosen)
-            row = findRow(m_screen, WrongWithFirstOption);
-        if (!row)
-            row = findRow(m_screen, m_judgement.right ? Right : Wrong);
-        if (row)
+        if (const Row *row = findRow(m_screen, isAnswerRight(*question) ? Event::Kind::Right : Event::Kind::Wrong))
             steps(row->steps);
         return false;
-    }
-    bool operator()(const Remark &)
-    {
-        if (!m_judgement.remark.isEmpty())
-            messageBox(m_judgement.remark, BoxStyle::Exclamation, QStringLiteral("Nur zur Info!"));
-        return true;
     }
     bool operator()(const Toggle &step)
     {
@@ -115,20 +101,21 @@ public:
             m_form.setControlText(to, m_form.controlText(from));
         return true;
     }
-    bool operator()(const Call &step)
+    bool operator()(const Call &step) { return step.run(m_form); }
+    bool operator()(const Try &step) { return step.run(m_form); }
+    bool operator()(const When &step)
     {
-        step.function(m_form);
-        return true;
+        // The steps after the branch are those of the row again.
+        return steps(step.test(m_form) ? step.then : step.otherwise);
     }
-    bool operator()(const Try &step) { return step.function(m_form); }
 
 private:
     static FormRegistry &forms() { return FormRegistry::instance(); }
-    QString name(Screen screen) const { return screen == Self ? m_form.name() : screenName(screen); }
+    // The screen a step names, Self being the handler's own.
+    Screen target(Screen screen) const { return screen == Self ? m_screen : screen; }
 
     Form &m_form;
     Screen m_screen;
-    Judgement m_judgement;
 };
 
 Event::Kind kindOf(FormEvent event)
@@ -148,8 +135,6 @@ Event::Kind kindOf(FormEvent event)
 
 void handle(Form &form, const QString &control, FormEvent event)
 {
-    if (form.id() < 0 || form.id() >= kScreenCount)
-        return;
     const auto screen = Screen(form.id());
     if (const Row *row = findRow(screen, kindOf(event), control))
         StepRunner(form, screen).steps(row->steps);

@@ -5,6 +5,7 @@
 #include "app/fonts.h"
 #include "app/screen_factory.h"
 #include "app/startup_guard.h"
+#include "catalogue/screen_catalogue.h"
 #include "platform/art.h"
 #include "platform/background_work.h"
 #include "platform/faces.h"
@@ -13,7 +14,6 @@
 #include "platform/idle_work.h"
 #include "platform/session_end.h"
 #include "platform/sound.h"
-#include "screens/screen_catalogue.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -89,7 +89,7 @@ void Game::prepare()
     Q_UNUSED(artLoaded);
     setArtFolder(QStringLiteral(":/art"));
     SoundLocator::setInstalledFolder(QStringLiteral(BQ_DATADIR "/sounds"));
-    FormRegistry::instance().setFactory(createScreen);
+    FormRegistry::instance().setCatalogue({createScreen, [](int id) { return screenName(Screen(id)); }});
     FormRegistry::instance().setEventHandler(course::handle);
 }
 
@@ -105,9 +105,9 @@ void Game::start()
 
     QObject::connect(&FormRegistry::instance(), &FormRegistry::ended, &m_app, &QApplication::quit,
                      Qt::QueuedConnection);
-    FormRegistry::instance().show(screenName(Screen::Brendelquiz));
+    FormRegistry::instance().show(Screen::Brendelquiz);
     // While the player reads the welcome screen.
-    afterFirstPaint(FormRegistry::instance().form(screenName(Screen::Brendelquiz)), loadLaterFacesWhenIdle);
+    afterFirstPaint(FormRegistry::instance().load(Screen::Brendelquiz), loadLaterFacesWhenIdle);
 }
 
 void Game::shutdown()

@@ -4,15 +4,15 @@
 #include "app/quit_dialogs.h"
 #include "app/welcome_screen.h"
 #include "app/why_screen.h"
+#include "catalogue/question_catalogue.h"
+#include "catalogue/screen_catalogue.h"
+#include "catalogue/verdict_catalogue.h"
 #include "ending/about_screen.h"
 #include "ending/congratulations_screen.h"
 #include "platform/art.h"
 #include "quiz/name_dialogs.h"
 #include "quiz/question_screen.h"
 #include "quiz/verdict_dialog.h"
-#include "screens/question_catalogue.h"
-#include "screens/screen_catalogue.h"
-#include "screens/verdict_catalogue.h"
 
 namespace bq {
 namespace {
@@ -57,12 +57,13 @@ Form *createUnique(const QString &name, const ScreenEntry &entry)
 
 } // namespace
 
-Form *createScreen(const QString &name)
+Form *createScreen(int id)
 {
-    const std::optional<Screen> screen = screenNamed(name);
-    if (!screen)
+    const std::span<const ScreenEntry> screens = screenCatalogue();
+    if (id < 0 || std::size_t(id) >= screens.size())
         return nullptr;
-    const ScreenEntry &entry = screenEntry(*screen);
+    const ScreenEntry &entry = screens[std::size_t(id)];
+    const QString name = QString::fromUtf8(entry.name);
     const QString caption = QString::fromUtf8(entry.caption);
     Form *form = nullptr;
     switch (entry.role) {
@@ -73,12 +74,10 @@ Form *createScreen(const QString &name)
     case Wrong:
         form = new VerdictDialog(name, caption, *findVerdict(entry.screen));
         break;
-    case Start:
     case Other:
         form = createUnique(name, entry);
         break;
     }
-    form->setId(int(entry.screen));
     form->fixDialogSize();
     return form;
 }

@@ -7,8 +7,8 @@ namespace bq {
 
 class Form;
 
-// Builds a fresh screen from its definition; the forms runtime calls it on first reference.
-// The screen carries its place in the screen catalogue as its id.
-Form *createScreen(const QString &name);
+// Builds a fresh screen from its definition; the forms runtime calls it on first reference,
+// with the screen's enumerator as its id. nullptr for an id that is no screen of the game.
+Form *createScreen(int id);
 
 } // namespace bq

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/welcome_screen.h"
 
+#include "catalogue/pictures.h"
 #include "platform/art.h"
 #include "platform/faces.h"
 #include "platform/readable_text.h"
-#include "screens/pictures.h"
 
 #include <QCursor>
 #include <QGridLayout>

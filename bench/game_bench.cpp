@@ -256,7 +256,7 @@ public:
         if (!m_started)
             m_game.start();
         else
-            bq::FormRegistry::instance().show(QStringLiteral("Brendelquiz"));
+            bq::FormRegistry::instance().show(bq::Screen::Brendelquiz);
         m_started = true;
         m_watch.finish();
         m_watch.recording = recording;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ending/about_screen.h"
 
+#include "catalogue/pictures.h"
 #include "platform/art.h"
 #include "platform/faces.h"
 #include "platform/readable_text.h"
 #include "platform/twip_layout.h"
-#include "screens/pictures.h"
 
 #include <QFrame>
 #include <QLabel>

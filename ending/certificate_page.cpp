@@ -87,6 +87,15 @@ void keepNameOnPaper(Printer &printer, const QString &name)
     printer.setCurrentX(x);
 }
 
+// The name's x on the certificate: centred on 100 mm by an estimate of 5 mm per
+// character, counting the characters of the name without the blanks around it.
+float estimatedNameX(const QString &name)
+{
+    const auto n = static_cast<std::int32_t>(withoutBlanks(name).size());
+    const std::int32_t product = n * 5;
+    return static_cast<float>(100.0 - static_cast<double>(product) / 2.0);
+}
+
 QPixmap sealOf(const Form &screen)
 {
     const auto *image = screen.control<QLabel>(QString::fromUtf8(kSealSource));
@@ -133,13 +142,6 @@ void drawCertificatePage(Printer &printer, const CertificatePage &page)
             keepNameOnPaper(printer, text);
         printer.print(text);
     }
-}
-
-float estimatedNameX(const QString &name)
-{
-    const auto n = static_cast<std::int32_t>(withoutBlanks(name).size());
-    const std::int32_t product = n * 5;
-    return static_cast<float>(100.0 - static_cast<double>(product) / 2.0);
 }
 
 } // namespace bq

@@ -29,8 +29,4 @@ CertificatePage readCertificatePage(const Form &screen);
 // control, only what was read from them.
 void drawCertificatePage(Printer &printer, const CertificatePage &page);
 
-// The name's x on the certificate: centred on 100 mm by an estimate of 5 mm per
-// character, counting the characters of the name without the blanks around it.
-float estimatedNameX(const QString &name);
-
 } // namespace bq

@@ -24,6 +24,12 @@
 namespace bq {
 namespace {
 
+// The title of the print job, and the name of the certificate when it is kept as a file.
+QString certificateTitle()
+{
+    return QStringLiteral("Quellmärker-Urkunde");
+}
+
 QString documentsFolder()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -242,11 +248,6 @@ QString whyNoPrinter(SpoolResult::Problem problem)
 
 } // namespace
 
-QString certificateTitle()
-{
-    return QStringLiteral("Quellmärker-Urkunde");
-}
-
 PreparedCertificate::PreparedCertificate(const CertificatePage &page)
     : m_page{page.texts, page.sealKey, QImage()},
       m_document(certificateTitle(), [page](Printer &printer) { drawCertificatePage(printer, page); })
@@ -260,10 +261,8 @@ void prepareCertificate(CongratulationsScreen &screen)
     PrintSpooler::instance().prepare();
 }
 
-bool printCertificate(Form &form)
+bool printCertificate(CongratulationsScreen &screen)
 {
-    // The course calls it for the certificate screen alone.
-    auto &screen = static_cast<CongratulationsScreen &>(form);
     Printer::Finished certificate = finishedCertificate(screen);
     const SpoolResult result = spoolDocument(certificate, certificateTitle());
     // Once the print system or the documents folder has the PDF, no copy of it is kept: not

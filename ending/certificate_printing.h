@@ -9,10 +9,6 @@
 namespace bq {
 
 class CongratulationsScreen;
-class Form;
-
-// The title of the print job, and the name of the certificate when it is kept as a file.
-QString certificateTitle();
 
 // A certificate drawn on a worker thread while the player looks at the screen, with the texts
 // it was drawn from; the screen holds it.
@@ -40,6 +36,6 @@ void prepareCertificate(CongratulationsScreen &screen);
 // Returns true when the certificate has left the screen: printed, or, with no default
 // printer, saved as a PDF in the player's documents folder (and the player told where).
 // Returns false when it could not be printed or saved; the player has been told why.
-bool printCertificate(Form &screen);
+bool printCertificate(CongratulationsScreen &screen);
 
 } // namespace bq

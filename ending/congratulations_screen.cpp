@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ending/congratulations_screen.h"
 
+#include "catalogue/pictures.h"
 #include "ending/certificate_printing.h"
 #include "platform/art.h"
 #include "platform/clock.h"
@@ -10,7 +11,6 @@
 #include "platform/readable_text.h"
 #include "platform/twip_layout.h"
 #include "platform/wrapping_button.h"
-#include "screens/pictures.h"
 
 #include <QLabel>
 #include <QLocale>

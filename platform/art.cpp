@@ -70,7 +70,7 @@ QImage prerendered(const QString &svgPath, QSize pixels)
 // The picture at exactly this many pixels: the bitmap made at build time where there is one,
 // else drawn from the SVG. The drawing goes through Qt's SVG image plugin, which holds the
 // same renderer the bitmaps were made with, so that the SVG library is loaded only when a
-// picture is wanted at a size no bitmap was made for, never before the welcome screen shows.
+// picture is wanted at a size no bitmap was made for, never before the first screen shows.
 QPixmap pictureAt(const QString &svgPath, QSize pixels)
 {
     if (QImage bitmap = prerendered(svgPath, pixels); !bitmap.isNull())

@@ -22,7 +22,7 @@ struct Handover {
 QThreadPool *worker = nullptr;
 Handover *handover = nullptr;
 
-// The worker's stack: drawing the certificate's page into a PDF and opening the print
+// The worker's stack: drawing a page into a PDF and opening the print
 // system's library touch 52 KiB of it (measured on the resident pages of the thread's stack
 // after each piece of work); a quarter of a mebibyte leaves room for fonts and print
 // libraries other than ours, where the default would be the process's 8 MiB. Builds with

@@ -11,7 +11,7 @@ enum class FontStyle { Regular, Bold, BoldItalic };
 // A font of the face the screens name, made with the installed family that stands for it.
 QFont screenFont(const char *family, qreal pointSize, FontStyle style = FontStyle::Regular);
 
-// Which installed family stands for each face the screens and the certificate name, set
+// Which installed family stands for each face the screens and printed pages name, set
 // once at start-up before any font is made: asking Qt for a family this desktop lacks
 // costs a search through every installed font each time.
 void setInstalledFaces(QHash<QString, QString> faces);

@@ -2,8 +2,6 @@
 #include "platform/form.h"
 
 #include "platform/art.h"
-#include "platform/form_accessibility.h"
-#include "platform/form_registry.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -25,7 +23,6 @@ Form::Form(const QString &name, const QString &caption, WindowKind kind) : QWidg
     setObjectName(name);
     setWindowTitle(caption);
     setAccessibleName(caption);
-    installFormAccessibility();
     if (kind == WindowKind::Dialog) {
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     } else {
@@ -99,8 +96,7 @@ QTimer *Form::makeTimer(const QString &controlName, int intervalMs)
     auto *timer = new QTimer(this);
     timer->setObjectName(controlName);
     timer->setInterval(intervalMs);
-    connect(timer, &QTimer::timeout, this,
-            [this, controlName] { FormRegistry::instance().dispatchEvent(*this, controlName, FormEvent::Tick); });
+    connect(timer, &QTimer::timeout, this, [this, controlName] { Q_EMIT timerTicked(controlName); });
     timer->start();
     return timer;
 }
@@ -113,9 +109,8 @@ void Form::releaseWindow()
 
 void Form::onClick(QAbstractButton *button)
 {
-    connect(button, &QAbstractButton::clicked, this, [this, controlName = button->objectName()] {
-        FormRegistry::instance().dispatchEvent(*this, controlName, FormEvent::Click);
-    });
+    connect(button, &QAbstractButton::clicked, this,
+            [this, controlName = button->objectName()] { Q_EMIT controlClicked(controlName); });
 }
 
 void Form::fixDialogSize()
@@ -213,7 +208,7 @@ void Form::closeEvent(QCloseEvent *event)
     // The window is never destroyed by Qt itself: closing it unloads the screen.
     event->ignore();
     if (!m_closeLocked)
-        FormRegistry::instance().closeRequested(m_name);
+        Q_EMIT closeRequested();
 }
 
 } // namespace bq

@@ -19,13 +19,6 @@ enum class WindowKind {
     Dialog, // fixed size, close control only
 };
 
-// What a screen's controls and the screen itself report to the program.
-enum class FormEvent {
-    Click, // a button was pressed
-    Tick,  // a timer ran out
-    Load,  // the screen was just loaded from its definition
-};
-
 // The base of every screen: a top-level window whose children are its controls,
 // each carrying its control name as objectName.
 class Form : public QWidget {
@@ -36,9 +29,9 @@ public:
     const QString &name() const { return m_name; }
     WindowKind windowKind() const { return m_kind; }
 
-    // The program's own number for the screen, given when it is made; -1 when none was.
+    // The key the registry holds the screen by, given when it loads the screen; -1 for a
+    // screen it did not load.
     int id() const { return m_id; }
-    void setId(int id) { m_id = id; }
 
     template <class T = QWidget>
     T *control(const QString &controlName) const
@@ -81,23 +74,32 @@ public:
     // A label that shows its text as plain text, never as markup.
     QLabel *makeLabel(const QString &controlName, const QString &text);
 
+Q_SIGNALS:
+    // What the player and the screen's timers do, by control name; the registry hands it to
+    // the program's handler.
+    void controlClicked(const QString &control);
+    void timerTicked(const QString &timer);
+    // The window's own close control, unless the screen refuses to close.
+    void closeRequested();
+
 protected:
     // A push button that Enter presses when it has the focus, with an optional icon; its
-    // clicks go to the program's handler (onClick()).
+    // clicks are reported (onClick()).
     QPushButton *makeButton(const QString &controlName, const QString &caption, const QString &iconPath = {});
     QLineEdit *makeTextBox(const QString &controlName, const QString &text = {});
     QPlainTextEdit *makeTextView(const QString &controlName, const QString &text);
     QRadioButton *makeOption(const QString &controlName, const QString &caption);
-    // A running timer whose every tick goes to the program's handler.
+    // A running timer whose every tick is reported.
     QTimer *makeTimer(const QString &controlName, int intervalMs);
 
-    // Hands the button's clicks to the program's handler, under the button's name.
+    // Reports the button's clicks under the button's name.
     void onClick(QAbstractButton *button);
 
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    friend class FormRegistry; // gives the id
     QStringList messageTexts() const;
 
     QWidget *m_initialFocus = nullptr;

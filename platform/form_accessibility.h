@@ -4,7 +4,7 @@
 namespace bq {
 
 // Lets every screen tell assistive technology what kind of window it is and what it says;
-// called once, by the first screen made.
+// the registry calls it before it makes a screen.
 void installFormAccessibility();
 
 } // namespace bq

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/form_registry.h"
 
+#include "platform/form_accessibility.h"
 #include "platform/journal.h"
 #include "platform/session_end.h"
 
@@ -45,39 +46,46 @@ FormRegistry &FormRegistry::instance()
     return forms;
 }
 
-Form *FormRegistry::form(const QString &name)
+Form *FormRegistry::load(int id)
 {
-    if (Form *existing = loaded(name))
+    if (Form *existing = loaded(id))
         return existing;
-    Form *created = m_factory ? m_factory(name) : nullptr;
+    installFormAccessibility();
+    Form *created = m_catalogue.create ? m_catalogue.create(id) : nullptr;
     if (!created)
-        qFatal("%s: there is no screen named %s", qPrintable(QCoreApplication::applicationName()), qPrintable(name));
-    m_forms.insert(name, created);
-    Journal::instance().record(QStringLiteral("load"), name);
+        qFatal("%s: there is no screen %d", qPrintable(QCoreApplication::applicationName()), id);
+    created->m_id = id;
+    connect(created, &Form::controlClicked, this,
+            [this, created](const QString &control) { dispatchEvent(*created, control, FormEvent::Click); });
+    connect(created, &Form::timerTicked, this,
+            [this, created](const QString &timer) { dispatchEvent(*created, timer, FormEvent::Tick); });
+    connect(created, &Form::closeRequested, this, [this, id] { closeRequested(id); });
+    m_forms.insert(id, created);
+    Journal::instance().record(QStringLiteral("load"), created->name());
     // The load handler runs inside whatever referred to the screen, not as a handler of its own.
     if (m_eventHandler)
         m_eventHandler(*created, QString(), FormEvent::Load);
     return created;
 }
 
-Form *FormRegistry::loaded(const QString &name) const
+Form *FormRegistry::loaded(int id) const
 {
-    const QPointer<Form> form = m_forms.value(name);
+    const QPointer<Form> form = m_forms.value(id);
     return form.data();
 }
 
-bool FormRegistry::isVisible(const QString &name) const
+bool FormRegistry::isVisible(int id) const
 {
-    const Form *form = loaded(name);
+    const Form *form = loaded(id);
     return form && form->isVisible();
 }
 
 QStringList FormRegistry::loadedNames() const
 {
     QStringList names;
-    for (auto it = m_forms.cbegin(); it != m_forms.cend(); ++it) {
-        if (it.value())
-            names.append(it.key());
+    for (const QPointer<Form> &form : m_forms) {
+        if (form)
+            names.append(form->name());
     }
     names.sort();
     return names;
@@ -86,39 +94,40 @@ QStringList FormRegistry::loadedNames() const
 QStringList FormRegistry::visibleNames() const
 {
     QStringList names;
-    for (const QString &name : loadedNames()) {
-        if (isVisible(name))
-            names.append(name);
+    for (const QPointer<Form> &form : m_forms) {
+        if (form && form->isVisible())
+            names.append(form->name());
     }
+    names.sort();
     return names;
 }
 
-void FormRegistry::show(const QString &name)
+void FormRegistry::show(int id)
 {
     if (m_ended)
         return;
-    Form *form = this->form(name);
-    Journal::instance().record(QStringLiteral("show"), name);
+    Form *form = load(id);
+    Journal::instance().record(QStringLiteral("show"), form->name());
     form->show();
     form->raise();
     form->activateWindow();
 }
 
-void FormRegistry::hide(const QString &name)
+void FormRegistry::hide(int id)
 {
-    Form *form = this->form(name);
-    Journal::instance().record(QStringLiteral("hide"), name);
+    Form *form = load(id);
+    Journal::instance().record(QStringLiteral("hide"), form->name());
     form->hide();
-    // A screen kept while hidden (the name dialog, once the name is given) need not hold a
+    // A screen kept while hidden (a dialog whose text is still wanted) need not hold a
     // window and its pixels meanwhile.
     QTimer::singleShot(framesArriveOnAnotherThread() ? kLetGoMs : 0, form, &Form::releaseWindow);
 }
 
-void FormRegistry::unload(const QString &name)
+void FormRegistry::unload(int id)
 {
-    Journal::instance().record(QStringLiteral("unload"), name);
-    Form *form = loaded(name);
-    m_forms.remove(name);
+    Journal::instance().record(QStringLiteral("unload"), m_catalogue.name ? m_catalogue.name(id) : QString::number(id));
+    Form *form = loaded(id);
+    m_forms.remove(id);
     if (!form)
         return;
     // Off the display at once. The object itself goes only when the handlers that are
@@ -147,15 +156,15 @@ void FormRegistry::end()
     Q_EMIT ended();
 }
 
-QString FormRegistry::text(const QString &screen, const QString &control)
+QString FormRegistry::loadAndReadText(int id, const QString &control)
 {
-    return form(screen)->controlText(control);
+    return load(id)->controlText(control);
 }
 
-void FormRegistry::setText(const QString &screen, const QString &control, const QString &text)
+void FormRegistry::loadAndSetText(int id, const QString &control, const QString &text)
 {
-    Form *form = this->form(screen);
-    Journal::instance().record(QStringLiteral("set"), screen + u'.' + control, text);
+    Form *form = load(id);
+    Journal::instance().record(QStringLiteral("set"), form->name() + u'.' + control, text);
     form->setControlText(control, text);
 }
 
@@ -197,12 +206,12 @@ void FormRegistry::releaseRetired()
     m_retired.clear();
 }
 
-void FormRegistry::closeRequested(const QString &name)
+void FormRegistry::closeRequested(int id)
 {
-    if (m_ended || !isLoaded(name))
+    if (m_ended || !isLoaded(id))
         return;
-    Journal::instance().record(QStringLiteral("close"), name);
-    unload(name);
+    Journal::instance().record(QStringLiteral("close"), loaded(id)->name());
+    unload(id);
     if (m_handlerDepth == 0)
         endIfNothingVisible();
 }

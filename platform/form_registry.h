@@ -12,11 +12,22 @@
 
 namespace bq {
 
-using FormFactory = std::function<Form *(const QString &name)>;
-// The program's handlers: called with the screen, the control (none for a load) and the event.
+// What the registry hands to the program's handler.
+enum class FormEvent {
+    Click, // a button was pressed
+    Tick,  // a timer ran out
+    Load,  // the screen was just loaded from its definition
+};
+
+// The program's screens as the registry knows them: by an id the program gives each.
+struct FormCatalogue {
+    std::function<Form *(int id)> create; // a fresh screen from its definition; nullptr for no such id
+    std::function<QString(int id)> name;  // the window's name, which the journal records
+};
+// The program's handler: called with the screen, the control (none for a load) and the event.
 using EventHandler = std::function<void(Form &form, const QString &control, FormEvent event)>;
 
-// The one place that holds the global default instance of every screen, by name.
+// The one place that holds the global default instance of every screen, by id.
 // Referring to a screen loads it from its definition; unloading forgets it, so the
 // next reference loads a fresh one.
 class FormRegistry : public QObject {
@@ -24,37 +35,34 @@ class FormRegistry : public QObject {
 public:
     static FormRegistry &instance();
 
-    void setFactory(FormFactory factory) { m_factory = std::move(factory); }
+    void setCatalogue(FormCatalogue catalogue) { m_catalogue = std::move(catalogue); }
     void setEventHandler(EventHandler handler) { m_eventHandler = std::move(handler); }
 
-    // The screen's instance, loaded (and its load hook run) if it was not.
-    Form *form(const QString &name);
+    // The screen's instance: loads it, and runs its load handler, if it was not loaded.
+    Form *load(int id);
     // The instance if loaded, else nullptr; never loads.
-    Form *loaded(const QString &name) const;
+    Form *loaded(int id) const;
 
-    bool isLoaded(const QString &name) const { return loaded(name) != nullptr; }
-    bool isVisible(const QString &name) const;
+    bool isLoaded(int id) const { return loaded(id) != nullptr; }
+    bool isVisible(int id) const;
+    // The window names of the screens loaded, and of those on display, sorted.
     QStringList loadedNames() const;
     QStringList visibleNames() const;
 
-    void show(const QString &name);
-    void hide(const QString &name);
-    void unload(const QString &name);
+    void show(int id);
+    void hide(int id);
+    void unload(int id);
     void end();
     bool hasEnded() const { return m_ended; }
 
-    // Reading or writing a control's text loads its screen first.
-    QString text(const QString &screen, const QString &control);
-    void setText(const QString &screen, const QString &control, const QString &text);
+    // A control's text, read or written after loading its screen (and running its load
+    // handler) if it was not loaded.
+    QString loadAndReadText(int id, const QString &control);
+    void loadAndSetText(int id, const QString &control, const QString &text);
 
     // Every game handler runs through here. When the outermost handler is done and no
     // screen is visible any more, the game ends: no invisible process is left behind.
     void runHandler(const std::function<void()> &handler);
-    // Hands a click or a timer's tick to the program's event handler, run as one handler.
-    // (Bringing a window to the front is QWidget::raise(), which show() does.)
-    void dispatchEvent(Form &form, const QString &control, FormEvent event);
-    // The window's own close control: unloads the screen, runs no game handler.
-    void closeRequested(const QString &name);
 
     // Takes every screen away at once without a trace; for shutdown and tests.
     void reset();
@@ -63,13 +71,18 @@ Q_SIGNALS:
     void ended();
 
 private:
+    // Hands a click or a timer's tick to the program's event handler, run as one handler.
+    // (Bringing a window to the front is QWidget::raise(), which show() does.)
+    void dispatchEvent(Form &form, const QString &control, FormEvent event);
+    // The window's own close control: unloads the screen, runs no game handler.
+    void closeRequested(int id);
     void endIfNothingVisible();
     void retire(Form *form);
     void releaseRetired();
 
-    FormFactory m_factory;
+    FormCatalogue m_catalogue;
     EventHandler m_eventHandler;
-    QHash<QString, QPointer<Form>> m_forms;
+    QHash<int, QPointer<Form>> m_forms;
     QList<QPointer<Form>> m_retired; // unloaded, to be deleted once no handler runs
     QList<QPointer<Form>> m_leaving; // deleted soon; reset() deletes them at once
     int m_handlerDepth = 0;

@@ -7,11 +7,14 @@
 #include <QMessageBox>
 
 namespace bq {
+namespace {
 
 QString applicationTitle()
 {
     return QCoreApplication::applicationName();
 }
+
+} // namespace
 
 void messageBox(const QString &prompt, BoxStyle style, const QString &title)
 {

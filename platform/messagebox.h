@@ -15,6 +15,4 @@ enum class BoxStyle {
 // application title.
 void messageBox(const QString &prompt, BoxStyle style = BoxStyle::Plain, const QString &title = {});
 
-QString applicationTitle();
-
 } // namespace bq

@@ -8,7 +8,7 @@
 namespace bq {
 
 // A shared library opened the first time the game needs it, not when the game starts:
-// the sound and print libraries bring dozens of further libraries that the welcome
+// the sound and print libraries bring dozens of further libraries that the first
 // screen has no use for. The game is not linked against them, and a library once opened
 // stays open for the rest of the run.
 class OnDemandLibrary {

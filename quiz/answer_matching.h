@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "screens/question_catalogue.h"
+#include "catalogue/question_catalogue.h"
 
 #include <QString>
 

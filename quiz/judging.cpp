@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/judging.h"
 
+#include "catalogue/question_catalogue.h"
+#include "platform/messagebox.h"
 #include "quiz/answer_matching.h"
 #include "quiz/question_screen.h"
-#include "screens/question_catalogue.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -17,25 +18,42 @@ bool isChosen(const Form &screen, int option)
     return button && button->isChecked();
 }
 
-} // namespace
-
-Judgement judgeAnswer(const QuestionScreen &screen)
+// The typed answer against the accepted spellings; a question without an answer box has none.
+AnswerMatch typedAnswer(const QuestionScreen &screen)
 {
     const QuestionDef &def = screen.definition();
-    Judgement judgement;
-    if (def.answerBox && !def.accepted.empty()) {
-        // The box is read once; every comparison uses that one value.
-        const QString typed = screen.control<QLineEdit>(QString::fromUtf8(def.answerBox))->text();
-        const AnswerMatch match = matchAnswer(typed, def.accepted);
-        judgement.right = match.right;
-        judgement.remark = match.remark;
-    } else {
-        // Only the correct option is read: any other choice, or none, is wrong.
-        judgement.right = isChosen(screen, def.correctOption);
-    }
-    if (!judgement.right)
-        judgement.firstOptionChosen = isChosen(screen, 1);
-    return judgement;
+    if (!def.answerBox || def.accepted.empty())
+        return {};
+    // The box is read once; every comparison uses that one value.
+    return matchAnswer(screen.control<QLineEdit>(QString::fromUtf8(def.answerBox))->text(), def.accepted);
+}
+
+} // namespace
+
+bool isAnswerRight(const QuestionScreen &screen)
+{
+    const QuestionDef &def = screen.definition();
+    if (def.answerBox && !def.accepted.empty())
+        return typedAnswer(screen).right;
+    // Only the correct option is read: any other choice, or none, is wrong.
+    return isChosen(screen, def.correctOption);
+}
+
+bool earnsRemark(const QuestionScreen &screen)
+{
+    return !typedAnswer(screen).remark.isEmpty();
+}
+
+void showRemark(const QuestionScreen &screen)
+{
+    const QString remark = typedAnswer(screen).remark;
+    if (!remark.isEmpty())
+        messageBox(remark, BoxStyle::Exclamation, QStringLiteral("Nur zur Info!"));
+}
+
+bool firstOptionChosen(const QuestionScreen &screen)
+{
+    return isChosen(screen, 1);
 }
 
 } // namespace bq

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/name_dialogs.h"
 
+#include "catalogue/screen_catalogue.h"
 #include "platform/art.h"
 #include "platform/form_registry.h"
-#include "screens/screen_catalogue.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,16 +14,19 @@
 namespace bq {
 namespace {
 const QString kNameBox = QStringLiteral("txt_Name");
-} // namespace
 
+// The player's name lives only here: in txt_Name of the name dialog, which stays loaded
+// (hidden) once the name is confirmed. Reading it loads a fresh, empty dialog if needed.
 QString playerName()
 {
-    return FormRegistry::instance().text(screenName(Screen::DlgNamen_angeben), kNameBox);
+    return FormRegistry::instance().loadAndReadText(Screen::DlgNamen_angeben, kNameBox);
 }
 
-void copyPlayerName(const QString &screen, const QString &label)
+} // namespace
+
+void copyPlayerName(Screen screen, const QString &label)
 {
-    FormRegistry::instance().setText(screen, label, playerName());
+    FormRegistry::instance().loadAndSetText(screen, label, playerName());
 }
 
 NameEntryDialog::NameEntryDialog(const QString &name, const QString &caption, WindowKind kind)

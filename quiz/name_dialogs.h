@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "catalogue/screen_catalogue.h"
 #include "platform/form.h"
 
 namespace bq {
 
-// The player's name lives only here: in txt_Name of the name dialog, which stays loaded
-// (hidden) once the name is confirmed. Reading it loads a fresh, empty dialog if needed.
-QString playerName();
-// Copies the player's name into a label of another screen, loading that screen.
-void copyPlayerName(const QString &screen, const QString &label);
+// Copies the player's name into a label of another screen, loading that screen. The name
+// lives only in the name dialog's box, which stays loaded (hidden) once the name is confirmed.
+void copyPlayerName(Screen screen, const QString &label);
 
 // "Name?": asks for the player's first and last name.
 class NameEntryDialog : public Form {

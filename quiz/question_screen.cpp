@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/question_screen.h"
 
+#include "catalogue/pictures.h"
+#include "catalogue/question_catalogue.h"
 #include "platform/art.h"
 #include "platform/faces.h"
 #include "platform/graphical_button.h"
-#include "screens/pictures.h"
-#include "screens/question_catalogue.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

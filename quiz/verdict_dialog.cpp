@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/verdict_dialog.h"
 
+#include "catalogue/verdict_catalogue.h"
 #include "platform/art.h"
-#include "screens/verdict_catalogue.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -12,12 +12,12 @@
 namespace bq {
 
 VerdictDialog::VerdictDialog(const QString &name, const QString &caption, const VerdictDef &def)
-    : Form(name, caption, WindowKind::Dialog), m_def(def)
+    : Form(name, caption, WindowKind::Dialog)
 {
     setWindowIcon(artIcon(QStringLiteral("verdict-icon")));
     auto *root = new QVBoxLayout(this);
     const int messageWidth = 380;
-    for (const VerdictMessage &message : m_def.messages) {
+    for (const VerdictMessage &message : def.messages) {
         const QString controlName = QString::fromUtf8(message.control);
         const QString text = QString::fromUtf8(message.text);
         if (message.textBox) {

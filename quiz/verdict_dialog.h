@@ -12,9 +12,6 @@ class VerdictDialog : public Form {
     Q_OBJECT
 public:
     VerdictDialog(const QString &name, const QString &caption, const VerdictDef &def);
-
-private:
-    const VerdictDef &m_def;
 };
 
 } // namespace bq

@@ -6,10 +6,10 @@
 // BQ_ACCESSIBLE_TREE_DIR=<directory>: also writes each screen's accessible tree to
 // <directory>/<screen>.tree, for accessibility.test.sh to compare with what the desktop's
 // accessibility bus reports, and its control names to <directory>/<screen>.names.
+#include "catalogue/screen_catalogue.h"
 #include "driver/game_driver.h"
 #include "driver/winning_path.h"
 #include "platform/form_registry.h"
-#include "screens/screen_catalogue.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -117,7 +117,7 @@ private Q_SLOTS:
         const QString name = screenName(entry.screen);
         m_driver.reset();
         QVERIFY2(reach(m_driver, entry), qPrintable(m_driver.visibleScreens().join(u", ")));
-        Form *form = FormRegistry::instance().loaded(name);
+        Form *form = FormRegistry::instance().loaded(entry.screen);
         QVERIFY(form && form->isVisible());
 
         QStringList faults;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of every screen reads on what it is painted on, under a light and a dark desktop
 // palette, also when the desktop switches between the two while the screen is open.
+#include "catalogue/screen_catalogue.h"
 #include "driver/desktop_palettes.h"
 #include "driver/game_driver.h"
 #include "platform/form_registry.h"
-#include "screens/screen_catalogue.h"
 
 #include <QAbstractScrollArea>
 #include <QImage>
@@ -19,6 +19,7 @@
 namespace {
 
 using namespace bq;
+using bq::test::screenNamed;
 
 // Contrast as the web's accessibility guidelines define it: relative luminances of linearised
 // sRGB, (L1 + 0.05) / (L2 + 0.05); ordinary text reads from 4.5:1.
@@ -113,7 +114,7 @@ private Q_SLOTS:
         // Opened under the other theme: the switch to this one must bring every colour along.
         QApplication::setPalette(dark ? test::lightDesktopPalette() : test::darkDesktopPalette());
         m_driver.reset();
-        Form *form = FormRegistry::instance().form(screen);
+        Form *form = FormRegistry::instance().load(screenNamed(screen));
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
         QApplication::setPalette(dark ? test::darkDesktopPalette() : test::lightDesktopPalette());

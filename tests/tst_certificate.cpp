@@ -400,7 +400,7 @@ void CertificateTest::keysLeadToTheAboutScreen()
     QTRY_COMPARE(m_driver.journalSince(mark), kToAbout);
     QCOMPARE(m_spooler->documents.size(), qsizetype(printed));
     QCOMPARE(m_driver.visibleScreens(), QStringList{QStringLiteral("frmAbout")});
-    QVERIFY(!FormRegistry::instance().isLoaded(kScreen));
+    QVERIFY(!FormRegistry::instance().isLoaded(screenNamed(kScreen)));
     QVERIFY(!m_driver.ended());
 }
 
@@ -429,12 +429,12 @@ void CertificateTest::dateIsTakenOncePerLoad()
 {
     m_driver.openCertificate(kSampleName);
     Clock::fix(QDate(2027, 1, 2)); // midnight passes while the screen is open
-    FormRegistry::instance().hide(kScreen);
+    FormRegistry::instance().hide(screenNamed(kScreen));
     m_driver.show(kScreen);
     QCOMPARE(m_driver.text(kScreen, QStringLiteral("lblDatum")), QStringLiteral("01. Januar 2027"));
 
     // A fresh load starts from the definition: new date, empty name.
-    FormRegistry::instance().unload(kScreen);
+    FormRegistry::instance().unload(screenNamed(kScreen));
     m_driver.show(kScreen);
     QCOMPARE(m_driver.text(kScreen, QStringLiteral("lblDatum")), QStringLiteral("02. Januar 2027"));
     QCOMPARE(m_driver.text(kScreen, QStringLiteral("lblName")), QString());
@@ -516,7 +516,7 @@ void CertificateTest::sealStandsAtItsPlaceInItsOwnSize()
     QVERIFY(m_driver.openCertificate(kSampleName));
     QPixmap block(150, 187);
     block.fill(Qt::black);
-    FormRegistry::instance().loaded(kScreen)->control<QLabel>(QStringLiteral("Image1"))->setPixmap(block);
+    FormRegistry::instance().loaded(screenNamed(kScreen))->control<QLabel>(QStringLiteral("Image1"))->setPixmap(block);
     const QString pdf = print();
     QVERIFY(!pdf.isEmpty());
 
@@ -606,7 +606,7 @@ void CertificateTest::nameChangedAfterPreparationIsPrinted()
     QVERIFY(screen);
     prepareCertificate(*screen);
     const QString later = QStringLiteral("Otto Braun");
-    FormRegistry::instance().setText(kScreen, QStringLiteral("lblName"), later);
+    FormRegistry::instance().loadAndSetText(screenNamed(kScreen), QStringLiteral("lblName"), later);
     const QString pdf = print();
     QVERIFY(!pdf.isEmpty());
     QCOMPARE(joined(wordsNear(pdfWords(pdf), 40 + kOriginMm)), later);
@@ -615,7 +615,7 @@ void CertificateTest::nameChangedAfterPreparationIsPrinted()
     // was given, the screen it came from already gone.
     FormRegistry::instance().reset();
     QVERIFY(m_driver.openCertificate(kSampleName));
-    prepareCertificate(*qobject_cast<CongratulationsScreen *>(FormRegistry::instance().loaded(kScreen)));
+    prepareCertificate(*qobject_cast<CongratulationsScreen *>(FormRegistry::instance().loaded(screenNamed(kScreen))));
     FormRegistry::instance().reset();
     finishBackgroundWork();
 }

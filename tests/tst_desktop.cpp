@@ -5,6 +5,7 @@
 #include "app/fonts.h"
 #include "app/game.h"
 #include "app/startup_guard.h"
+#include "catalogue/screen_catalogue.h"
 #include "platform/faces.h"
 #include "platform/form.h"
 #include "platform/form_registry.h"
@@ -44,7 +45,7 @@ private Q_SLOTS:
         // Start-up as the program does it, with the welcome screen on display.
         m_game = std::make_unique<bq::Game>(*qApp);
         m_game->start();
-        QVERIFY(bq::FormRegistry::instance().isVisible(QStringLiteral("Brendelquiz")));
+        QVERIFY(bq::FormRegistry::instance().isVisible(bq::Screen::Brendelquiz));
     }
 
     void cleanupTestCase()

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The question engine: every question's verdicts and give-up, every verdict dialog, exact
 // answer matching, help boxes, the player's name, and whole games.
+#include "catalogue/question_catalogue.h"
 #include "driver/game_driver.h"
 #include "driver/winning_path.h"
 #include "platform/form_registry.h"
 #include "platform/journal.h"
 #include "quiz/answer_matching.h"
-#include "screens/question_catalogue.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -15,6 +15,7 @@
 
 using bq::test::GameDriver;
 using bq::test::questionMoves;
+using bq::test::screenNamed;
 
 class QuizTest : public QObject {
     Q_OBJECT
@@ -108,7 +109,7 @@ private Q_SLOTS:
         QVERIFY(driver.click(moves.screen, button == u"ok" ? moves.okButton : moves.giveUpButton));
         QCOMPARE(driver.journalSince(mark), expected);
         QCOMPARE(driver.visibleScreens().size(), 1);
-        QVERIFY(!bq::FormRegistry::instance().isLoaded(moves.screen));
+        QVERIFY(!bq::FormRegistry::instance().isLoaded(screenNamed(moves.screen)));
     }
 
     void q9TypedYearWinsWhateverOptionIsChosen()
@@ -128,7 +129,10 @@ private Q_SLOTS:
         driver.show("frmFrage1");
         answer(1, "opt3");
         answer(1, "opt2");
-        QVERIFY(!bq::FormRegistry::instance().form("frmFrage1")->control<QRadioButton>("optAntwort3")->isChecked());
+        QVERIFY(!bq::FormRegistry::instance()
+                     .load(bq::Screen::frmFrage1)
+                     ->control<QRadioButton>("optAntwort3")
+                     ->isChecked());
         QVERIFY(driver.click("frmFrage1", "cmdok"));
         QCOMPARE(driver.visibleScreens(), QStringList{"Dlgfrage1_falsch"});
     }
@@ -347,7 +351,7 @@ private Q_SLOTS:
         QVERIFY(driver.pressKey(questionMoves(question).screen, Qt::Key_Return));
         QCOMPARE(driver.boxes().size(), 1);
         QCOMPARE(driver.visibleScreens(), QStringList{questionMoves(question).praise});
-        QVERIFY(!bq::FormRegistry::instance().isLoaded(questionMoves(question).screen));
+        QVERIFY(!bq::FormRegistry::instance().isLoaded(screenNamed(questionMoves(question).screen)));
     }
 
     void helpBoxes_data()
@@ -415,7 +419,7 @@ private Q_SLOTS:
         QCOMPARE(driver.visibleScreens(), QStringList{screen});
         if (given.startsWith(QStringLiteral("opt")))
             QVERIFY(bq::FormRegistry::instance()
-                        .form(screen)
+                        .load(screenNamed(screen))
                         ->control<QRadioButton>("optAntwort" + given.mid(3))
                         ->isChecked());
         else
@@ -427,7 +431,7 @@ private Q_SLOTS:
     {
         for (int q = 1; q <= 16; ++q) {
             driver.show(questionMoves(q).screen);
-            bq::Form *form = bq::FormRegistry::instance().form(questionMoves(q).screen);
+            bq::Form *form = bq::FormRegistry::instance().load(screenNamed(questionMoves(q).screen));
             const auto options = form->findChildren<QRadioButton *>();
             const int expectedOptions = QList<int>{4, 4, 3, 4, 3, 4, 5, 0, 3, 4, 0, 0, 0, 0, 0, 0}.at(q - 1);
             QCOMPARE(int(options.size()), expectedOptions);
@@ -450,7 +454,7 @@ private Q_SLOTS:
                  QStringLiteral("Sicher kannst Du mir den Namen des ersten Rheinland/Quellmärkischen  "
                                 "Ministerpräsidenten ohne Probleme sagen."));
         // The answer box has the focus when a typed-answer screen opens.
-        bq::Form *q11 = bq::FormRegistry::instance().form("frmFrage11");
+        bq::Form *q11 = bq::FormRegistry::instance().load(bq::Screen::frmFrage11);
         QCOMPARE(q11->focusWidget()->objectName(), QStringLiteral("txtAntwortFrage11"));
     }
 
@@ -523,7 +527,7 @@ private Q_SLOTS:
         QVERIFY(driver.click("DlgNamen_angeben", "OKButton"));
         QCOMPARE(driver.text("DlgNamen_anzeigen", "lblName_ist"), QStringLiteral("Anna"));
         // Hidden, the dialog gives back its window; shown again, it gets a new one.
-        const QPointer<bq::Form> nameDialog = bq::FormRegistry::instance().loaded("DlgNamen_angeben");
+        const QPointer<bq::Form> nameDialog = bq::FormRegistry::instance().loaded(bq::Screen::DlgNamen_angeben);
         QTRY_VERIFY(nameDialog && !nameDialog->testAttribute(Qt::WA_WState_Created));
         QVERIFY(driver.click("Brendelquiz", "cdmlos_gehts"));
         QVERIFY(QTest::qWaitForWindowExposed(nameDialog.data()));
@@ -546,15 +550,15 @@ private Q_SLOTS:
         QVERIFY(driver.click("Dlgfrage2_richtig", "OKButton"));
         QCOMPARE(driver.text("frmFrage3", "lblTestername"), QString());
         // Reading the name loaded a fresh, hidden name dialog.
-        QVERIFY(bq::FormRegistry::instance().isLoaded("DlgNamen_angeben"));
-        QVERIFY(!bq::FormRegistry::instance().isVisible("DlgNamen_angeben"));
+        QVERIFY(bq::FormRegistry::instance().isLoaded(bq::Screen::DlgNamen_angeben));
+        QVERIFY(!bq::FormRegistry::instance().isVisible(bq::Screen::DlgNamen_angeben));
     }
 
     void emptyNameGivesEmptyLabels()
     {
         playTo(3, QString());
         QCOMPARE(driver.text("frmFrage3", "lblTestername"), QString());
-        QVERIFY(bq::FormRegistry::instance().isLoaded("DlgNamen_angeben"));
+        QVERIFY(bq::FormRegistry::instance().isLoaded(bq::Screen::DlgNamen_angeben));
     }
 
     void theWholeGameByKeyboard()
@@ -581,7 +585,7 @@ private Q_SLOTS:
             } else {
                 if (q == 9) // the options are one stop; the year box comes next
                     QVERIFY(driver.pressKey(screen, Qt::Key_Tab));
-                QWidget *focus = bq::FormRegistry::instance().form(screen)->focusWidget();
+                QWidget *focus = bq::FormRegistry::instance().load(screenNamed(screen))->focusWidget();
                 QCOMPARE(focus->objectName(), questionMoves(q).answerBox);
                 bq::test::typeInto(focus, given);
                 QVERIFY(driver.pressKey(screen, Qt::Key_Return));

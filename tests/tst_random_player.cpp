@@ -52,6 +52,7 @@
 #include <unistd.h>
 
 using bq::test::GameDriver;
+using bq::test::screenNamed;
 
 namespace {
 
@@ -295,7 +296,7 @@ private:
 
     void hookEnde()
     {
-        bq::Form *about = bq::FormRegistry::instance().loaded(kAbout);
+        bq::Form *about = bq::FormRegistry::instance().loaded(screenNamed(kAbout));
         auto *ende = about ? about->control<QAbstractButton>(QStringLiteral("cmdExit")) : nullptr;
         if (ende && ende != hookedEnde) {
             hookedEnde = ende;
@@ -360,7 +361,7 @@ private:
     {
         // Short texts are typed key by key, long ones and some short ones pasted. Boxes that
         // take no input only ever get keys.
-        const auto *edit = bq::FormRegistry::instance().loaded(screen)->control<QLineEdit>(box);
+        const auto *edit = bq::FormRegistry::instance().loaded(screenNamed(screen))->control<QLineEdit>(box);
         const bool takesPaste = edit && !edit->isReadOnly();
         if (takesPaste && (text.size() > 60 || dice->chance(0.3)))
             return paste(screen, box, text, dice->chance(0.5));
@@ -409,7 +410,7 @@ private:
         if (const int question = bq::test::questionOn(screen)) {
             // Any of the accepted spellings will do, one drawn at random.
             const bq::test::QuestionMoves &moves = bq::test::questionMoves(question);
-            bq::Form *form = bq::FormRegistry::instance().loaded(screen);
+            bq::Form *form = bq::FormRegistry::instance().loaded(screenNamed(screen));
             if (!moves.accepted.isEmpty()) {
                 const QString typed = form->control<QLineEdit>(moves.answerBox)->text();
                 if (!moves.accepted.contains(typed)) {
@@ -422,7 +423,9 @@ private:
             return click(screen, moves.okButton);
         }
         if (screen == kNameDialog) {
-            auto *box = bq::FormRegistry::instance().loaded(screen)->control<QLineEdit>(QStringLiteral("txt_Name"));
+            auto *box = bq::FormRegistry::instance()
+                            .loaded(screenNamed(screen))
+                            ->control<QLineEdit>(QStringLiteral("txt_Name"));
             if (box->text().isEmpty() && dice->chance(0.8))
                 return paste(screen, QStringLiteral("txt_Name"), dice->pick(playerNames()), true);
             return click(screen, QStringLiteral("OKButton"));
@@ -605,7 +608,7 @@ private:
         bq::FormRegistry &forms = bq::FormRegistry::instance();
         if (forms.hasEnded() != run.ended)
             return fail(QStringLiteral("the runtime and the journal disagree about the end"));
-        if (aboutWasVisible && !run.ended && !forms.isVisible(kAbout))
+        if (aboutWasVisible && !run.ended && !forms.isVisible(screenNamed(kAbout)))
             return fail(QStringLiteral("the about screen is no longer on display"));
         if (run.ended && aboutWasVisible && !endePressed)
             return fail(QStringLiteral("the game ended under the about screen without \"Ende\""));
@@ -623,7 +626,7 @@ private:
             }
             if (++instances[form->name()] > 1)
                 return fail(QStringLiteral("two instances of %1").arg(form->name()));
-            if (forms.loaded(form->name()) != form)
+            if (forms.loaded(form->id()) != form)
                 return fail(QStringLiteral("a window of %1 outlives its screen").arg(form->name()));
             if (form->isVisible())
                 shown.append(form->name());
@@ -648,12 +651,12 @@ private:
             return fail(QStringLiteral("grown past the screen: ") + grown.join(u", "));
 
         // Once the game is on, every name label holds the name exactly as typed.
-        const bq::Form *nameDialog = forms.loaded(kNameDialog);
+        const bq::Form *nameDialog = forms.loaded(screenNamed(kNameDialog));
         const QString name =
             nameDialog ? nameDialog->control<QLineEdit>(QStringLiteral("txt_Name"))->text() : QString();
         for (const bq::test::NameLabel &label : bq::test::kNameLabels) {
             const QString screen = QString::fromUtf8(label.screen);
-            if (!forms.isVisible(screen))
+            if (!forms.isVisible(screenNamed(screen)))
                 continue;
             const QString shownName = driver.text(screen, QString::fromUtf8(label.label));
             if (shownName != name)
@@ -750,7 +753,7 @@ private Q_SLOTS:
         for (actionNumber = 1; actionNumber <= count; ++actionNumber) {
             hookEnde();
             endePressed = false;
-            const bool aboutWasVisible = bq::FormRegistry::instance().isVisible(kAbout);
+            const bool aboutWasVisible = bq::FormRegistry::instance().isVisible(screenNamed(kAbout));
             const Action action = chooseAction();
             const QString described = action.describe();
             actions.append(described);

@@ -34,6 +34,7 @@
 #include <string_view>
 
 using bq::test::GameDriver;
+using bq::test::screenNamed;
 using bq::test::spawnProgram;
 using bq::test::WatchedSoundBackend;
 
@@ -193,7 +194,7 @@ private:
 
     void checkNameLabel(const QString &screen, const QString &labelName, const QString &name)
     {
-        bq::Form *form = bq::FormRegistry::instance().loaded(screen);
+        bq::Form *form = bq::FormRegistry::instance().loaded(screenNamed(screen));
         auto *label = form->control<QLabel>(labelName);
         QVERIFY2(label, qPrintable(screen + u'.' + labelName));
         QVERIFY2(label->text() == name,
@@ -458,7 +459,7 @@ private Q_SLOTS:
         QCOMPARE(driver.journalSince(mark), journal);
         QCOMPARE(driver.visibleScreens(), visible);
         // The name dialog keeps the name for the labels that come later.
-        QVERIFY(bq::FormRegistry::instance().isLoaded(QStringLiteral("DlgNamen_angeben")));
+        QVERIFY(bq::FormRegistry::instance().isLoaded(bq::Screen::DlgNamen_angeben));
         // Play on to the end: the first question is never shown again.
         if (visible.contains(u"frmwieso"))
             QVERIFY(driver.click(QStringLiteral("frmwieso"), QStringLiteral("cmdok")));

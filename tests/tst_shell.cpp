@@ -18,6 +18,7 @@
 #include <QTimer>
 
 using bq::test::GameDriver;
+using bq::test::screenNamed;
 
 class ShellTest : public QObject {
     Q_OBJECT
@@ -27,7 +28,7 @@ private:
 
     static QTimer *timerOf(const QString &screen)
     {
-        return bq::FormRegistry::instance().form(screen)->control<QTimer>(QStringLiteral("Timer1"));
+        return bq::FormRegistry::instance().load(screenNamed(screen))->control<QTimer>(QStringLiteral("Timer1"));
     }
 
     // The ring of thanks, as the four boxes hidden behind the ticker hold it now. A box the
@@ -49,9 +50,7 @@ private:
     static QStringList courseFaults(const bq::Form &form)
     {
         namespace course = bq::course;
-        const std::optional<bq::Screen> screen = bq::screenNamed(form.name());
-        if (!screen)
-            return {QStringLiteral("no screen of the game is called ") + form.name()};
+        const auto screen = bq::Screen(form.id());
         QStringList faults;
         const auto lacks = [&](const bq::Form &where, const char *control, auto *type) {
             using Control = std::remove_pointer_t<decltype(type)>;
@@ -62,7 +61,7 @@ private:
         bool judges = false;
         int verdicts = 0;
         for (const course::Row &row : course::rows()) {
-            if (row.screen != *screen)
+            if (row.screen != screen)
                 continue;
             verdicts += row.event.kind == course::Event::Kind::Right || row.event.kind == course::Event::Kind::Wrong;
             if (row.event.kind == course::Event::Kind::Click) {
@@ -77,9 +76,8 @@ private:
                 if (std::holds_alternative<course::Judge>(step) && i + 1 != row.steps.size())
                     faults << form.name() + QStringLiteral(": a step after Judge is never taken");
                 if (const auto *copy = std::get_if<course::CopyName>(&step)) {
-                    const bq::Screen target = copy->screen == course::Self ? *screen : copy->screen;
-                    lacks(*bq::FormRegistry::instance().form(bq::screenName(target)), copy->label,
-                          static_cast<QLabel *>(nullptr));
+                    const bq::Screen target = copy->screen == course::Self ? screen : copy->screen;
+                    lacks(*bq::FormRegistry::instance().load(target), copy->label, static_cast<QLabel *>(nullptr));
                 } else if (const auto *toggle = std::get_if<course::Toggle>(&step)) {
                     lacks(form, toggle->control, static_cast<QWidget *>(nullptr));
                 } else if (const auto *text = std::get_if<course::CopyText>(&step)) {
@@ -176,7 +174,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(bool, dialog);
-        bq::Form *form = bq::FormRegistry::instance().form(name);
+        bq::Form *form = bq::FormRegistry::instance().load(screenNamed(name));
         QCOMPARE(form->objectName(), name);
         QCOMPARE(form->windowTitle(), caption);
         QVERIFY(form->isWindow() && !form->parentWidget());
@@ -309,7 +307,7 @@ private Q_SLOTS:
     void enterOnTheQuitDialogInsists()
     {
         driver.show("dlgbeenden");
-        bq::Form *dialog = bq::FormRegistry::instance().form("dlgbeenden");
+        bq::Form *dialog = bq::FormRegistry::instance().load(bq::Screen::dlgbeenden);
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QCOMPARE(dialog->focusWidget()->objectName(), QStringLiteral("OKButton"));
         const int mark = driver.journalMark();
@@ -328,9 +326,9 @@ private Q_SLOTS:
     {
         driver.startGame();
         QVERIFY(driver.click("Brendelquiz", "CmdProgramminfo"));
-        bq::Form *first = bq::FormRegistry::instance().loaded("frmwieso");
+        bq::Form *first = bq::FormRegistry::instance().loaded(bq::Screen::frmwieso);
         QVERIFY(driver.click("Brendelquiz", "CmdProgramminfo"));
-        QCOMPARE(bq::FormRegistry::instance().loaded("frmwieso"), first);
+        QCOMPARE(bq::FormRegistry::instance().loaded(bq::Screen::frmwieso), first);
         int windows = 0;
         for (QWidget *w : QApplication::topLevelWidgets())
             windows += w->objectName() == QStringLiteral("frmwieso") && w->isVisible();
@@ -385,7 +383,7 @@ private Q_SLOTS:
     void aboutScreenRefusesEveryClose()
     {
         driver.show("frmAbout");
-        bq::Form *about = bq::FormRegistry::instance().form("frmAbout");
+        bq::Form *about = bq::FormRegistry::instance().load(bq::Screen::frmAbout);
         QVERIFY(!(about->windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(about->windowFlags() & Qt::CustomizeWindowHint);
         QVERIFY(!about->close());
@@ -403,9 +401,9 @@ private Q_SLOTS:
         driver.startGame();
         QVERIFY(driver.click("Brendelquiz", "cdmlos_gehts"));
         QVERIFY(driver.click("DlgNamen_angeben", "OKButton"));
-        bq::FormRegistry::instance().form("Brendelquiz")->close();
+        bq::FormRegistry::instance().load(bq::Screen::Brendelquiz)->close();
         QVERIFY(!driver.ended()); // the greeting is still there
-        bq::FormRegistry::instance().form("DlgNamen_anzeigen")->close();
+        bq::FormRegistry::instance().load(bq::Screen::DlgNamen_anzeigen)->close();
         // Only the hidden name dialog is left: the program does not linger invisibly.
         QVERIFY(driver.ended());
         QVERIFY(driver.journal().endsWith(QStringLiteral("end")));
@@ -416,7 +414,7 @@ private Q_SLOTS:
         driver.startGame();
         QVERIFY(driver.click("Brendelquiz", "CmdProgramminfo"));
         QVERIFY(driver.click("Brendelquiz", "Cmdbessernicht"));
-        bq::FormRegistry::instance().form("dlgbeenden")->close();
+        bq::FormRegistry::instance().load(bq::Screen::dlgbeenden)->close();
         QVERIFY(!driver.ended());
         QCOMPARE(driver.visibleScreens(), QStringList{"frmwieso"});
         QVERIFY(driver.click("frmwieso", "cmdok"));
@@ -427,12 +425,12 @@ private Q_SLOTS:
     {
         driver.show("DlgNamen_angeben");
         driver.type("DlgNamen_angeben", "txt_Name", QStringLiteral("Hein"));
-        bq::FormRegistry::instance().unload("DlgNamen_angeben");
-        QVERIFY(!bq::FormRegistry::instance().isLoaded("DlgNamen_angeben"));
+        bq::FormRegistry::instance().unload(bq::Screen::DlgNamen_angeben);
+        QVERIFY(!bq::FormRegistry::instance().isLoaded(bq::Screen::DlgNamen_angeben));
         // Reading a control loads a fresh, hidden screen from its definition.
-        QCOMPARE(bq::FormRegistry::instance().text("DlgNamen_angeben", "txt_Name"), QString());
-        QVERIFY(bq::FormRegistry::instance().isLoaded("DlgNamen_angeben"));
-        QVERIFY(!bq::FormRegistry::instance().isVisible("DlgNamen_angeben"));
+        QCOMPARE(bq::FormRegistry::instance().loadAndReadText(bq::Screen::DlgNamen_angeben, "txt_Name"), QString());
+        QVERIFY(bq::FormRegistry::instance().isLoaded(bq::Screen::DlgNamen_angeben));
+        QVERIFY(!bq::FormRegistry::instance().isVisible(bq::Screen::DlgNamen_angeben));
     }
 
     void soundLookupOrder_data()

@@ -28,6 +28,7 @@
 namespace {
 
 using bq::test::GameDriver;
+using bq::test::screenNamed;
 
 class Photographer {
 public:
@@ -57,7 +58,7 @@ public:
     // A picture of a screen that should be on display now.
     void shoot(const QString &screen)
     {
-        bq::Form *form = bq::FormRegistry::instance().loaded(screen);
+        bq::Form *form = bq::FormRegistry::instance().loaded(screenNamed(screen));
         if (!form || !form->isVisible()) {
             fail(QStringLiteral("%1 is not on display (on display: %2)")
                      .arg(screen, m_driver.visibleScreens().join(u", ")));

@@ -22,6 +22,7 @@
 namespace {
 
 using bq::test::GameDriver;
+using bq::test::screenNamed;
 
 int failures = 0;
 
@@ -55,7 +56,7 @@ void onDisplay(GameDriver &driver, const QString &screen)
 {
     check(driver.visibleScreens() == QStringList{screen},
           QStringLiteral("on display: %1 instead of %2").arg(driver.visibleScreens().join(u", "), screen));
-    QWidget *window = bq::FormRegistry::instance().loaded(screen);
+    QWidget *window = bq::FormRegistry::instance().loaded(screenNamed(screen));
     if (!window) {
         check(false, QStringLiteral("%1 has no window").arg(screen));
         return;

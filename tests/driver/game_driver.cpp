@@ -44,6 +44,15 @@ int spawnProgram(const QStringList &command, int outputFd)
     return pid;
 }
 
+Screen screenNamed(const QString &name)
+{
+    for (const ScreenEntry &entry : screenCatalogue()) {
+        if (name == QString::fromUtf8(entry.name))
+            return entry.screen;
+    }
+    return Screen(-1);
+}
+
 bool RecordingSoundBackend::playFile(const std::string &path)
 {
     std::lock_guard lock(m_mutex);
@@ -173,19 +182,19 @@ QStringList GameDriver::finish()
 
 void GameDriver::startGame()
 {
-    FormRegistry::instance().show(QStringLiteral("Brendelquiz"));
+    FormRegistry::instance().show(bq::Screen::Brendelquiz);
 }
 
 void GameDriver::show(const QString &screen)
 {
-    FormRegistry::instance().runHandler([&] { FormRegistry::instance().show(screen); });
+    FormRegistry::instance().runHandler([&] { FormRegistry::instance().show(screenNamed(screen)); });
 }
 
 namespace {
 
 Form *visibleForm(const QString &screen)
 {
-    Form *form = FormRegistry::instance().loaded(screen);
+    Form *form = FormRegistry::instance().loaded(screenNamed(screen));
     return form && form->isVisible() ? form : nullptr;
 }
 
@@ -218,7 +227,7 @@ bool GameDriver::pressKey(const QString &screen, int key)
 
 bool GameDriver::pressKey(const QString &screen, int key, Qt::KeyboardModifiers modifiers)
 {
-    Form *form = FormRegistry::instance().loaded(screen);
+    Form *form = FormRegistry::instance().loaded(screenNamed(screen));
     if (!form || !form->isVisible())
         return false;
     form->activateWindow();
@@ -278,7 +287,7 @@ bool GameDriver::closeWindow(const QString &screen)
 
 bool GameDriver::tick(const QString &screen, const QString &timer)
 {
-    Form *form = FormRegistry::instance().loaded(screen);
+    Form *form = FormRegistry::instance().loaded(screenNamed(screen));
     auto *running = form ? form->control<QTimer>(timer) : nullptr;
     if (!running || !running->isActive())
         return false;
@@ -290,7 +299,7 @@ bool GameDriver::tick(const QString &screen, const QString &timer)
 QStringList GameDriver::runningTimers(const QString &screen) const
 {
     QStringList names;
-    if (Form *form = FormRegistry::instance().loaded(screen)) {
+    if (Form *form = FormRegistry::instance().loaded(screenNamed(screen))) {
         for (const QTimer *timer : form->findChildren<QTimer *>()) {
             if (timer->isActive() && !timer->objectName().isEmpty())
                 names.append(timer->objectName());
@@ -301,13 +310,13 @@ QStringList GameDriver::runningTimers(const QString &screen) const
 
 QString GameDriver::text(const QString &screen, const QString &control) const
 {
-    Form *form = FormRegistry::instance().loaded(screen);
+    Form *form = FormRegistry::instance().loaded(screenNamed(screen));
     return form ? form->controlText(control) : QString();
 }
 
 bool GameDriver::isControlVisible(const QString &screen, const QString &control) const
 {
-    Form *form = FormRegistry::instance().loaded(screen);
+    Form *form = FormRegistry::instance().loaded(screenNamed(screen));
     QWidget *widget = form ? form->control(control) : nullptr;
     return widget && !widget->isHidden();
 }
@@ -327,7 +336,7 @@ QStringList GameDriver::oversizedWindows() const
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QStringList oversized;
     for (const QString &screen : visibleScreens()) {
-        const QSize size = FormRegistry::instance().loaded(screen)->frameGeometry().size();
+        const QSize size = FormRegistry::instance().loaded(screenNamed(screen))->frameGeometry().size();
         if (size.width() > 1920 || size.height() > 1200)
             oversized << QStringLiteral("%1 %2 x %3 px").arg(screen).arg(size.width()).arg(size.height());
     }
@@ -413,9 +422,9 @@ Form *GameDriver::openCertificate(const QString &name)
     show(nameDialog);
     if (!type(nameDialog, QStringLiteral("txt_Name"), name))
         return nullptr;
-    FormRegistry::instance().hide(nameDialog);
+    FormRegistry::instance().hide(screenNamed(nameDialog));
     show(questionMoves(16).screen);
-    return play(rightAnswerMoves(16, 16)) ? FormRegistry::instance().loaded(QStringLiteral("frmGlückwunsch")) : nullptr;
+    return play(rightAnswerMoves(16, 16)) ? FormRegistry::instance().loaded(bq::Screen::frmGlueckwunsch) : nullptr;
 }
 
 void GameDriver::answerOpenBox()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "catalogue/screen_catalogue.h"
 #include "driver/winning_path.h"
 #include "platform/sound.h"
 
@@ -29,6 +30,9 @@ namespace bq::test {
 // given; the process id, or -1. Not by QProcess: once Qt has started a process,
 // ThreadSanitizer sees nothing more of what the test process does.
 int spawnProgram(const QStringList &command, int outputFd = -1);
+
+// The screen of that window name, as a test names it; -1 for none.
+Screen screenNamed(const QString &name);
 
 // A message box as the player saw it.
 struct SeenBox {

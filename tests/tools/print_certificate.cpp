@@ -96,7 +96,7 @@ int play(const QString &name, const QString &expectedFile)
     Clock::fix(QDate(kSampleYear, kSampleMonth, kSampleDay));
     if (!driver.winGame(name))
         return 2;
-    Form *screen = FormRegistry::instance().loaded(kScreen);
+    Form *screen = FormRegistry::instance().loaded(screenNamed(kScreen));
     if (!screen)
         return 2;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/pictures.h"
+#include "catalogue/pictures.h"
 
 #include <QWidget>
 

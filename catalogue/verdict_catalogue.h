@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "screens/screen_catalogue.h"
+#include "catalogue/screen_catalogue.h"
 
 #include <vector>
 
@@ -19,7 +19,6 @@ struct VerdictDef {
     std::vector<VerdictMessage> messages{};
 };
 
-const std::vector<VerdictDef> &verdictCatalogue();
 const VerdictDef *findVerdict(Screen dialog);
 
 } // namespace bq

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/question_catalogue.h"
+#include "catalogue/question_catalogue.h"
 
 #include <QtGlobal>
 
@@ -12,15 +12,15 @@ std::vector<QuestionDef> buildQuestions()
 {
     std::vector<QuestionDef> q;
 
+    // Question 1.
     q.push_back({
-        .number = 1,
         .question = {{"Label1", "Die Landeshauptstadt von Rheinland/Quellmark ist?"}},
         .options = {"   Worms", "   Bonn", "   Mainz", "   Mannheim"},
         .correctOption = 3,
         .topicLabel = {"Label3", "Allgemeinbildung"},
     });
+    // Question 2.
     q.push_back({
-        .number = 2,
         .question = {{"lblFrage2",
                       "An wievielter Stelle der Weinanbaugebiete Deutschlands steht "
                       "Rheinland/Quellmark der Größe nach?"}},
@@ -30,8 +30,8 @@ std::vector<QuestionDef> buildQuestions()
         .correctOption = 2,
         .topicLabel = {"Label3", "Allgemeinbildung"},
     });
+    // Question 3.
     q.push_back({
-        .number = 3,
         .question = {{"lblFrage3",
                       "Selbstverständlich hat die Quellmork Ihre eigene Sprache.Testen wir "
                       "nun mal die Kenntnisse von:"},
@@ -41,8 +41,8 @@ std::vector<QuestionDef> buildQuestions()
         .correctOption = 2,
         .topicLabel = {"Label3", "Sprachkenntnisse"},
     });
+    // Question 4.
     q.push_back({
-        .number = 4,
         .question = {{"lblFrage4",
                       "Durch ein Faschingsliedchen wurden die Quellmärker über die Grenzen "
                       "bekannt. Welches Getränk steht Ihnen bis zum Hals?"}},
@@ -51,15 +51,15 @@ std::vector<QuestionDef> buildQuestions()
         .topicLabel = {"Label3", "Musik"},
         .okButton = "Command1",
     });
+    // Question 5.
     q.push_back({
-        .number = 5,
         .question = {{"lblFrage5", "In welcher Stadt befindet sich denn eigentlich die Porta Nigra?"}},
         .options = {"   In Speyer", "   In Trier", "   In Bad Dürkheim"},
         .correctOption = 2,
         .topicLabel = {"Label3", "Landesgeschichte"},
     });
+    // Question 6.
     q.push_back({
-        .number = 6,
         .question = {{"lblFrage6", "Welche Titel holte der 1.FC.Kaiserslautern bisher?"}},
         .options = {"Er wurde 3 mal Deutscher Meister und 4 mal Pokalsieger",
                     "Er wurde 4 mal Pokalsieger und 2 mal Deutscher Meister",
@@ -71,8 +71,8 @@ std::vector<QuestionDef> buildQuestions()
         .bannerWidth = 398,
         .giveUpButton = "cmdaufg",
     });
+    // Question 7.
     q.push_back({
-        .number = 7,
         .question = {{"lblFrage7",
                       "Welche beiden Vereine fusionierten 1929 und nannten sich dann 1932 zum "
                       "1.FC Kaiserslautern um?"}},
@@ -86,8 +86,8 @@ std::vector<QuestionDef> buildQuestions()
         .bannerWidth = 398,
         .helpButton = "cmd_Hilfe",
     });
+    // Question 8.
     q.push_back({
-        .number = 8,
         .question = {{"lblFrage8",
                       "Sicher kannst Du mir den Namen des ersten Rheinland/Quellmärkischen  "
                       "Ministerpräsidenten ohne Probleme sagen."}},
@@ -103,8 +103,8 @@ std::vector<QuestionDef> buildQuestions()
         .topicLabel = {"LblThemegebiet8", "Politik"},
         .helpCaption = "kleine Hilfe",
     });
+    // Question 9.
     q.push_back({
-        .number = 9,
         .question = {{"lblFrage9",
                       "Wer die vorangegangene Frage wusste, für den ist diese Frage sicher kein "
                       "Problem. Seit wann besteht das Land Rheinland/Quellmark?"}},
@@ -115,8 +115,8 @@ std::vector<QuestionDef> buildQuestions()
         .accepted = {{"1946"}},
         .topicLabel = {"Label3", "Landesgeschichte"},
     });
+    // Question 10.
     q.push_back({
-        .number = 10,
         .question = {{"lb1Frage10",
                       "Rheinland/Quellmark wird gerne als kleines Bundesland dargestellt. Wie "
                       "klein ist es denn?"}},
@@ -125,8 +125,8 @@ std::vector<QuestionDef> buildQuestions()
         .correctOption = 1,
         .topicLabel = {"Label3", "Landeskentnisse"},
     });
+    // Question 11.
     q.push_back({
-        .number = 11,
         .question = {{"lblFrage11",
                       "An welchem Ort wurde 1832 für Pressefreiheit, nationale deutsche Einheit "
                       "und ein konförderiertes Europa Appelle an die Bevölkerung gehalten?"}},
@@ -142,8 +142,8 @@ std::vector<QuestionDef> buildQuestions()
         .topicLabel = {"lbl2ThemaFrage10", "Algemeinbildung"},
         .banner = "banner-q11",
     });
+    // Question 12.
     q.push_back({
-        .number = 12,
         .greeting = {{"lblAnsprech", "Hallo,"}, {"lblName", ""}},
         .question = {{"lblFrage12",
                       "sicher kannst Du mir den König nennen der 1193 auf dem \"Trifels\" in "
@@ -158,8 +158,8 @@ std::vector<QuestionDef> buildQuestions()
         .banner = "banner-q12",
         .helpCaption = "kleine Hilfe",
     });
+    // Question 13.
     q.push_back({
-        .number = 13,
         .greeting = {{"lblName", ""}, {"lblKomma", ","}},
         .question = {{"lblFrage13",
                       "Welchen Ort und dessen Umgebung nennt man auch die TOSCANA der Quellmark? "
@@ -172,8 +172,8 @@ std::vector<QuestionDef> buildQuestions()
         .banner = "banner-q13",
         .helpCaption = "kleine Hilfe",
     });
+    // Question 14.
     q.push_back({
-        .number = 14,
         .question = {{"lblFrage14",
                       "Das Werk mit dem blauen Stern auf dem Dach baut zwar keine "
                       "\"Silberpfeile\", dafür aber jede Menge \"Schwere\" Fahrzeuge. Nicht nur "
@@ -190,8 +190,8 @@ std::vector<QuestionDef> buildQuestions()
         .banner = "banner-q14",
         .helpCaption = "kleine Hilfe",
     });
+    // Question 15.
     q.push_back({
-        .number = 15,
         .greeting = {{"lblAnsprech", "Hallo"}, {"lblNameFrage15", ""}},
         .question = {{"lblFrage15",
                       "sagst Du mir noch in welcher Stadt der Reformatiker Tobias Grunwald auf dem "
@@ -203,8 +203,8 @@ std::vector<QuestionDef> buildQuestions()
         .banner = "banner-q15",
         .helpCaption = "kleine Hilfe",
     });
+    // Question 16.
     q.push_back({
-        .number = 16,
         .greeting = {{"lblName", ""}},
         .question = {{"lblFrage16",
                       "Schreibe etwas in das Kästchen unten! Es darf aber nichts mit Weihnachten, "

@@ -19,7 +19,6 @@ struct LabelDef {
 // What one question screen shows and which answer it takes. What its buttons do is part
 // of the game's course.
 struct QuestionDef {
-    int number = 0;
     std::vector<LabelDef> greeting{}; // the top line that addresses the player by name
     std::vector<LabelDef> question{}; // top to bottom
     std::vector<const char *> options{};

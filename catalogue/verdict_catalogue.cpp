@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/verdict_catalogue.h"
+#include "catalogue/verdict_catalogue.h"
 
 namespace bq {
 namespace {
@@ -114,13 +114,13 @@ std::vector<VerdictDef> buildVerdicts()
     };
 }
 
-} // namespace
-
 const std::vector<VerdictDef> &verdictCatalogue()
 {
     static const std::vector<VerdictDef> verdicts = buildVerdicts();
     return verdicts;
 }
+
+} // namespace
 
 const VerdictDef *findVerdict(Screen dialog)
 {
