@@ -87,13 +87,10 @@ bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target bench_tools
 	bash bench/run-bench.sh $(BUILD)
 
-# The package installs under /usr, and the program is built to look for its sounds there:
-# a build of its own, so that the test build keeps its prefix and is not rebuilt. The
-# packaging test makes its package the same way, in the same folder.
-package: deps
-	cmake -S . -B $(BUILD)/deb -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr
-	cmake --build $(BUILD)/deb -j$(JOBS) --target brendelquiz
-	cd $(BUILD)/deb && cpack -G DEB
+# The Debian package, made from the build: the program finds its sounds relative to itself,
+# so the same build installs under /usr as under any other prefix.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # A picture of every screen, taken on a private X server, in $(BUILD)/screenshots;
 # with THEME=dark under a dark desktop palette, in $(BUILD)/screenshots-dark.

@@ -88,7 +88,7 @@ void Game::prepare()
     }();
     Q_UNUSED(artLoaded);
     setArtFolder(QStringLiteral(":/art"));
-    SoundLocator::setInstalledFolder(QStringLiteral(BQ_DATADIR "/sounds"));
+    SoundLocator::setInstalledFolder(QStringLiteral("brendelquiz/sounds"));
     FormRegistry::instance().setFactory(createScreen);
     FormRegistry::instance().setEventHandler(course::handle);
 }
