@@ -12,6 +12,8 @@ TEST_DEPS = poppler-utils xvfb xauth xdotool x11-utils pulseaudio pulseaudio-uti
             desktop-file-utils appstream dbus lintian weston qt6-wayland \
             at-spi2-core python3-pyatspi orca speech-dispatcher speech-dispatcher-espeak-ng procps \
             x11-xkb-utils clang-format
+# The bench's start-up timer watches the X server's drawing (DAMAGE extension).
+BENCH_DEPS = libxdamage-dev
 DEPS = $(BUILD_DEPS) $(RUN_DEPS) $(TEST_DEPS)
 
 SUDO = $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
@@ -90,6 +92,7 @@ tsan: deps
 	$(TSAN_ENV) cmake --build $(BUILD)-tsan -j$(JOBS) --target tst_certificate tst_robustness tst_random_player
 	cd $(BUILD)-tsan && $(TSAN_ENV) $(TSAN_LAYOUT) ctest --output-on-failure -j$(JOBS) -R '^tst_(certificate|robustness|random_player)$$'
 
+bench: DEPS += $(BENCH_DEPS)
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target bench_tools
 	bash bench/run-bench.sh $(BUILD)
