@@ -41,7 +41,7 @@ Game::Game(QApplication &app) : m_app(app) {}
 
 Game::~Game() = default;
 
-int Game::run(int argc, char *argv[], void (*afterStart)())
+int Game::run(int argc, char *argv[])
 {
     if (!StartupGuard::displayNamed())
         return EXIT_FAILURE;
@@ -53,8 +53,6 @@ int Game::run(int argc, char *argv[], void (*afterStart)())
     Game game(app);
     endWithTheSession();
     game.start();
-    if (afterStart)
-        afterStart();
     const int status = app.exec();
     game.shutdown();
     return endProcess(status);
@@ -88,7 +86,7 @@ void Game::prepare()
     }();
     Q_UNUSED(artLoaded);
     setArtFolder(QStringLiteral(":/art"));
-    SoundLocator::setInstalledFolder(QStringLiteral(BQ_DATADIR "/sounds"));
+    SoundLocator::setInstalledFolder(QStringLiteral("brendelquiz/sounds"));
     FormRegistry::instance().setCatalogue({createScreen, [](int id) { return screenName(Screen(id)); }});
     FormRegistry::instance().setEventHandler(course::handle);
 }

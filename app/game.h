@@ -15,8 +15,7 @@ public:
     Game &operator=(const Game &) = delete;
 
     // The whole program: the application, the welcome screen, the game until it ends.
-    // afterStart, if given, runs once the welcome screen is shown (benchmarks hook in there).
-    static int run(int argc, char *argv[], void (*afterStart)() = nullptr);
+    static int run(int argc, char *argv[]);
 
     // Everything the screens need, without showing anything; tests call this too.
     static void prepare();

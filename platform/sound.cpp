@@ -26,17 +26,15 @@ void SoundLocator::setInstalledFolder(const QString &folder)
 QStringList SoundLocator::searchDirectories()
 {
     const QString &installed = installedFolder();
-    // The sound folder's own name, and that of the data directory that holds it.
+    // The sound folder's own name, as it also lies beside the program in the build tree.
     const QString sounds = u'/' + QFileInfo(installed).fileName();
-    const QString dataName = QFileInfo(QFileInfo(installed).path()).fileName();
     QStringList dirs{QDir::currentPath()};
     if (QCoreApplication::instance()) {
         const QString appDir = QCoreApplication::applicationDirPath();
         // Beside the program, and where an installation put them, wherever its prefix:
-        // under the share folder beside the program's folder.
-        dirs << appDir << appDir + sounds << QDir::cleanPath(appDir + QStringLiteral("/../share/") + dataName + sounds);
+        // under the share folder beside the program's folder (bin/ or games/).
+        dirs << appDir << appDir + sounds << QDir::cleanPath(appDir + QStringLiteral("/../share/") + installed);
     }
-    dirs << installed;
     return dirs;
 }
 

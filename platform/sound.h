@@ -26,13 +26,12 @@ public:
 std::unique_ptr<SoundBackend> makeCanberraBackend();
 
 // Where a sound name is looked for, in order: the working directory, the program's own
-// directory (and its sound folder), then the installed data directory.
+// directory (and its sound folder), then the installed data folder beside the program's folder.
 class SoundLocator {
 public:
-    // Where the program's sounds are installed: an absolute path, <data directory>/<sound
-    // folder>, whose last two parts are also looked for beside the program (<sound folder>)
-    // and under the share folder beside the program's folder. Set once at start-up, before
-    // the first sound.
+    // Where an installation puts the program's sounds, relative to the share folder that lies
+    // beside the program's folder: <data folder>/<sound folder>. The last part is also looked
+    // for beside the program, as in the build tree. Set once at start-up, before the first sound.
     static void setInstalledFolder(const QString &folder);
     static QStringList searchDirectories();
     // The first readable regular file of that exact name, or an empty string.

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The game as it is installed and packaged: the desktop entry and the AppStream metadata are
-# valid, `cmake --install` lays everything out in its standard place (the program in games/,
-# its manual pages, copyright file and changelog beside it), the installed program starts
-# from another working directory and shows its icon, and the Debian package, made as `make
-# package` makes it, carries version 1.00, the installed files and the run-time packages the
-# library scan cannot see, and passes lintian without an error or a warning.
+# The game as it is installed and packaged: the AppStream metadata is valid, `cmake --install`
+# of this build into a temporary prefix lays everything out in its standard place (the program
+# in games/, its manual pages, copyright file and changelog beside it, a valid menu entry that
+# starts it by its full path), the installed program, started from another working directory,
+# shows its icon and plays a won game by keyboard with its sounds found beside it; and the
+# Debian package, made from this same build as `make package` makes it, installs under /usr,
+# carries version 1.00, the installed files and the run-time packages the library scan cannot
+# see, and passes lintian without an error or a warning.
 #
 # usage: packaging.test.sh <brendelquiz program> <build directory>
 set -u
@@ -16,22 +18,17 @@ build_dir="$(cd "${2:?usage: packaging.test.sh <program> <build directory>}" && 
 packaging="$here/../packaging"
 ulimit -c 0
 
-desk_need desktop-file-validate appstreamcli cmake cpack dpkg-deb lintian xdotool xprop
+desk_need desktop-file-validate appstreamcli cmake cpack dpkg-deb lintian xdotool xprop pactl
 desk_init
 
-# 1. The AppStream metadata as it is kept in the repository, and the desktop entry as this
-# build made it.
+# 1. The AppStream metadata as it is kept in the repository.
 appstreamcli validate --no-net "$packaging/de.quellmark.brendelquiz.metainfo.xml" \
     || fail "the AppStream metainfo file is not valid"
-desktop-file-validate "$build_dir/packaging/brendelquiz.desktop" || fail "brendelquiz.desktop is not valid"
 
-# 2. Installed into a staging directory under the prefix the program was built for.
-prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:[A-Z]*=//p' "$build_dir/CMakeCache.txt")
-[ -n "$prefix" ] || desk_fail "no CMAKE_INSTALL_PREFIX in $build_dir/CMakeCache.txt"
-root="$DESK_TMP/root"
-DESTDIR="$root" cmake --install "$build_dir" >"$DESK_TMP/install.log" 2>&1 \
+# 2. This build installed into a prefix of its own.
+prefix="$DESK_TMP/prefix"
+cmake --install "$build_dir" --prefix "$prefix" >"$DESK_TMP/install.log" 2>&1 \
     || { cat "$DESK_TMP/install.log" >&2; desk_fail "cmake --install failed"; }
-installed="$root$prefix"
 expected_files=(
     games/brendelquiz
     share/applications/brendelquiz.desktop
@@ -47,59 +44,87 @@ for sound in pfff danke wow.wav applaus.wav hupe.wav trumpet1.wav glass.wav lach
     expected_files+=("share/brendelquiz/sounds/$sound")
 done
 for file in "${expected_files[@]}"; do
-    [ -f "$installed/$file" ] || fail "cmake --install did not install $prefix/$file"
+    [ -f "$prefix/$file" ] || fail "cmake --install did not install $prefix/$file"
 done
-[ -x "$installed/games/brendelquiz" ] || fail "the installed program is not executable"
+[ -x "$prefix/games/brendelquiz" ] || fail "the installed program is not executable"
 # Bitmap icons, when they were made, are PNGs of their folder's size.
-for png in "$installed"/share/icons/hicolor/*x*/apps/brendelquiz.png; do
+for png in "$prefix"/share/icons/hicolor/*x*/apps/brendelquiz.png; do
     [ -f "$png" ] || continue
     size=$(basename "$(dirname "$(dirname "$png")")")
     read -r width height < <(od -An -tu1 -j16 -N8 "$png" | awk '{ print $3 * 256 + $4, $7 * 256 + $8 }')
     [ "${width}x${height}" = "$size" ] || fail "the $size icon is ${width}x${height}"
 done
-desktop-file-validate "$installed/share/applications/brendelquiz.desktop" \
+desktop-file-validate "$prefix/share/applications/brendelquiz.desktop" \
     || fail "the installed desktop entry is not valid"
-appstreamcli validate-tree --no-net "$installed" >"$DESK_TMP/tree.log" 2>&1 \
+appstreamcli validate-tree --no-net "$prefix" >"$DESK_TMP/tree.log" 2>&1 \
     || { cat "$DESK_TMP/tree.log" >&2; fail "the installed tree does not pass appstreamcli validate-tree"; }
-grep -qx 'Icon=brendelquiz' "$installed/share/applications/brendelquiz.desktop" \
+grep -qx 'Icon=brendelquiz' "$prefix/share/applications/brendelquiz.desktop" \
     || fail "the desktop entry does not name the installed icon"
-grep -qxF "Exec=$prefix/games/brendelquiz" "$installed/share/applications/brendelquiz.desktop" \
+grep -qxF "Exec=$prefix/games/brendelquiz" "$prefix/share/applications/brendelquiz.desktop" \
     || fail "the desktop entry does not start the installed program by its full path"
-# After the working directory and the program's own folders, the program looks for its
-# sounds in the data directory it was built for: that must be where they are installed.
-# looks_for_sounds_in PROGRAM FOLDER (the program keeps the path as UTF-16 text)
-looks_for_sounds_in() {
-    LC_ALL=C grep -qaP "$(printf '%s' "$2" | sed 's/./&\\x00/g')" "$1"
-}
-looks_for_sounds_in "$installed/games/brendelquiz" "$prefix/share/brendelquiz/sounds" \
-    || fail "the installed program does not look for its sounds in $prefix/share/brendelquiz/sounds"
 
-# 3. The installed program starts in another working directory and shows its icon.
+# 3. The installed program, started in another working directory, shows its icon and plays a
+# won game; its sounds can only be found under the prefix's share folder. The sound server's
+# streams name the files played.
 desk_start_xvfb
-(cd / && exec "$installed/games/brendelquiz") >"$DESK_TMP/game.out" 2>"$DESK_TMP/game.err" &
-game=$!
-DESK_PIDS+=("$game")
-wait_until 10 eval 'window=$(desk_window "Herzlich Willkommen zum Brendelquiz"); [ -n "$window" ]' \
-    || { cat "$DESK_TMP/game.err" >&2; desk_fail "the installed program showed no welcome window within 10 s"; }
-icon_sizes=$(xprop -id "$window" -notype _NET_WM_ICON 2>/dev/null | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
-echo "installed program: welcome window up from /, window icon sizes: ${icon_sizes:-none}"
-[ -n "$icon_sizes" ] || fail "the installed program's window carries no icon"
-wm_class=$(xprop -id "$window" -notype WM_CLASS 2>/dev/null)
-echo "$wm_class" | grep -q '"brendelquiz"' || fail "the window's class ($wm_class) does not match the desktop entry"
-kill "$game"
-desk_ended "$game" "$DESK_TMP/game.err" "the installed program on SIGTERM"
+desk_start_pulse
+while sleep 0.05; do pactl list sink-inputs 2>/dev/null | sed -n 's/^\t*media.filename = "\(.*\)"$/\1/p'; done \
+    >"$DESK_TMP/played" &
+DESK_PIDS+=($!)
+NAME="Jürgen Müller"
+start_named() {
+    (cd / && exec "$prefix/games/brendelquiz") >"$DESK_TMP/game.out" 2>"$DESK_TMP/game.err" &
+    game=$!
+    DESK_PIDS+=("$game")
+    wait_until 10 eval 'window=$(desk_window "Herzlich Willkommen zum Brendelquiz"); [ -n "$window" ]' \
+        || { cat "$DESK_TMP/game.err" >&2; desk_fail "the installed program showed no welcome window within 10 s"; }
+    icon_sizes=$(xprop -id "$window" -notype _NET_WM_ICON 2>/dev/null | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+    echo "installed program: welcome window up from /, window icon sizes: ${icon_sizes:-none}"
+    [ -n "$icon_sizes" ] || fail "the installed program's window carries no icon"
+    wm_class=$(xprop -id "$window" -notype WM_CLASS 2>/dev/null)
+    echo "$wm_class" | grep -q '"brendelquiz"' || fail "the window's class ($wm_class) does not match the desktop entry"
+    wait_until 5 desk_focused "$window" || desk_fail "the welcome window did not get the keyboard focus"
+    key_to "Name?" Return
+    type_to "Hallo" "$NAME"
+}
+key_to() { # TITLE KEY...
+    local title="$1" win
+    shift
+    [ $# -eq 0 ] || xdotool key --delay 30 "$@"
+    wait_until 10 eval 'win=$(desk_window "$title"); [ -n "$win" ]' \
+        || { cat "$DESK_TMP/game.err" >&2; desk_fail "\"$title\" did not appear after the keys $*"; }
+    wait_until 5 desk_focused "$win" || desk_fail "the window \"$title\" did not get the keyboard focus"
+}
+type_to() { # TITLE TEXT
+    xdotool type --delay 30 "$2"
+    key_to "$1" Return
+}
+back_to() { # GONE TITLE
+    xdotool key Return
+    wait_until 10 eval '[ -z "$(desk_window "$1")" ]' || desk_fail "\"$1\" did not close"
+    xdotool windowfocus "$(desk_window "$2")"
+    key_to "$2"
+}
+end_game() {
+    xdotool key Return
+    wait_until 5 desk_gone "$game" || desk_fail "the installed program did not end on \"Ende\""
+    wait "$game" || fail "the installed program ended with status $? on \"Ende\""
+}
+. "$here/desk/won_game.sh"
+play_won_game
+sleep 0.2
+sort -u "$DESK_TMP/played" >"$DESK_TMP/files"
+echo "won game played; sound files played: $(tr '\n' ' ' <"$DESK_TMP/files")"
+grep -qxF "$prefix/share/brendelquiz/sounds/wow.wav" "$DESK_TMP/files" \
+    || fail "the installed program did not play its sounds from $prefix/share/brendelquiz/sounds"
+grep -vq "^$prefix/share/brendelquiz/sounds/" "$DESK_TMP/files" \
+    && fail "the installed program played sounds from elsewhere"
 
-# 4. The Debian package, made as `make package` makes it: in a build of its own for the prefix
-# /usr (a package never installs under /usr/local), kept in the build directory beside this
-# build so that a later run only builds what changed.
+# 4. The Debian package, made from this build as `make package` makes it.
 started=$SECONDS
-deb_build="$build_dir/deb"
-{ cmake -S "$here/.." -B "$deb_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
-    && cmake --build "$deb_build" -j2 --target brendelquiz; } >"$DESK_TMP/deb-build.log" 2>&1 \
-    || { tail -n 40 "$DESK_TMP/deb-build.log" >&2; desk_fail "the build for the package failed"; }
-cpack --config "$deb_build/CPackConfig.cmake" -G DEB -B "$DESK_TMP/package" >"$DESK_TMP/cpack.log" 2>&1 \
+cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$DESK_TMP/package" >"$DESK_TMP/cpack.log" 2>&1 \
     || { cat "$DESK_TMP/cpack.log" >&2; desk_fail "cpack could not build the Debian package"; }
-echo "package build and cpack took $((SECONDS - started)) s"
+echo "cpack took $((SECONDS - started)) s"
 deb=$(ls "$DESK_TMP"/package/brendelquiz_*.deb 2>/dev/null | head -n1)
 [ -n "$deb" ] || desk_fail "cpack made no brendelquiz_*.deb"
 version=$(dpkg-deb -f "$deb" Version)
@@ -118,8 +143,6 @@ done
 dpkg-deb -x "$deb" "$DESK_TMP/unpacked"
 grep -qxF "Exec=/usr/games/brendelquiz" "$DESK_TMP/unpacked/usr/share/applications/brendelquiz.desktop" \
     || fail "the packaged desktop entry does not start /usr/games/brendelquiz"
-looks_for_sounds_in "$DESK_TMP/unpacked/usr/games/brendelquiz" /usr/share/brendelquiz/sounds \
-    || fail "the packaged program does not look for its sounds in /usr/share/brendelquiz/sounds"
 changelog_version=$(zcat "$DESK_TMP/unpacked/usr/share/doc/brendelquiz/changelog.gz" | head -n1 \
     | sed -n 's/^brendelquiz (\([^)]*\)).*/\1/p')
 [ "$changelog_version" = "$version" ] \
