@@ -60,16 +60,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("named");
         QTest::addColumn<QString>("drawnWith");
-        QTest::newRow("Arial") << "Arial"
-                               << "Liberation Sans";
-        QTest::newRow("MS Sans Serif") << "MS Sans Serif"
-                                       << "Liberation Sans";
-        QTest::newRow("Comic Sans MS") << "Comic Sans MS"
-                                       << "Comic Neue";
-        QTest::newRow("Lucida Handwriting") << "Lucida Handwriting"
-                                            << "Dancing Script";
-        QTest::newRow("CommercialScript BT") << "CommercialScript BT"
-                                             << "Dancing Script";
+        for (const auto &[named, drawnWith] : {std::pair{"Arial", "Liberation Sans"},
+                                               {"MS Sans Serif", "Liberation Sans"},
+                                               {"Comic Sans MS", "Comic Neue"},
+                                               {"Lucida Handwriting", "Dancing Script"},
+                                               {"CommercialScript BT", "Dancing Script"}})
+            QTest::newRow(named) << QString::fromUtf8(named) << QString::fromUtf8(drawnWith);
     }
 
     void namedFacesUseInstalledFonts()
@@ -92,20 +88,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("entry"); // counted without the separators
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("shortcut");
-        QTest::newRow("undo") << 0 << "Rückgängig"
-                              << "Strg+Z";
-        QTest::newRow("redo") << 1 << "Wiederherstellen"
-                              << "Strg+Y";
-        QTest::newRow("cut") << 2 << "Ausschneiden"
-                             << "Strg+X";
-        QTest::newRow("copy") << 3 << "Kopieren"
-                              << "Strg+C";
-        QTest::newRow("paste") << 4 << "Einfügen"
-                               << "Strg+V";
-        QTest::newRow("delete") << 5 << "Löschen"
-                                << "";
-        QTest::newRow("select all") << 6 << "Alles auswählen"
-                                    << "Strg+A";
+        const auto row = [](const char *name, int entry, const char *caption, const char *shortcut) {
+            QTest::newRow(name) << entry << QString::fromUtf8(caption) << QString::fromUtf8(shortcut);
+        };
+        row("undo", 0, "Rückgängig", "Strg+Z");
+        row("redo", 1, "Wiederherstellen", "Strg+Y");
+        row("cut", 2, "Ausschneiden", "Strg+X");
+        row("copy", 3, "Kopieren", "Strg+C");
+        row("paste", 4, "Einfügen", "Strg+V");
+        row("delete", 5, "Löschen", "");
+        row("select all", 6, "Alles auswählen", "Strg+A");
     }
 
     void textBoxMenuSpeaksGerman()
