@@ -262,33 +262,33 @@ void CertificateTest::labels_data()
     QTest::addColumn<bool>("centred");
     QTest::addColumn<QColor>("colour");
 
-    const QString sans = QStringLiteral("MS Sans Serif");
-    const QColor black(Qt::black);
-    auto row = [](const char *label, const char *text) -> QTestData & {
-        return QTest::newRow(label) << QString::fromUtf8(label) << QString::fromUtf8(text);
+    const QString arial = QStringLiteral("Arial");
+    // Most labels: bold black 9.75 pt "MS Sans Serif", upright.
+    const auto row = [](const char *label, const char *text, const QRect &place, bool centred,
+                        const QString &family = QStringLiteral("MS Sans Serif"), double points = 9.75, bool bold = true,
+                        bool italic = false, const QColor &colour = Qt::black) {
+        QTest::newRow(label) << QString::fromUtf8(label) << QString::fromUtf8(text) << place << family << points << bold
+                             << italic << centred << colour;
     };
-    row("lblverleihenwir", "Hiermit verleihen wir")
-        << fromTwips(480, 120, 7575, 375) << sans << 9.75 << true << false << true << black;
-    row("lblName", "Erika Mustermann") << fromTwips(1800, 720, 5055, 375) << QStringLiteral("Arial") << 14.25 << true
-                                       << true << true << QColor(0, 0, 255);
-    row("lblTitel", "den Titel") << fromTwips(2880, 1320, 2895, 255) << sans << 9.75 << true << false << true << black;
-    row("lblwahrerQuellmärker", "\"Wahre/r Quellmärker-Bürger/in\"")
-        << fromTwips(1320, 1680, 6135, 375) << sans << 13.5 << true << false << true << black;
-    row("lblText1", "Er/Sie darf sich von nun an \"Echter Quellmärker\" nennen.")
-        << fromTwips(360, 5400, 7935, 255) << sans << 9.75 << true << false << true << black;
-    row("LblText1_2", "Mit diesem Titel gehen folgende Privilegien auf den Träger über:")
-        << fromTwips(360, 5760, 7935, 255) << sans << 9.75 << true << false << true << black;
-    row("lblText2", "1. Alle Hessen, Schwaben, Badner und Elsässer müssen Ihn zuerst grüßen.")
-        << fromTwips(360, 6120, 8055, 375) << sans << 9.75 << true << false << false << black;
-    row("lblText3", "2. Er hat das Recht jedes Quellmärker Weinfest mit einem Schwips zu verlassen.")
-        << fromTwips(360, 6480, 8055, 375) << sans << 9.75 << true << false << false << black;
-    row("lblText4", "3. Er darf sich im Quellmärker Wald frei und ohne Aufsicht bewegen.")
-        << fromTwips(360, 6840, 8055, 375) << sans << 9.75 << true << false << false << black;
-    row("lblMainz", "Mainz, den") << fromTwips(360, 7920, 1215, 255) << sans << 9.75 << true << false << false << black;
-    row("lblDatum", "01. Januar 2027") << fromTwips(1680, 7920, 2535, 255) << QStringLiteral("Arial") << 8.25 << true
-                                       << false << false << black;
-    row("lblUnterschrift", "Knörz vun de Quellmork")
-        << fromTwips(5040, 7920, 3015, 375) << QStringLiteral("Arial") << 14.25 << false << false << true << black;
+    row("lblverleihenwir", "Hiermit verleihen wir", fromTwips(480, 120, 7575, 375), true);
+    row("lblName", "Erika Mustermann", fromTwips(1800, 720, 5055, 375), true, arial, 14.25, true, true,
+        QColor(0, 0, 255));
+    row("lblTitel", "den Titel", fromTwips(2880, 1320, 2895, 255), true);
+    row("lblwahrerQuellmärker", "\"Wahre/r Quellmärker-Bürger/in\"", fromTwips(1320, 1680, 6135, 375), true,
+        QStringLiteral("MS Sans Serif"), 13.5);
+    row("lblText1", "Er/Sie darf sich von nun an \"Echter Quellmärker\" nennen.", fromTwips(360, 5400, 7935, 255),
+        true);
+    row("LblText1_2",
+        "Mit diesem Titel gehen folgende Privilegien auf den Träger über:", fromTwips(360, 5760, 7935, 255), true);
+    row("lblText2", "1. Alle Hessen, Schwaben, Badner und Elsässer müssen Ihn zuerst grüßen.",
+        fromTwips(360, 6120, 8055, 375), false);
+    row("lblText3", "2. Er hat das Recht jedes Quellmärker Weinfest mit einem Schwips zu verlassen.",
+        fromTwips(360, 6480, 8055, 375), false);
+    row("lblText4", "3. Er darf sich im Quellmärker Wald frei und ohne Aufsicht bewegen.",
+        fromTwips(360, 6840, 8055, 375), false);
+    row("lblMainz", "Mainz, den", fromTwips(360, 7920, 1215, 255), false);
+    row("lblDatum", "01. Januar 2027", fromTwips(1680, 7920, 2535, 255), false, arial, 8.25);
+    row("lblUnterschrift", "Knörz vun de Quellmork", fromTwips(5040, 7920, 3015, 375), true, arial, 14.25, false);
 }
 
 void CertificateTest::labels()
@@ -700,42 +700,34 @@ void CertificateTest::withoutPrinterTheCertificateBecomesAFile_data()
     const QString second = QStringLiteral("Quellmärker-Urkunde (2).pdf");
     const auto noDefault = SpoolResult::Problem::NoDefault;
     const QString noDefaultWhy = QStringLiteral("Es ist kein Standarddrucker eingerichtet.");
-    QTest::newRow("Dokumente") << QStringLiteral("Documents") << false << QStringList() << first << noDefault
-                               << noDefaultWhy << Twist::None;
-    QTest::newRow("eine Urkunde liegt schon da") << QStringLiteral("Documents") << false << QStringList{first} << second
-                                                 << noDefault << noDefaultWhy << Twist::None;
-    QTest::newRow("zwei Urkunden liegen schon da")
-        << QStringLiteral("Documents") << false << QStringList{first, second}
-        << QStringLiteral("Quellmärker-Urkunde (3).pdf") << noDefault << noDefaultWhy << Twist::None;
-    QTest::newRow("Ordner des Desktops") << QStringLiteral("Eigene Papiere") << true << QStringList() << first
-                                         << noDefault << noDefaultWhy << Twist::None;
-    QTest::newRow("kein Dokumente-Ordner: ins Home")
-        << QString() << false << QStringList() << first << noDefault << noDefaultWhy << Twist::None;
+    const auto row = [&](const char *name, const QStringList &existing, const QString &expected,
+                         Twist twist = Twist::None, SpoolResult::Problem problem = SpoolResult::Problem::NoDefault,
+                         const QString &why = {}, const QString &documents = QStringLiteral("Documents"),
+                         bool userDirs = false) {
+        QTest::newRow(name) << documents << userDirs << existing << expected << problem
+                            << (why.isEmpty() ? noDefaultWhy : why) << twist;
+    };
+    row("Dokumente", {}, first);
+    row("eine Urkunde liegt schon da", {first}, second);
+    row("zwei Urkunden liegen schon da", {first, second}, QStringLiteral("Quellmärker-Urkunde (3).pdf"));
+    row("Ordner des Desktops", {}, first, Twist::None, noDefault, {}, QStringLiteral("Eigene Papiere"), true);
+    row("kein Dokumente-Ordner: ins Home", {}, first, Twist::None, noDefault, {}, QString());
     // A print system that does not answer, or none at all, is not a missing default printer.
     const auto unreachable = SpoolResult::Problem::Unreachable;
-    QTest::newRow("Drucksystem antwortet nicht")
-        << QStringLiteral("Documents") << false << QStringList() << first << unreachable
-        << QStringLiteral("Das Drucksystem dieses Rechners ist nicht erreichbar.") << Twist::None;
-    QTest::newRow("kein Drucksystem") << QStringLiteral("Documents") << false << QStringList() << first
-                                      << SpoolResult::Problem::NoPrintSystem
-                                      << QStringLiteral("Auf diesem Rechner ist kein Drucksystem installiert.")
-                                      << Twist::None;
+    row("Drucksystem antwortet nicht", {}, first, Twist::None, unreachable,
+        QStringLiteral("Das Drucksystem dieses Rechners ist nicht erreichbar."));
+    row("kein Drucksystem", {}, first, Twist::None, SpoolResult::Problem::NoPrintSystem,
+        QStringLiteral("Auf diesem Rechner ist kein Drucksystem installiert."));
     // Gone in the middle of the handover: not printed as far as anyone knows, so kept as a file
     // too, and the screen stays as after any failed print.
-    QTest::newRow("Drucksystem geht während der Übergabe")
-        << QStringLiteral("Documents") << false << QStringList{first} << second << unreachable
-        << QStringLiteral("Deine Urkunde konnte auf dem Drucker \"Testdrucker\" nicht gedruckt werden.\n\n"
-                          "Grund: Connection reset\n\nSie wurde als PDF-Datei gespeichert:\n")
-        << Twist::PrintSystemGone;
+    row("Drucksystem geht während der Übergabe", {first}, second, Twist::PrintSystemGone, unreachable,
+        QStringLiteral("Deine Urkunde konnte auf dem Drucker \"Testdrucker\" nicht gedruckt werden.\n\n"
+                       "Grund: Connection reset\n\nSie wurde als PDF-Datei gespeichert:\n"));
     // Named by an empty file of its own first; a part file is cleared away unless locked by its writer.
-    QTest::newRow("ohne RENAME_NOREPLACE und harte Links")
-        << QStringLiteral("Documents") << false << QStringList{first} << second << noDefault << noDefaultWhy
-        << Twist::PlainFileSystem;
+    row("ohne RENAME_NOREPLACE und harte Links", {first}, second, Twist::PlainFileSystem);
     const QString part = QStringLiteral(".Quellmärker-Urkunde-0badc0de.part");
-    QTest::newRow("Teildatei eines beendeten Spiels") << QStringLiteral("Documents") << false << QStringList{part}
-                                                      << first << noDefault << noDefaultWhy << Twist::KilledGamesPart;
-    QTest::newRow("Teildatei eines laufenden Spiels") << QStringLiteral("Documents") << false << QStringList{part}
-                                                      << first << noDefault << noDefaultWhy << Twist::RunningGamesPart;
+    row("Teildatei eines beendeten Spiels", {part}, first, Twist::KilledGamesPart);
+    row("Teildatei eines laufenden Spiels", {part}, first, Twist::RunningGamesPart);
 }
 
 // No default printer: the certificate is kept as a PDF, never over another file, and the
