@@ -69,25 +69,21 @@ QRectF expectedTextInk(const ExpectedLine &line, double x, const QString &text)
 QRectF expectedPictureInk(const QPixmap &picture)
 {
     const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
-    int left = INT_MAX, top = INT_MAX, right = -1, bottom = -1;
+    QImage gray(image.size(), QImage::Format_Grayscale8);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
             const double a = c.alphaF();
-            const double gray = (0.3 * c.redF() + 0.59 * c.greenF() + 0.11 * c.blueF()) * a + (1.0 - a);
-            if (gray * 255 < kInkThreshold) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
+            gray.scanLine(y)[x] =
+                uchar(((0.3 * c.redF() + 0.59 * c.greenF() + 0.11 * c.blueF()) * a + (1.0 - a)) * 255);
         }
     }
-    if (right < 0)
+    const std::optional<QRectF> ink = inkBox(gray, gray.rect(), kInkThreshold);
+    if (!ink)
         return {};
     const double mmPerPixel = 25.4 / 96.0 * image.width() / picture.deviceIndependentSize().width();
-    return {kPictureX + kOriginMm + left * mmPerPixel, kPictureY + kOriginMm + top * mmPerPixel,
-            (right + 1 - left) * mmPerPixel, (bottom + 1 - top) * mmPerPixel};
+    return {kPictureX + kOriginMm + ink->left() * mmPerPixel, kPictureY + kOriginMm + ink->top() * mmPerPixel,
+            ink->width() * mmPerPixel, ink->height() * mmPerPixel};
 }
 
 int play(const QString &name, const QString &expectedFile)
@@ -179,21 +175,17 @@ int measure(const QString &pgm, int dpi, const QString &expectedFile)
                          found->height() / dotsPerMm);
         const double errors[] = {got.left() - want.left(), got.top() - want.top(), got.right() - want.right(),
                                  got.bottom() - want.bottom()};
-        double largest = 0;
-        for (double e : errors)
-            largest = std::max(largest, qAbs(e));
-        worst = std::max(worst, largest);
+        QStringList numbers;
+        for (double value : {got.left(), got.top(), got.right(), got.bottom()})
+            numbers << QString::number(value, 'f', 2);
+        for (double e : errors) {
+            numbers << QString::number(e, 'f', 2);
+            worst = std::max(worst, qAbs(e));
+        }
         ++elements;
         out(QStringLiteral("%1: ink %2 %3 %4 %5 mm, off by left %6 top %7 right %8 bottom %9 mm")
                 .arg(fields.at(0), -8)
-                .arg(got.left(), 0, 'f', 2)
-                .arg(got.top(), 0, 'f', 2)
-                .arg(got.right(), 0, 'f', 2)
-                .arg(got.bottom(), 0, 'f', 2)
-                .arg(errors[0], 0, 'f', 2)
-                .arg(errors[1], 0, 'f', 2)
-                .arg(errors[2], 0, 'f', 2)
-                .arg(errors[3], 0, 'f', 2));
+                .arg(numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5], numbers[6], numbers[7]));
     }
     out(QStringLiteral("largest deviation %1 mm over %2 elements").arg(worst, 0, 'f', 3).arg(elements));
     return elements > 0 && worst <= kInkTolerance ? 0 : 1;
