@@ -153,17 +153,9 @@ enum class Server { Missing, NotConfigured, Private, Frozen };
 
 const char *serverName(Server server)
 {
-    switch (server) {
-    case Server::Missing:
-        return "no server at the given address";
-    case Server::NotConfigured:
-        return "no server anywhere";
-    case Server::Private:
-        return "private server";
-    case Server::Frozen:
-        return "frozen server";
-    }
-    return "";
+    constexpr const char *names[] = {"no server at the given address", "no server anywhere", "private server",
+                                     "frozen server"};
+    return names[int(server)];
 }
 
 constexpr const char *kNoPulseAudio = "PulseAudio is not installed (make deps installs pulseaudio, pulseaudio-utils)";
@@ -342,9 +334,7 @@ private Q_SLOTS:
         startDir = QDir::currentPath();
         // Never start a sound server behind the test's back, and find none in the usual places.
         QFile conf(scratch.filePath(QStringLiteral("client.conf")));
-        QVERIFY(conf.open(QIODevice::WriteOnly));
-        conf.write("autospawn = no\n");
-        conf.close();
+        QVERIFY(conf.open(QIODevice::WriteOnly) && conf.write("autospawn = no\n") > 0 && conf.flush());
         qputenv("PULSE_CLIENTCONFIG", QFile::encodeName(conf.fileName()));
         qputenv("PULSE_RUNTIME_PATH", QFile::encodeName(scratch.filePath(QStringLiteral("no-pulse"))));
     }
