@@ -122,6 +122,8 @@ add_queue() {
     lpadmin -p "$queue" -v cups-pdf:/ -E -m "$ppd" -o PageSize=A4 || { fail "lpadmin"; exit 1; }
 }
 pdfs_in() { find "$1" -name '*.pdf' -type f | sort; }
+# play NAME: the certificate printed by the test tool; its report goes to $dir/work/NAME.out and is shown.
+play() { "$tool" play "Erika Mustermann" "$dir/work/expected-ink-$1.txt" 2>"$dir/work/$1.err" | tee "$dir/work/$1.out"; }
 # kept_as_file OUTPUT FILE WHY: with nowhere to print, the certificate became a one-page PDF of
 # that name in Documents, a box began with WHY and named the file, and the game went on.
 kept_as_file() {
@@ -137,8 +139,7 @@ add_queue
 lpadmin -d "$queue" || { fail "lpadmin -d"; exit 1; }
 
 echo "== 1. printed on the default queue"
-"$tool" play "Erika Mustermann" "$dir/work/expected-ink.txt" >"$dir/work/print.out" 2>"$dir/work/print.err"
-cat "$dir/work/print.out"
+play print
 grep -q '^BOX' "$dir/work/print.out" && fail "a message box appeared although the queue took the job"
 grep -q '^JOURNAL unload frmGlückwunsch$' "$dir/work/print.out" || fail "the congratulations screen was not unloaded"
 grep -q '^VISIBLE frmAbout$' "$dir/work/print.out" || fail "the about screen is not the one left on display"
@@ -154,7 +155,7 @@ else
         || fail "the printed page is not A4: $(echo "$info" | grep '^Page size')"
     pdftoppm -gray -r 254 -singlefile "$pdf" "$dir/work/page" || fail "pdftoppm"
     echo "ink of the printed page against the layout (tolerance $tolerance_note), pdftoppm -gray -r 254:"
-    "$tool" measure "$dir/work/page.pgm" 254 "$dir/work/expected-ink.txt" \
+    "$tool" measure "$dir/work/page.pgm" 254 "$dir/work/expected-ink-print.txt" \
         || fail "ink lies off its place by more than $tolerance_note"
 fi
 
@@ -163,8 +164,7 @@ lpadmin -x "$queue"
 add_queue # the queue is back, but nobody made it the default
 lpstat -d 2>&1 | grep -qi "no system default" || fail "a default destination is still set: $(lpstat -d 2>&1)"
 jobs_before=$(pdfs_in "$dir/out" | wc -l)
-"$tool" play "Erika Mustermann" "$dir/work/expected-ink-2.txt" >"$dir/work/nodefault.out" 2>"$dir/work/nodefault.err"
-cat "$dir/work/nodefault.out"
+play nodefault
 kept_as_file "$dir/work/nodefault.out" "Quellmärker-Urkunde.pdf" "Es ist kein Standarddrucker eingerichtet."
 sleep 1
 [ "$(pdfs_in "$dir/out" | wc -l)" -eq "$jobs_before" ] || fail "the certificate went to a queue that is not the default"
@@ -172,8 +172,7 @@ sleep 1
 echo "== 3. the default queue refuses jobs"
 lpadmin -d "$queue"
 cupsreject "$queue"
-"$tool" play "Erika Mustermann" "$dir/work/expected-ink-3.txt" >"$dir/work/refused.out" 2>"$dir/work/refused.err"
-cat "$dir/work/refused.out"
+play refused
 grep -q '^BOX 48 .*nicht gedruckt.*accepting jobs' "$dir/work/refused.out" \
     || fail "no exclamation box saying that and why printing failed"
 grep -q '^VISIBLE frmGlückwunsch$' "$dir/work/refused.out" || fail "the congratulations screen did not stay open"
@@ -182,15 +181,13 @@ grep -q '^JOURNAL show frmAbout$' "$dir/work/refused.out" && fail "the game went
 echo "== 4. the print system does not answer: the certificate becomes a file, and the box says why"
 kill "$cupsd_pid" && wait "$cupsd_pid" 2>/dev/null
 cupsd_pid=
-"$tool" play "Erika Mustermann" "$dir/work/expected-ink-4.txt" >"$dir/work/down.out" 2>"$dir/work/down.err"
-cat "$dir/work/down.out"
+play down
 kept_as_file "$dir/work/down.out" "Quellmärker-Urkunde (2).pdf" "Das Drucksystem dieses Rechners ist nicht erreichbar."
 
 # not_kept TEST WORDS: no printer and no room for the file: a box says why in WORDS, the screen
 # stays, and Documents holds no file, whole or half-written.
 not_kept() {
-    "$tool" play "Erika Mustermann" "$dir/work/expected-ink-$1.txt" >"$dir/work/$1.out" 2>&1
-    cat "$dir/work/$1.out"
+    play "$1"
     grep -q "^BOX 48 .*nicht als PDF-Datei gespeichert.*Grund: $2" "$dir/work/$1.out" || fail "no box saying \"$2\""
     grep -q '^VISIBLE frmGlückwunsch$' "$dir/work/$1.out" || fail "the congratulations screen did not stay open"
     [ -z "$(ls -A "$HOME/Documents")" ] || fail "files were left in Documents: $(ls -A "$HOME/Documents")"
