@@ -53,6 +53,12 @@ namespace {
     std::_Exit(status);
 }
 
+[[noreturn]] void fail(const QString &why)
+{
+    say("FAIL: %s\n", qPrintable(why));
+    leave(1);
+}
+
 int playSchedule(QCoreApplication &app, const QStringList &args)
 {
     QElapsedTimer clock;
@@ -79,10 +85,8 @@ int playSchedule(QCoreApplication &app, const QStringList &args)
     QTimer::singleShot(hold, Qt::PreciseTimer, &app, &QCoreApplication::quit);
     clock.start();
     app.exec();
-    if (!bq::Sound::instance().waitIdle(5000)) {
-        say("FAIL: the sound thread is still busy 5 s after the last request\n");
-        leave(1);
-    }
+    if (!bq::Sound::instance().waitIdle(5000))
+        fail(QStringLiteral("the sound thread is still busy 5 s after the last request"));
     return 0;
 }
 
@@ -109,36 +113,26 @@ int stall(QCoreApplication &app, const QStringList &args)
     // The connection to the server is open before the server freezes, as in a game that
     // has already made a sound or two.
     sound.play(warmup);
-    if (!sound.waitIdle(10000)) {
-        say("FAIL: the sound server did not take the first sound within 10 s\n");
-        leave(1);
-    }
-
-    if (::kill(server, SIGSTOP) != 0) {
-        say("FAIL: cannot freeze the sound server (pid %lld)\n", static_cast<long long>(server));
-        leave(1);
-    }
+    if (!sound.waitIdle(10000))
+        fail(QStringLiteral("the sound server did not take the first sound within 10 s"));
+    if (::kill(server, SIGSTOP) != 0)
+        fail(QStringLiteral("cannot freeze the sound server (pid %1)").arg(server));
 
     QElapsedTimer clock;
-    qint64 lastTick = 0;
-    qint64 maxGap = 0;
-    qint64 maxCall = 0;
-    int requests = 0;
-    int ticks = 0;
+    qint64 lastTick = 0, maxGap = 0, maxCall = 0;
+    int requests = 0, ticks = 0;
 
-    QTimer ticker;
-    ticker.setTimerType(Qt::PreciseTimer);
+    QTimer ticker, requester;
+    for (QTimer *timer : {&ticker, &requester})
+        timer->setTimerType(Qt::PreciseTimer);
     ticker.setInterval(2);
+    requester.setInterval(25);
     QObject::connect(&ticker, &QTimer::timeout, &app, [&] {
         const qint64 now = clock.nsecsElapsed() / 1000;
         maxGap = std::max(maxGap, now - lastTick);
         lastTick = now;
         ++ticks;
     });
-
-    QTimer requester;
-    requester.setTimerType(Qt::PreciseTimer);
-    requester.setInterval(25);
     QObject::connect(&requester, &QTimer::timeout, &app, [&] {
         const qint64 before = clock.nsecsElapsed() / 1000;
         sound.play(names.at(requests % names.size()));
