@@ -220,11 +220,6 @@ bool GameDriver::type(const QString &screen, const QString &control, const QStri
     return true;
 }
 
-bool GameDriver::pressKey(const QString &screen, int key)
-{
-    return pressKey(screen, key, Qt::NoModifier);
-}
-
 bool GameDriver::pressKey(const QString &screen, int key, Qt::KeyboardModifiers modifiers)
 {
     Form *form = FormRegistry::instance().loaded(screenNamed(screen));

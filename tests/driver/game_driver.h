@@ -98,8 +98,7 @@ public:
     // A click or typing needs no driver: the benchmark plays with these too.
     static bool click(const QString &screen, const QString &control);
     static bool type(const QString &screen, const QString &control, const QString &text);
-    bool pressKey(const QString &screen, int key);
-    bool pressKey(const QString &screen, int key, Qt::KeyboardModifiers modifiers);
+    bool pressKey(const QString &screen, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     QString text(const QString &screen, const QString &control) const;
     bool isControlVisible(const QString &screen, const QString &control) const;
 
