@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "driver/winning_path.h"
 
+#include <QHash>
 #include <QList>
 
 namespace bq::test {
@@ -8,31 +9,19 @@ namespace bq::test {
 const QuestionMoves &questionMoves(int question)
 {
     static const QList<QuestionMoves> moves = [] {
-        // The right option, or every spelling the game takes.
-        struct Answer {
-            int option;
-            QStringList accepted;
-        };
-        const QList<Answer> answers{
-            {3, {}},
-            {2, {}},
-            {2, {}},
-            {2, {}},
-            {2, {}},
-            {4, {}},
-            {4, {}},
-            {0, {"Konrad Elsholm", "konrad elsholm", "Elsholm", "elsholm"}},
-            {0, {"1946"}},
-            {1, {}},
-            {0,
+        // The right option of each question, 0 where the answer is typed; and every spelling the game takes.
+        const int options[] = {3, 2, 2, 2, 2, 4, 4, 0, 0, 1, 0, 0, 0, 0, 0, 0};
+        const QHash<int, QStringList> spellings{
+            {8, {"Konrad Elsholm", "konrad elsholm", "Elsholm", "elsholm"}},
+            {9, {"1946"}},
+            {11,
              {"Hambacher Schloss", "Hambacher Schloß", "Schloss Hambach", "Schloß Hambach", "schloss hambach",
               "hambacher schloss", "hambacher schloß"}},
-            {0, {"Konstantin Bärenfels", "Konstantin Baerenfels", "konstantin baerenfels", "konstantin bärenfels"}},
-            {0, {"Edenkoben", "edenkoben"}},
-            {0, {"Wörth", "Wörth/Rhein", "wörth", "woerth", "woerth/rhein"}},
-            {0, {"Worms", "worms"}},
-            {0, {"etwas"}},
-        };
+            {12, {"Konstantin Bärenfels", "Konstantin Baerenfels", "konstantin baerenfels", "konstantin bärenfels"}},
+            {13, {"Edenkoben", "edenkoben"}},
+            {14, {"Wörth", "Wörth/Rhein", "wörth", "woerth", "woerth/rhein"}},
+            {15, {"Worms", "worms"}},
+            {16, {"etwas"}}};
         const QStringList praises{
             "DlgFrage1_richtig",  "Dlgfrage2_richtig",  "dlgfrage3_richtig",  "DlgFrage4_richtig",
             "DlgFrage5_richtig",  "DlgFrage6_richtig",  "dlgFrage7_richtig",  "dlgFrage8_richtig",
@@ -51,10 +40,11 @@ const QuestionMoves &questionMoves(int question)
                 box = QStringLiteral("txt_AntwortFrage9");
             else if (q >= 11)
                 box = QStringLiteral("txtAntwortFrage%1").arg(q);
-            const Answer &answer = answers.at(q - 1);
+            const int option = options[q - 1];
+            const QStringList accepted = spellings.value(q);
             all.append({QStringLiteral("frmFrage%1").arg(q),
-                        answer.option ? QStringLiteral("optAntwort%1").arg(answer.option) : QString(), answer.accepted,
-                        answer.option ? QStringLiteral("opt%1").arg(answer.option) : answer.accepted.first(), box,
+                        option ? QStringLiteral("optAntwort%1").arg(option) : QString(), accepted,
+                        option ? QStringLiteral("opt%1").arg(option) : accepted.first(), box,
                         q == 4 ? QStringLiteral("Command1") : QStringLiteral("cmdok"),
                         q == 6 ? QStringLiteral("cmdaufg") : QStringLiteral("cmdaufgeben"), praises.at(q - 1),
                         scoldings.at(q - 1)});
