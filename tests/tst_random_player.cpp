@@ -506,32 +506,25 @@ private:
     {
         switch (action.kind) {
         case Action::Click:
-            driver.click(action.screen, action.control);
-            break;
+            return void(driver.click(action.screen, action.control));
         case Action::Type:
-            driver.type(action.screen, action.control, action.text);
-            break;
+            return void(driver.type(action.screen, action.control, action.text));
         case Action::Paste:
-            driver.paste(action.screen, action.control, action.text, action.replace);
-            break;
+            return void(driver.paste(action.screen, action.control, action.text, action.replace));
         case Action::Key:
-            driver.pressKey(action.screen, action.key, action.modifiers);
-            break;
+            return void(driver.pressKey(action.screen, action.key, action.modifiers));
         case Action::Close:
-            driver.closeWindow(action.screen);
-            break;
+            return void(driver.closeWindow(action.screen));
         case Action::Tick:
             for (int i = 0; i < action.count; ++i)
                 driver.tick(action.screen, action.control);
-            break;
+            return;
         case Action::Wait:
-            QTest::qWait(action.count);
-            break;
+            return QTest::qWait(action.count);
         case Action::ProcessEvents:
-            QCoreApplication::processEvents();
-            break;
+            return QCoreApplication::processEvents();
         case Action::Look:
-            break;
+            return;
         }
     }
 
