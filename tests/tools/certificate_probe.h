@@ -141,11 +141,9 @@ inline QList<PdfWord> pdfWords(const QString &pdfFile)
     for (auto it = word.globalMatch(xml); it.hasNext();) {
         const auto match = it.next();
         QString text = match.captured(5);
-        text.replace(QStringLiteral("&quot;"), QStringLiteral("\""))
-            .replace(QStringLiteral("&apos;"), QStringLiteral("'"))
-            .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
-            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
-            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        for (const auto &[entity, character] : // "&amp;" last: it may have made the others
+             {std::pair{"&quot;", "\""}, {"&apos;", "'"}, {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}})
+            text.replace(QLatin1String(entity), QLatin1String(character));
         words.append({text, match.captured(1).toDouble() / kPtPerMm, match.captured(2).toDouble() / kPtPerMm,
                       match.captured(3).toDouble() / kPtPerMm, match.captured(4).toDouble() / kPtPerMm});
     }
