@@ -84,23 +84,25 @@ game_ends() {
 sounds_done() {
     [ "$(pactl list short sink-inputs 2>/dev/null | wc -l)" -eq 0 ]
 }
+# ask_to_quit: "Besser nicht" by the keyboard on the welcome screen (the focus starts on "Roger,
+# los gehts"); the quit question that comes up goes to q.
+ask_to_quit() {
+    window "$welcome"; press "$WIN" Tab space
+    window "Beenden?"; q=$WIN
+}
 
 welcome="Herzlich Willkommen zum Brendelquiz"
 
 # 1. The keyboard alone: "Besser nicht", take it back, then give in as a coward.
 start_game
-window "$welcome"; w=$WIN
-press "$w" Tab space                       # the focus starts on "Roger, los gehts"
-window "Beenden?"; q=$WIN
+ask_to_quit
 no_window "$welcome"
 press "$q" Tab Return                      # "oh, nää"
 window "Brendelquiz"; box=$WIN
 press "$box" Return
 no_window "Beenden?"
-window "$welcome"; w=$WIN
 no_window "Brendelquiz"
-press "$w" Tab space
-window "Beenden?"; q=$WIN
+ask_to_quit
 desk_record "$DESK_TMP/pfff.wav"
 press "$q" Return                          # "doooch": the coward's "pfff"
 window "Ok,schliessen wir das Programm"; c=$WIN
@@ -140,9 +142,7 @@ echo "mouse path: welcome, name typed, greeting, question 1, given up, about, en
 
 # 3. A hung sound server holds the sound thread, not the program's end.
 start_game
-window "$welcome"; w=$WIN
-press "$w" Tab space
-window "Beenden?"; q=$WIN
+ask_to_quit
 focus "$q"
 kill -STOP "$DESK_PULSE_PID"
 DESK_FROZEN+=("$DESK_PULSE_PID")
@@ -162,9 +162,7 @@ start_game
 window "$welcome"
 game_ends INT
 start_game
-window "$welcome"; w=$WIN
-press "$w" Tab space
-window "Beenden?"; q=$WIN
+ask_to_quit
 press "$q" Tab Return
 window "Brendelquiz"
 game_ends HUP
