@@ -16,10 +16,6 @@ desk_skip() {
     exit 77
 }
 
-desk_note() {
-    echo "$*"
-}
-
 # fail MESSAGE: a failed check; the script goes on to its other checks, and desk_verdict
 # ends it with status 1 if any failed.
 DESK_FAILURES=0
@@ -178,15 +174,11 @@ desk_record() {
     DESK_RECORDER_PID=$!
     DESK_PIDS+=("$DESK_RECORDER_PID")
     # The recorder is listening once its stream exists on the server.
-    wait_until 5 desk_more_recorders "$before" || desk_fail "parecord did not start within 5 s"
+    wait_until 5 eval '[ "$(desk_recorders)" -gt "$before" ]' || desk_fail "parecord did not start within 5 s"
 }
 
 desk_recorders() {
     pactl list short source-outputs 2>/dev/null | wc -l
-}
-
-desk_more_recorders() {
-    [ "$(desk_recorders)" -gt "$1" ]
 }
 
 desk_stop_recording() {
