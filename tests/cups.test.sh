@@ -54,13 +54,9 @@ finish() {
 }
 trap finish EXIT
 
-mkdir -p "$dir/etc/ppd" "$dir/spool/tmp" "$dir/cache" "$dir/state" "$dir/log" "$dir/out" \
-         "$dir/cups-pdf-spool" "$dir/work" "$dir/home/Documents"
-chgrp lp "$dir/spool" "$dir/spool/tmp" "$dir/cache" "$dir/state"
-chmod 0710 "$dir/spool"
-chmod 1770 "$dir/spool/tmp"
-chmod 0770 "$dir/cache" "$dir/state"
-chmod 1777 "$dir/out" "$dir/cups-pdf-spool"
+mkdir -p "$dir/etc/ppd" "$dir/log" "$dir/work" "$dir/home/Documents"
+install -d -g lp -m 0710 "$dir/spool" && install -d -g lp -m 1770 "$dir/spool/tmp" \
+    && install -d -g lp -m 0770 "$dir/cache" "$dir/state" && install -d -m 1777 "$dir/out" "$dir/cups-pdf-spool"
 
 cat >"$dir/etc/cups-files.conf" <<EOF
 ServerRoot $dir/etc
