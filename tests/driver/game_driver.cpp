@@ -198,6 +198,18 @@ Form *visibleForm(const QString &screen)
     return form && form->isVisible() ? form : nullptr;
 }
 
+// The names of a screen's children of a kind that the test may reach, in the screen's own order.
+template <class Child, class Reachable>
+QStringList childNames(const Form *form, Reachable reachable)
+{
+    QStringList names;
+    for (const Child *child : form ? form->findChildren<Child *>() : QList<Child *>()) {
+        if (reachable(child) && !child->objectName().isEmpty())
+            names.append(child->objectName());
+    }
+    return names;
+}
+
 } // namespace
 
 bool GameDriver::click(const QString &screen, const QString &control)
@@ -235,27 +247,16 @@ bool GameDriver::pressKey(const QString &screen, int key, Qt::KeyboardModifiers 
 
 QStringList GameDriver::clickableControls(const QString &screen) const
 {
-    QStringList names;
-    if (Form *form = visibleForm(screen)) {
-        for (const QAbstractButton *button : form->findChildren<QAbstractButton *>()) {
-            if (button->isVisible() && button->isEnabled() && !button->objectName().isEmpty())
-                names.append(button->objectName());
-        }
-    }
-    return names;
+    return childNames<QAbstractButton>(
+        visibleForm(screen), [](const QAbstractButton *button) { return button->isVisible() && button->isEnabled(); });
 }
 
 QStringList GameDriver::textBoxes(const QString &screen) const
 {
-    QStringList names;
-    if (Form *form = visibleForm(screen)) {
-        for (const QWidget *child : form->findChildren<QWidget *>()) {
-            const bool box = qobject_cast<const QLineEdit *>(child) || qobject_cast<const QPlainTextEdit *>(child);
-            if (box && child->isVisible() && !child->objectName().isEmpty())
-                names.append(child->objectName());
-        }
-    }
-    return names;
+    return childNames<QWidget>(visibleForm(screen), [](const QWidget *child) {
+        return (qobject_cast<const QLineEdit *>(child) || qobject_cast<const QPlainTextEdit *>(child))
+            && child->isVisible();
+    });
 }
 
 bool GameDriver::paste(const QString &screen, const QString &control, const QString &text, bool replaceAll)
@@ -293,14 +294,8 @@ bool GameDriver::tick(const QString &screen, const QString &timer)
 
 QStringList GameDriver::runningTimers(const QString &screen) const
 {
-    QStringList names;
-    if (Form *form = FormRegistry::instance().loaded(screenNamed(screen))) {
-        for (const QTimer *timer : form->findChildren<QTimer *>()) {
-            if (timer->isActive() && !timer->objectName().isEmpty())
-                names.append(timer->objectName());
-        }
-    }
-    return names;
+    return childNames<QTimer>(FormRegistry::instance().loaded(screenNamed(screen)),
+                              [](const QTimer *timer) { return timer->isActive(); });
 }
 
 QString GameDriver::text(const QString &screen, const QString &control) const
