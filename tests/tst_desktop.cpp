@@ -30,15 +30,6 @@
 class DesktopTest : public QObject {
     Q_OBJECT
 
-private:
-    // What a menu entry says, without its access-key marker and shortcut.
-    static QString plainCaption(const QAction *action) { return action->text().section(u'\t', 0, 0).remove(u'&'); }
-
-    static QString sourceFile(const QString &relative)
-    {
-        return qEnvironmentVariable("BQ_TEST_SOURCE_DIR") + u'/' + relative;
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -112,7 +103,7 @@ private Q_SLOTS:
         entries.removeIf([](const QAction *action) { return action->isSeparator(); });
         QVERIFY2(entry < entries.size(), qPrintable(QString::number(entries.size())));
         const QAction *action = entries.at(entry);
-        QCOMPARE(plainCaption(action), caption);
+        QCOMPARE(action->text().section(u'\t', 0, 0).remove(u'&'), caption); // without the access-key marker
         QCOMPARE(action->text().section(u'\t', 1), shortcut);
     }
 
@@ -142,7 +133,8 @@ private Q_SLOTS:
     void versionMatchesDesktopMetadata()
     {
         QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.00"));
-        QFile metainfo(sourceFile(QStringLiteral("packaging/de.quellmark.brendelquiz.metainfo.xml")));
+        QFile metainfo(qEnvironmentVariable("BQ_TEST_SOURCE_DIR")
+                       + QStringLiteral("/packaging/de.quellmark.brendelquiz.metainfo.xml"));
         QVERIFY2(metainfo.open(QIODevice::ReadOnly), qPrintable(metainfo.fileName()));
         const QString xml = QString::fromUtf8(metainfo.readAll());
         const QRegularExpressionMatch newest =
