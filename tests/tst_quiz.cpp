@@ -469,29 +469,25 @@ private Q_SLOTS:
             QCOMPARE(shown.at(q - 1), QStringLiteral("show frmFrage%1").arg(q));
     }
 
-    void lossAtEachQuestionEndsOnTheAboutScreen()
+    // A wrong answer (after its scolding) or giving up, at every question.
+    void lossOrGiveUpAtEachQuestionEndsOnTheAboutScreen()
     {
         for (int q = 1; q <= 16; ++q) {
-            driver.reset();
-            playTo(q, QStringLiteral("Verlierer"));
-            QVERIFY(driver.click(questionMoves(q).screen, questionMoves(q).okButton));
-            QCOMPARE(driver.visibleScreens(), QStringList{questionMoves(q).scolding});
-            QVERIFY(driver.click(questionMoves(q).scolding, "OKButton"));
-            QCOMPARE(driver.visibleScreens(), QStringList{"frmAbout"});
-            QVERIFY(!driver.ended());
-            QVERIFY(driver.click("frmAbout", "cmdExit"));
-            QVERIFY(driver.ended());
-        }
-    }
-
-    void giveUpAtEachQuestionEndsOnTheAboutScreen()
-    {
-        for (int q = 1; q <= 16; ++q) {
-            driver.reset();
-            playTo(q, QStringLiteral("Feigling"));
-            QVERIFY(driver.click(questionMoves(q).screen, questionMoves(q).giveUpButton));
-            QCOMPARE(driver.visibleScreens(), QStringList{"frmAbout"});
-            QCOMPARE(driver.loadedScreens(), (QStringList{"DlgNamen_angeben", "frmAbout"}));
+            for (const bool giveUp : {false, true}) {
+                driver.reset();
+                playTo(q, giveUp ? QStringLiteral("Feigling") : QStringLiteral("Verlierer"));
+                const bq::test::QuestionMoves &moves = questionMoves(q);
+                QVERIFY(driver.click(moves.screen, giveUp ? moves.giveUpButton : moves.okButton));
+                if (!giveUp) {
+                    QCOMPARE(driver.visibleScreens(), QStringList{moves.scolding});
+                    QVERIFY(driver.click(moves.scolding, "OKButton"));
+                }
+                QCOMPARE(driver.visibleScreens(), QStringList{"frmAbout"});
+                QCOMPARE(driver.loadedScreens(), (QStringList{"DlgNamen_angeben", "frmAbout"}));
+                QVERIFY(!driver.ended());
+                QVERIFY(driver.click("frmAbout", "cmdExit"));
+                QVERIFY(driver.ended());
+            }
         }
     }
 
