@@ -235,11 +235,9 @@ private:
                               QStringLiteral("PULSE_STATE_PATH=%1/state").arg(dir), QStringLiteral("HOME=") + dir};
         // Should the test die, the server goes away by itself once no client is left.
         pulse = spawnProgram(
-            env
-            + QStringList{pulseBinary, QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                          QStringLiteral("--exit-idle-time=20"), QStringLiteral("--use-pid-file=no"),
-                          QStringLiteral("--disallow-exit"),
-                          QStringLiteral("--log-target=file:") + dir + QStringLiteral("/log"), QStringLiteral("-L"),
+            env + QStringList{pulseBinary}
+            + QStringLiteral("-n --daemonize=no --exit-idle-time=20 --use-pid-file=no --disallow-exit").split(u' ')
+            + QStringList{QStringLiteral("--log-target=file:%1/log").arg(dir), QStringLiteral("-L"),
                           QStringLiteral("module-null-sink sink_name=testsink"), QStringLiteral("-L"),
                           QStringLiteral("module-native-protocol-unix socket=%1 auth-anonymous=1").arg(pulseSocket)});
         if (pulse < 0)
