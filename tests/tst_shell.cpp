@@ -304,22 +304,18 @@ private Q_SLOTS:
         QVERIFY(timerOf("Brendelquiz")->isActive());
     }
 
-    void enterOnTheQuitDialogInsists()
+    // On the quit dialog Escape does nothing at all, and Enter insists on quitting.
+    void escapeDoesNothingAndEnterInsistsOnTheQuitDialog()
     {
         driver.show("dlgbeenden");
         bq::Form *dialog = bq::FormRegistry::instance().load(bq::Screen::dlgbeenden);
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QCOMPARE(dialog->focusWidget()->objectName(), QStringLiteral("OKButton"));
         const int mark = driver.journalMark();
-        QVERIFY(driver.pressKey("dlgbeenden", Qt::Key_Return));
-        QCOMPARE(driver.journalSince(mark), (QStringList{"unload dlgbeenden", "play pfff", "show Dlgfeigling"}));
-    }
-
-    void escapeDoesNothingOnTheQuitDialog()
-    {
-        driver.show("dlgbeenden");
         QVERIFY(driver.pressKey("dlgbeenden", Qt::Key_Escape));
         QCOMPARE(driver.visibleScreens(), QStringList{"dlgbeenden"});
+        QVERIFY(driver.pressKey("dlgbeenden", Qt::Key_Return));
+        QCOMPARE(driver.journalSince(mark), (QStringList{"unload dlgbeenden", "play pfff", "show Dlgfeigling"}));
     }
 
     void infoScreenOpensOnce()
