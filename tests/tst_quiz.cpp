@@ -557,10 +557,8 @@ private Q_SLOTS:
                 // Arrows walk the options, Space chooses, Tab goes on to the buttons.
                 for (int i = 1; i < given.mid(3).toInt(); ++i)
                     QVERIFY(driver.pressKey(screen, Qt::Key_Down));
-                QVERIFY(driver.pressKey(screen, Qt::Key_Space));
-                QVERIFY(driver.pressKey(screen, Qt::Key_Tab));
-                QVERIFY(driver.pressKey(screen, Qt::Key_Tab));
-                QVERIFY(driver.pressKey(screen, Qt::Key_Return));
+                for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return})
+                    QVERIFY(driver.pressKey(screen, key));
             } else {
                 if (q == 9) // the options are one stop; the year box comes next
                     QVERIFY(driver.pressKey(screen, Qt::Key_Tab));
