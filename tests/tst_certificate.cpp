@@ -478,9 +478,7 @@ void CertificateTest::linesStandWhereTheyBelong()
     const FaceMetrics otherWeight = measure(family, expected.points, !expected.bold, probe);
     QVERIFY2(qAbs(want.advanceMm - otherWeight.advanceMm) > 0.15, "probe word cannot tell the weight");
     const QString in = QStringLiteral("\"%1\" in %2 %3 pt%4")
-                           .arg(probe, family)
-                           .arg(expected.points)
-                           .arg(expected.bold ? " bold" : "");
+                           .arg(probe, family, QString::number(expected.points), expected.bold ? u" bold"_qs : u""_qs);
     QCOMPARE(deviation(in + ", width", word->xMax - word->xMin, want.advanceMm, 0.05), QString());
     QCOMPARE(deviation(in + ", height", word->yMax - word->yMin, want.heightMm, 0.05), QString());
 }
