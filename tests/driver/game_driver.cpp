@@ -345,9 +345,7 @@ QStringList GameDriver::journal() const
 
 QStringList GameDriver::journalSince(int mark) const
 {
-    static const QStringList ops{QStringLiteral("show"), QStringLiteral("hide"),   QStringLiteral("unload"),
-                                 QStringLiteral("play"), QStringLiteral("msgbox"), QStringLiteral("set"),
-                                 QStringLiteral("end"),  QStringLiteral("close")};
+    static const QStringList ops = QStringLiteral("show hide unload play msgbox set end close").split(u' ');
     QStringList result;
     for (const JournalEntry &entry : Journal::instance().since(mark)) {
         if (ops.contains(entry.op))
