@@ -40,10 +40,7 @@ dir=$(mktemp -d /tmp/bq-cups.XXXXXX)
 chmod 755 "$dir"
 cupsd_pid=
 finish() {
-    if [ -n "$cupsd_pid" ]; then
-        kill "$cupsd_pid" 2>/dev/null
-        wait "$cupsd_pid" 2>/dev/null
-    fi
+    [ -n "$cupsd_pid" ] && { kill "$cupsd_pid" 2>/dev/null; wait "$cupsd_pid" 2>/dev/null; }
     if [ "$DESK_FAILURES" -ne 0 ]; then
         echo "--- cupsd error log ---"
         tail -n 40 "$dir/log/error_log" 2>/dev/null

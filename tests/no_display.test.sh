@@ -33,10 +33,7 @@ run_without_display() {
         cat err.txt >&2
     fi
     [ -s out.txt ] && fail "$case: the program wrote to standard output"
-    if compgen -G "core*" >/dev/null; then
-        fail "$case: a core file was left behind"
-        rm -f core*
-    fi
+    compgen -G "core*" >/dev/null && { fail "$case: a core file was left behind"; rm -f core*; }
 }
 
 run_without_display "no display set"

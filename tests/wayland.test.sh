@@ -134,10 +134,7 @@ else
     fi
     kill "$game" 2>/dev/null
     desk_ended "$game" "$DESK_TMP/x11.err" "without Qt's Wayland plugin, SIGTERM"
-    if [ -s "$DESK_TMP/x11.err" ]; then
-        cat "$DESK_TMP/x11.err" >&2
-        fail "without Qt's Wayland plugin the program said something on standard error (above)"
-    fi
+    [ -s "$DESK_TMP/x11.err" ] && { cat "$DESK_TMP/x11.err" >&2; fail "without Qt's Wayland plugin the program said something on standard error (above)"; }
 fi
 
 [ "$DESK_FAILURES" -eq 0 ] && [ -n "$left_out" ] && desk_skip "$left_out"

@@ -184,8 +184,5 @@ session_ends() {
 for how in TERM HUP INT X; do session_ends "$how"; done
 echo "TERM, HUP, INT and the X server gone while the certificate is drawn: ended within a second, cleanly"
 
-if [ -s "$DESK_TMP/game.err" ]; then
-    echo "the game's stderr:"
-    cat "$DESK_TMP/game.err"
-fi
+[ -s "$DESK_TMP/game.err" ] && { echo "the game's stderr:"; cat "$DESK_TMP/game.err"; }
 desk_verdict
