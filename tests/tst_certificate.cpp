@@ -95,11 +95,8 @@ FaceMetrics measure(const QString &family, double points, bool bold, const QStri
 
 const PdfWord *findWord(const QList<PdfWord> &line, const QString &text)
 {
-    for (const PdfWord &word : line) {
-        if (word.text == text)
-            return &word;
-    }
-    return nullptr;
+    const auto found = std::find_if(line.begin(), line.end(), [&](const PdfWord &word) { return word.text == text; });
+    return found == line.end() ? nullptr : &*found;
 }
 
 // Empty when a measurement lies within the tolerance; else what was measured and what was expected.
