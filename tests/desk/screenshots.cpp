@@ -59,12 +59,11 @@ public:
     void shoot(const QString &screen)
     {
         bq::Form *form = bq::FormRegistry::instance().loaded(screenNamed(screen));
-        if (!form || !form->isVisible()) {
+        if (form && form->isVisible())
+            save(form, screen);
+        else
             fail(QStringLiteral("%1 is not on display (on display: %2)")
                      .arg(screen, m_driver.visibleScreens().join(u", ")));
-            return;
-        }
-        save(form, screen);
     }
 
     // Does what opens a message box, takes its picture and answers it.
