@@ -274,21 +274,14 @@ private:
     // backend, so that no connection made before carries over.
     WatchedSoundBackend *useRealBackend(Server server)
     {
+        // Not configured: the client configuration forbids starting a server, and none runs here.
+        const QString address = server == Server::Missing ? scratch.filePath(QStringLiteral("keine/native"))
+            : server == Server::Private                   ? pulseSocket
+            : server == Server::Frozen                    ? frozenSocket()
+                                                          : QString();
         qunsetenv("PULSE_SERVER");
-        switch (server) {
-        case Server::Missing:
-            qputenv("PULSE_SERVER",
-                    QFile::encodeName(QStringLiteral("unix:") + scratch.filePath(QStringLiteral("keine/native"))));
-            break;
-        case Server::NotConfigured:
-            break; // the client configuration forbids starting one, and none runs here
-        case Server::Private:
-            qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + pulseSocket));
-            break;
-        case Server::Frozen:
-            qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + frozenSocket()));
-            break;
-        }
+        if (!address.isEmpty())
+            qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + address));
         auto backend = std::make_unique<WatchedSoundBackend>(bq::makeCanberraBackend());
         WatchedSoundBackend *watched = backend.get();
         bq::Sound::instance().setBackend(std::move(backend));
