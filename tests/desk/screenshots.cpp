@@ -55,8 +55,8 @@ public:
             std::printf("%s\n", qPrintable(file));
     }
 
-    // A picture of a screen that should be on display now.
-    void shoot(const QString &screen)
+    // A picture of a screen that should be on display now; then a click on its control, if one is named.
+    void shoot(const QString &screen, const QString &thenClick = {})
     {
         bq::Form *form = bq::FormRegistry::instance().loaded(screenNamed(screen));
         if (form && form->isVisible())
@@ -64,6 +64,8 @@ public:
         else
             fail(QStringLiteral("%1 is not on display (on display: %2)")
                      .arg(screen, m_driver.visibleScreens().join(u", ")));
+        if (!thenClick.isEmpty())
+            click(screen, thenClick);
     }
 
     // Does what opens a message box, takes its picture and answers it.
@@ -148,18 +150,15 @@ int main(int argc, char *argv[])
     // The welcome screen and everything reached from it without playing.
     driver.reset();
     driver.startGame();
-    camera.shoot(QStringLiteral("Brendelquiz"));
-    camera.click(QStringLiteral("Brendelquiz"), QStringLiteral("CmdProgramminfo"));
-    camera.shoot(QStringLiteral("frmwieso"));
-    camera.click(QStringLiteral("frmwieso"), QStringLiteral("cmdok"));
+    camera.shoot(QStringLiteral("Brendelquiz"), QStringLiteral("CmdProgramminfo"));
+    camera.shoot(QStringLiteral("frmwieso"), QStringLiteral("cmdok"));
     camera.click(QStringLiteral("Brendelquiz"), QStringLiteral("Cmdbessernicht"));
     camera.shoot(QStringLiteral("dlgbeenden"));
     camera.shootBox(QStringLiteral("msgbox-oh-naeae"),
                     [&] { camera.click(QStringLiteral("dlgbeenden"), QStringLiteral("CancelButton")); });
     camera.click(QStringLiteral("Brendelquiz"), QStringLiteral("Cmdbessernicht"));
     camera.click(QStringLiteral("dlgbeenden"), QStringLiteral("OKButton"));
-    camera.shoot(QStringLiteral("Dlgfeigling"));
-    camera.click(QStringLiteral("Dlgfeigling"), QStringLiteral("OKButton"));
+    camera.shoot(QStringLiteral("Dlgfeigling"), QStringLiteral("OKButton"));
     camera.shoot(QStringLiteral("frmAbout"));
 
     // A whole game answered rightly, with the name dialogs, a help box and a remark box.
@@ -167,16 +166,13 @@ int main(int argc, char *argv[])
     driver.startGame();
     camera.click(QStringLiteral("Brendelquiz"), QStringLiteral("cdmlos_gehts"));
     camera.type(QStringLiteral("DlgNamen_angeben"), QStringLiteral("txt_Name"), QStringLiteral("Jürgen Müller"));
-    camera.shoot(QStringLiteral("DlgNamen_angeben"));
-    camera.click(QStringLiteral("DlgNamen_angeben"), QStringLiteral("OKButton"));
-    camera.shoot(QStringLiteral("DlgNamen_anzeigen"));
-    camera.click(QStringLiteral("DlgNamen_anzeigen"), QStringLiteral("OKButton"));
+    camera.shoot(QStringLiteral("DlgNamen_angeben"), QStringLiteral("OKButton"));
+    camera.shoot(QStringLiteral("DlgNamen_anzeigen"), QStringLiteral("OKButton"));
     for (int q = 1; q <= 16; ++q) {
         const bq::test::QuestionMoves &moves = questionMoves(q);
-        if (q == 1) {
+        if (q == 1)
             camera.shootBox(QStringLiteral("msgbox-hilfe"),
                             [&] { camera.click(moves.screen, QStringLiteral("cmdHilfe")); });
-        }
         if (q == 8) {
             // A spelling the game takes with a teasing remark.
             camera.type(moves.screen, moves.answerBox, moves.accepted.at(1));
@@ -184,12 +180,10 @@ int main(int argc, char *argv[])
             camera.shootBox(QStringLiteral("msgbox-bemerkung"), [&] { camera.click(moves.screen, moves.okButton); });
         } else {
             answer(camera, q, true);
-            camera.shoot(moves.screen);
-            camera.click(moves.screen, moves.okButton);
+            camera.shoot(moves.screen, moves.okButton);
         }
         if (q < 16) {
-            camera.shoot(moves.praise);
-            camera.click(moves.praise, QStringLiteral("OKButton"));
+            camera.shoot(moves.praise, QStringLiteral("OKButton"));
         }
     }
     camera.shoot(QStringLiteral("frmGlückwunsch"));
