@@ -122,11 +122,6 @@ GameDriver::GameDriver() : m_sounds(std::make_shared<RecordingSoundBackend>())
     m_boxWatch.start();
 }
 
-GameDriver::~GameDriver()
-{
-    Sound::instance().setBackend(nullptr);
-}
-
 void GameDriver::restoreSoundRecorder()
 {
     Sound::instance().setBackend(std::make_unique<RecorderHandle>(m_sounds));
@@ -178,11 +173,6 @@ QStringList GameDriver::finish()
         left.append(widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
                                                    : widget->objectName());
     return left;
-}
-
-void GameDriver::startGame()
-{
-    FormRegistry::instance().show(bq::Screen::Brendelquiz);
 }
 
 void GameDriver::show(const QString &screen)
@@ -311,16 +301,6 @@ bool GameDriver::isControlVisible(const QString &screen, const QString &control)
     return widget && !widget->isHidden();
 }
 
-QStringList GameDriver::visibleScreens() const
-{
-    return FormRegistry::instance().visibleNames();
-}
-
-QStringList GameDriver::loadedScreens() const
-{
-    return FormRegistry::instance().loadedNames();
-}
-
 QStringList GameDriver::oversizedWindows() const
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
@@ -333,16 +313,6 @@ QStringList GameDriver::oversizedWindows() const
     return oversized;
 }
 
-bool GameDriver::ended() const
-{
-    return FormRegistry::instance().hasEnded();
-}
-
-QStringList GameDriver::journal() const
-{
-    return journalSince(0);
-}
-
 QStringList GameDriver::journalSince(int mark) const
 {
     static const QStringList ops = QStringLiteral("show hide unload play msgbox set end close").split(u' ');
@@ -352,11 +322,6 @@ QStringList GameDriver::journalSince(int mark) const
             result.append(entry.line());
     }
     return result;
-}
-
-int GameDriver::journalMark() const
-{
-    return int(Journal::instance().end());
 }
 
 bool GameDriver::play(const QList<Move> &moves)
@@ -376,11 +341,6 @@ bool GameDriver::play(const QList<Move> &moves)
         }
     }
     return true;
-}
-
-bool GameDriver::enterName(const QString &name)
-{
-    return play(nameMoves(name));
 }
 
 bool GameDriver::answer(int question, const QString &given)

@@ -3,6 +3,8 @@
 
 #include "catalogue/screen_catalogue.h"
 #include "driver/winning_path.h"
+#include "platform/form_registry.h"
+#include "platform/journal.h"
 #include "platform/sound.h"
 
 #include <QList>
@@ -83,7 +85,7 @@ class GameDriver : public QObject {
     Q_OBJECT
 public:
     GameDriver();
-    ~GameDriver() override;
+    ~GameDriver() override { Sound::instance().setBackend(nullptr); }
 
     // Before each test: no screens, empty journal, boxes answered and recorded, sounds
     // recorded by the driver's own recorder.
@@ -92,7 +94,8 @@ public:
     // windows left behind.
     static QStringList finish();
 
-    void startGame(); // the program's start: show the welcome screen
+    // The program's start: the welcome screen shown.
+    void startGame() { FormRegistry::instance().show(Screen::Brendelquiz); }
     void show(const QString &screen);
 
     // A click or typing needs no driver: the benchmark plays with these too.
@@ -115,17 +118,17 @@ public:
     bool tick(const QString &screen, const QString &timer);
     QStringList runningTimers(const QString &screen) const;
 
-    QStringList visibleScreens() const;
-    QStringList loadedScreens() const;
+    QStringList visibleScreens() const { return FormRegistry::instance().visibleNames(); }
+    QStringList loadedScreens() const { return FormRegistry::instance().loadedNames(); }
     // The windows on display that, their layouts settled, have grown past a common desktop
     // screen (1920 x 1200 pixels), each as "name W x H px".
     QStringList oversizedWindows() const;
-    bool ended() const;
+    bool ended() const { return FormRegistry::instance().hasEnded(); }
 
     // The journal, without loads: the screen operations, sounds, boxes and the end.
-    QStringList journal() const;
+    QStringList journal() const { return journalSince(0); }
     QStringList journalSince(int mark) const;
-    int journalMark() const;
+    int journalMark() const { return int(Journal::instance().end()); }
 
     const QList<SeenBox> &boxes() const { return m_boxes; }
     // Called for each box while it is still open, before it is answered.
@@ -144,7 +147,7 @@ public:
     // the screen it should; the test's log says which.
     bool play(const QList<Move> &moves);
     // Plays from the welcome screen to the first question with this name.
-    bool enterName(const QString &name);
+    bool enterName(const QString &name) { return play(nameMoves(name)); }
     // Gives an answer on a visible question screen: "optN" chooses, "" gives none, else typed.
     bool answer(int question, const QString &given);
     // From the start to the question's screen, every question before it answered rightly.
