@@ -33,13 +33,10 @@ const QuestionMoves &questionMoves(int question)
                                     "dlgFrage13_falsch", "dlgFrage14_falsch", "dlgFrage15_falsch", "dlgFrage16_falsch"};
         QList<QuestionMoves> all;
         for (int q = 1; q <= 16; ++q) {
-            QString box;
-            if (q == 8)
-                box = QStringLiteral("txtNamen_angeben_Frage8");
-            else if (q == 9)
-                box = QStringLiteral("txt_AntwortFrage9");
-            else if (q >= 11)
-                box = QStringLiteral("txtAntwortFrage%1").arg(q);
+            const QString box = q == 8 ? QStringLiteral("txtNamen_angeben_Frage8")
+                : q == 9               ? QStringLiteral("txt_AntwortFrage9")
+                : q >= 11              ? QStringLiteral("txtAntwortFrage%1").arg(q)
+                                       : QString();
             const int option = options[q - 1];
             const QStringList accepted = spellings.value(q);
             all.append({QStringLiteral("frmFrage%1").arg(q),
@@ -82,12 +79,10 @@ QList<Move> rightAnswerMoves(int first, int last)
             moves.append({Move::Type, question.screen, question.answerBox, question.rightAnswer, {}});
         else
             moves.append({Move::Choose, question.screen, question.correctOption, {}, {}});
-        if (q == 16) {
-            moves.append({Move::Click, question.screen, question.okButton, {}, QStringLiteral("frmGlückwunsch")});
-            break;
-        }
-        moves.append({Move::Click, question.screen, question.okButton, {}, question.praise});
-        moves.append({Move::Click, question.praise, QStringLiteral("OKButton"), {}, questionMoves(q + 1).screen});
+        const QString after = q == 16 ? QStringLiteral("frmGlückwunsch") : question.praise;
+        moves.append({Move::Click, question.screen, question.okButton, {}, after});
+        if (q < 16)
+            moves.append({Move::Click, question.praise, QStringLiteral("OKButton"), {}, questionMoves(q + 1).screen});
     }
     return moves;
 }
