@@ -79,16 +79,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("entry"); // counted without the separators
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("shortcut");
-        const auto row = [](const char *name, int entry, const char *caption, const char *shortcut) {
-            QTest::newRow(name) << entry << QString::fromUtf8(caption) << QString::fromUtf8(shortcut);
-        };
-        row("undo", 0, "Rückgängig", "Strg+Z");
-        row("redo", 1, "Wiederherstellen", "Strg+Y");
-        row("cut", 2, "Ausschneiden", "Strg+X");
-        row("copy", 3, "Kopieren", "Strg+C");
-        row("paste", 4, "Einfügen", "Strg+V");
-        row("delete", 5, "Löschen", "");
-        row("select all", 6, "Alles auswählen", "Strg+A");
+        const std::pair<const char *, const char *> menu[] = {
+            {"Rückgängig", "Strg+Z"},     {"Wiederherstellen", "Strg+Y"}, {"Ausschneiden", "Strg+X"},
+            {"Kopieren", "Strg+C"},       {"Einfügen", "Strg+V"},         {"Löschen", ""},
+            {"Alles auswählen", "Strg+A"}};
+        for (int entry = 0; entry < int(std::size(menu)); ++entry)
+            QTest::newRow(menu[entry].first)
+                << entry << QString::fromUtf8(menu[entry].first) << QString::fromUtf8(menu[entry].second);
     }
 
     void textBoxMenuSpeaksGerman()
