@@ -29,6 +29,13 @@ asked_us() {
     awk -v name="$2" '$1 == "play" && $2 == name { t = $3 } END { print t + 0 }' "$1"
 }
 
+# recorded WAV LOG WHAT PROBE-ARGUMENTS...: the probe plays its schedule while the sink is recorded.
+recorded() {
+    local wav="$1" log="$2" what="$3"; shift 3
+    desk_record "$wav"
+    "$probe" play "$@" >"$log" || { cat "$log" >&2; desk_fail "the sound probe failed while $what"; }
+    desk_stop_recording
+}
 # The first request opens the connection to the server; a short silence does that before
 # each measured sound, so that only playing is measured.
 sox -n -r 44100 -b 16 -c 1 silence.wav trim 0 0.2
@@ -38,10 +45,7 @@ for name in pfff danke applaus.oops bond.wav; do
     cp "$sounds/$name" .
     expected=$(heard_ms "$name")
     length_ms=$(awk -v d="$(soxi -D "$name")" 'BEGIN { printf "%d", d * 1000 }')
-    desk_record "whole-$name.wav"
-    "$probe" play silence.wav@0 "$name@300" --hold $((300 + length_ms + 500)) >"probe-$name.log" \
-        || { cat "probe-$name.log" >&2; desk_fail "the sound probe failed while playing $name"; }
-    desk_stop_recording
+    recorded "whole-$name.wav" "probe-$name.log" "playing $name" silence.wav@0 "$name@300" --hold $((300 + length_ms + 500))
     heard=$(heard_ms "whole-$name.wav")
     echo "whole sound: $name heard ${heard} ms of ${expected} ms"
     diff=$((heard - expected))
@@ -51,10 +55,7 @@ done
 # 2. A new sound stops the one still playing: a long tone is followed after 800 ms by a
 #    silent file, so the tone is heard for 800 ms plus the time it took to stop.
 sox -n -r 44100 -b 16 -c 1 tone.wav synth 3 square 440 vol 0.5
-desk_record cut.wav
-"$probe" play silence.wav@0 tone.wav@400 silence.wav@1200 --hold 2200 >probe-cut.log \
-    || { cat probe-cut.log >&2; desk_fail "the sound probe failed while cutting a sound short"; }
-desk_stop_recording
+recorded cut.wav probe-cut.log "cutting a sound short" silence.wav@0 tone.wav@400 silence.wav@1200 --hold 2200
 tone_at=$(asked_us probe-cut.log tone.wav)
 next_at=$(asked_us probe-cut.log silence.wav)
 gap_ms=$(( (next_at - tone_at) / 1000 ))
@@ -65,10 +66,7 @@ echo "cut short: the tone was heard ${heard} ms for a gap of ${gap_ms} ms betwee
 [ "$stop_ms" -ge -30 ] || fail "the tone was heard only ${heard} ms although the next sound came ${gap_ms} ms after it"
 
 # 3. A name that is not there: the desktop's alert sound instead.
-desk_record alert.wav
-"$probe" play silence.wav@0 gibt-es-nicht.wav@300 --hold 1500 >probe-alert.log \
-    || { cat probe-alert.log >&2; desk_fail "the sound probe failed while asking for a missing sound"; }
-desk_stop_recording
+recorded alert.wav probe-alert.log "asking for a missing sound" silence.wav@0 gibt-es-nicht.wav@300 --hold 1500
 rms=$(rms_of alert.wav)
 heard=$(heard_ms alert.wav)
 theme_sound=/usr/share/sounds/freedesktop/stereo/dialog-warning.oga
