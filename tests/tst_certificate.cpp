@@ -40,6 +40,17 @@ static bool plainFileSystem = false;
 // What else is the matter when the certificate is kept as a file.
 enum class Twist { None, PrintSystemGone, PlainFileSystem, KilledGamesPart, RunningGamesPart };
 Q_DECLARE_METATYPE(Twist)
+// How a label of the congratulations screen looks.
+struct LabelLook {
+    QString text;
+    QRect place;
+    bool centred;
+    QString family;
+    double points;
+    bool bold, italic;
+    QColor colour;
+};
+Q_DECLARE_METATYPE(LabelLook)
 extern "C" int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned int flags) noexcept
 {
     static const auto real = reinterpret_cast<decltype(&renameat2)>(dlsym(RTLD_NEXT, "renameat2"));
@@ -178,22 +189,14 @@ private Q_SLOTS:
     void labels_data()
     {
         QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QRect>("place");
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<double>("points");
-        QTest::addColumn<bool>("bold");
-        QTest::addColumn<bool>("italic");
-        QTest::addColumn<bool>("centred");
-        QTest::addColumn<QColor>("colour");
-
+        QTest::addColumn<LabelLook>("look");
         const QString arial = QStringLiteral("Arial");
         // Most labels: bold black 9.75 pt "MS Sans Serif", upright.
         const auto row = [](const char *label, const char *text, const QRect &place, bool centred,
                             const QString &family = QStringLiteral("MS Sans Serif"), double points = 9.75,
                             bool bold = true, bool italic = false, const QColor &colour = Qt::black) {
-            QTest::newRow(label) << QString::fromUtf8(label) << QString::fromUtf8(text) << place << family << points
-                                 << bold << italic << centred << colour;
+            const LabelLook look{QString::fromUtf8(text), place, centred, family, points, bold, italic, colour};
+            QTest::newRow(label) << QString::fromUtf8(label) << look;
         };
         row("lblverleihenwir", "Hiermit verleihen wir", fromTwips(480, 120, 7575, 375), true);
         row("lblName", "Erika Mustermann", fromTwips(1800, 720, 5055, 375), true, arial, 14.25, true, true,
@@ -219,36 +222,29 @@ private Q_SLOTS:
     void labels()
     {
         QFETCH(QString, label);
-        QFETCH(QString, text);
-        QFETCH(QRect, place);
-        QFETCH(QString, family);
-        QFETCH(double, points);
-        QFETCH(bool, bold);
-        QFETCH(bool, italic);
-        QFETCH(bool, centred);
-        QFETCH(QColor, colour);
+        QFETCH(LabelLook, look);
 
         Form *screen = m_driver.openCertificate(kSampleName);
         QVERIFY(screen);
         auto *control = screen->control<QLabel>(label);
         QVERIFY(control);
         control->ensurePolished();
-        QCOMPARE(control->text(), text);
+        QCOMPARE(control->text(), look.text);
         // Each label stands at its place; a text too long for one line gets room below.
-        QCOMPARE(control->pos(), place.topLeft());
-        QCOMPARE(control->width(), place.width());
-        QVERIFY(control->height() >= place.height());
+        QCOMPARE(control->pos(), look.place.topLeft());
+        QCOMPARE(control->width(), look.place.width());
+        QVERIFY(control->height() >= look.place.height());
         QVERIFY2(control->heightForWidth(control->width()) <= control->height(), "the text is cut off");
         // The face named, as the installed family that stands for it.
-        QCOMPARE(control->font().family(), installedFace(family));
-        QCOMPARE(control->font().pointSizeF(), points);
-        QCOMPARE(control->font().bold(), bold);
-        QCOMPARE(control->font().italic(), italic);
-        QCOMPARE(control->alignment() & Qt::AlignHorizontal_Mask, centred ? Qt::AlignHCenter : Qt::AlignLeft);
+        QCOMPARE(control->font().family(), installedFace(look.family));
+        QCOMPARE(control->font().pointSizeF(), look.points);
+        QCOMPARE(control->font().bold(), look.bold);
+        QCOMPARE(control->font().italic(), look.italic);
+        QCOMPARE(control->alignment() & Qt::AlignHorizontal_Mask, look.centred ? Qt::AlignHCenter : Qt::AlignLeft);
         QCOMPARE(control->textFormat(), Qt::PlainText);
-        QCOMPARE(control->palette().color(QPalette::WindowText), colour);
+        QCOMPARE(control->palette().color(QPalette::WindowText), look.colour);
         // White on a white screen: a corner of the label, where no letter stands.
-        QCOMPARE(control->grab().toImage().pixelColor(0, place.height() - 1), QColor(Qt::white));
+        QCOMPARE(control->grab().toImage().pixelColor(0, look.place.height() - 1), QColor(Qt::white));
     }
 
     void windowPictureAndButtons()
