@@ -95,10 +95,6 @@ key_to() { # TITLE KEY...
         || { cat "$DESK_TMP/game.err" >&2; desk_fail "\"$title\" did not appear after the keys $*"; }
     wait_until 5 desk_focused "$win" || desk_fail "the window \"$title\" did not get the keyboard focus"
 }
-type_to() { # TITLE TEXT
-    xdotool type --delay 30 "$2"
-    key_to "$1" Return
-}
 back_to() { # GONE TITLE
     xdotool key Return
     wait_until 10 eval '[ -z "$(desk_window "$1")" ]' || desk_fail "\"$1\" did not close"

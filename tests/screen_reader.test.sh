@@ -92,11 +92,6 @@ key_to() {
     DELAYS+=($(( (${now/./} - ${started/./}) / 1000 )))
     window "$title"
 }
-type_to() {
-    xdotool type --delay $KEY_GAP_MS "$2"
-    sleep $KEY_GAP_S
-    key_to "$1" Return
-}
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 # back_to GONE TITLE [again]: Enter closes the window GONE; no window manager here gives the focus
 # back, so it goes to the window TITLE as a player's click would.

@@ -2,8 +2,9 @@
 # A won game played by keyboard alone, for the scripts that play the real program. Source it
 # with NAME set, after defining how a step is taken: start_named (the program up, the name
 # typed), key_to TITLE KEY... (the keys pressed, then the window of that title awaited),
-# type_to TITLE TEXT (the text typed and handed in with Enter), back_to GONE TITLE (Enter
-# closes GONE, the focus goes back to TITLE) and end_game ("Ende" pressed, the program gone).
+# back_to GONE TITLE (Enter closes GONE, the focus goes back to TITLE) and end_game ("Ende"
+# pressed, the program gone). It brings type_to TITLE TEXT: the text typed, a key every
+# KEY_GAP_MS (30 unless set) and KEY_GAP_S seconds' rest after, and handed in with Enter.
 
 # The won game, question by question: its window | the right answer | the praise's window.
 #   N: the focus starts on the first option, Down goes to the next, space checks it; Tab Tab is OK.
@@ -26,6 +27,11 @@ won_game=(
     "Frage 15 !!|Worms|Hurra, das war Frage15!"
     "allerletzte Frage|etwas|Herzlichen Glückwunsch"
 )
+type_to() {
+    xdotool type --delay "${KEY_GAP_MS:-30}" "$2"
+    sleep "${KEY_GAP_S:-0}"
+    key_to "$1" Return
+}
 play_won_game() {
     start_named
     local row question answer praise keys i
