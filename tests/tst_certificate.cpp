@@ -67,7 +67,6 @@ using namespace bq::test;
 
 namespace {
 
-const QString kScreen = QStringLiteral("frmGlückwunsch");
 constexpr double kTolerance = 0.1; // mm
 const QStringList kToAbout{QStringLiteral("unload frmGlückwunsch"), QStringLiteral("show frmAbout")};
 

@@ -33,6 +33,7 @@ constexpr double kPtPerMm = 72.0 / 25.4;
 constexpr double kOriginMm = 10.0 / kPtPerMm;
 constexpr double kPaperWidthMm = 210.0;
 
+inline const QString kScreen = QStringLiteral("frmGlückwunsch"); // the screen with the certificate
 // The player and the day the lines below assume: 16 characters put the name at x 60.
 inline const QString kSampleName = QStringLiteral("Erika Mustermann");
 constexpr int kSampleYear = 2027, kSampleMonth = 1, kSampleDay = 1;

@@ -33,7 +33,6 @@ using namespace bq::test;
 
 namespace {
 
-const QString kScreen = QStringLiteral("frmGlückwunsch");
 constexpr double kInkTolerance = 0.3; // mm
 constexpr int kInkThreshold = 128;
 
