@@ -81,9 +81,6 @@ game_ends() {
     desk_ended "$GAME_PID" "$DESK_TMP/game.err" "${1:-"\"Ende\""}"
     [ "$DESK_FAILURES" -eq 0 ] || game_fail "the game did not end as it should"
 }
-sounds_done() {
-    [ "$(pactl list short sink-inputs 2>/dev/null | wc -l)" -eq 0 ]
-}
 # ask_to_quit: "Besser nicht" by the keyboard on the welcome screen (the focus starts on "Roger,
 # los gehts"); the quit question that comes up goes to q.
 ask_to_quit() {
@@ -106,7 +103,7 @@ ask_to_quit
 desk_record "$DESK_TMP/pfff.wav"
 press "$q" Return                          # "doooch": the coward's "pfff"
 window "Ok,schliessen wir das Programm"; c=$WIN
-wait_until 10 sounds_done || game_fail "the sound of the coward dialog did not end within 10 s"
+wait_until 10 eval '[ "$(pactl list short sink-inputs 2>/dev/null | wc -l)" -eq 0 ]' || game_fail "the sound of the coward dialog did not end within 10 s"
 desk_stop_recording
 press "$c" Return
 window "Info Brendelquiz"; a=$WIN
