@@ -137,14 +137,18 @@ void Form::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (m_initialFocus && !focusWidget())
         m_initialFocus->setFocus(Qt::OtherFocusReason);
-    // A screen reader reads only the title of a normal window and the control that has the
-    // focus: that control carries the screen's message, less what its own name says.
+}
+
+QString Form::message() const
+{
+    QStringList texts = messageTexts();
+    // A normal window's message comes before the control that has the focus when it opens,
+    // which a screen reader reads next: what that control says itself is left to it.
     if (m_kind == WindowKind::Normal && m_initialFocus) {
-        const QString focusName = m_initialFocus->accessibleName();
-        QStringList texts = messageTexts();
-        texts.removeIf([&focusName](const QString &text) { return focusName.contains(text); });
-        m_initialFocus->setAccessibleDescription(texts.join(u' '));
+        const QString focusSays = m_initialFocus->accessibleName() + u' ' + m_initialFocus->accessibleDescription();
+        texts.removeIf([&focusSays](const QString &text) { return focusSays.contains(text); });
     }
+    return texts.join(u' ');
 }
 
 QStringList Form::messageTexts() const

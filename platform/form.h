@@ -61,11 +61,13 @@ public:
 
     // The control that has the keyboard focus when the window opens.
     void setInitialFocus(QWidget *control) { m_initialFocus = control; }
+    QWidget *initialFocus() const { return m_initialFocus; }
 
     // What the screen says, as a reader takes it in: the texts of its shown labels and
     // read-only text boxes and views, in the order the screen made them, on one line; not
     // the labels of controls, which are heard with their control.
-    QString message() const { return messageTexts().join(u' '); }
+    // A normal window leaves out what the control that has the focus when it opens says.
+    QString message() const;
 
     // A text that takes turns with another in one place: part of the message when the
     // screen opens, although hidden then.

@@ -10,8 +10,9 @@
 namespace bq {
 namespace {
 
-// A screen tells assistive technology what kind of window it is: a dialog window is a
-// dialog, whose message a screen reader reads out when it opens; a normal window is a frame.
+// A screen tells assistive technology what kind of window it is (a dialog window is a
+// dialog, a normal window a frame) and, as its description, its message, which a screen
+// reader reads out when the window opens, before the control that has the focus.
 class FormInterface : public QAccessibleWidget {
 public:
     explicit FormInterface(Form *form)
@@ -21,8 +22,7 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         const auto *form = static_cast<const Form *>(widget());
-        if (kind == QAccessible::Description && form->accessibleDescription().isEmpty()
-            && form->windowKind() == WindowKind::Dialog)
+        if (kind == QAccessible::Description && form->accessibleDescription().isEmpty())
             return form->message();
         return QAccessibleWidget::text(kind);
     }

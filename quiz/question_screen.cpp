@@ -171,15 +171,20 @@ void QuestionScreen::buildLayout()
 void QuestionScreen::showEvent(QShowEvent *event)
 {
     // Each answer control carries the question for screen readers, read when the control
-    // gets the focus; taken now, with the player's name in it where the screen has one.
+    // gets the focus; taken now, with the player's name in it where the screen has one. The
+    // one that has the focus as the screen opens does not: the question is heard before it,
+    // with the topic, as the screen's message.
     QStringList question;
     for (const LabelDef &def : m_def.question)
         question << control<QLabel>(utf8(def.name))->text();
     const QString description = question.join(u' ').simplified();
+    QList<QWidget *> answers;
     for (QRadioButton *option : findChildren<QRadioButton *>())
-        option->setAccessibleDescription(description);
+        answers << option;
     if (m_def.answerBox)
-        control<QLineEdit>(utf8(m_def.answerBox))->setAccessibleDescription(description);
+        answers << control<QLineEdit>(utf8(m_def.answerBox));
+    for (QWidget *answer : answers)
+        answer->setAccessibleDescription(answer == initialFocus() ? QString() : description);
     Form::showEvent(event);
 }
 

@@ -126,16 +126,20 @@ private Q_SLOTS:
         // A dialog window is a dialog to a screen reader, which then reads its message; a normal window a frame.
         QCOMPARE(window->role(), entry.window == WindowKind::Dialog ? QAccessible::Dialog : QAccessible::Window);
         inspect(window, 0, true, faults, tree);
-        // A question's answer controls carry the question, heard with each of them: the longest
-        // text the screen shows is the question (or its longest part).
+        // A question screen's message begins with the topic and holds the question, heard before
+        // the answer that has the focus; every other answer control carries the question too: the
+        // longest text the screen shows is the question (or its longest part).
         if (entry.role == ScreenRole::Question) {
             QString question;
             for (const QLabel *label : form->findChildren<QLabel *>()) {
                 if (label->isVisible() && label->text().simplified().size() > question.size())
                     question = label->text().simplified();
             }
+            const QString message = window->text(QAccessible::Description);
+            if (!message.startsWith(u"Thema:") || !message.contains(question))
+                faults << QStringLiteral("the message does not begin with the topic and hold the question: ") + message;
             for (QWidget *answer : form->findChildren<QWidget *>(QRegularExpression(QStringLiteral("^(opt|txt)")))) {
-                if (!answer->accessibleDescription().contains(question))
+                if (answer != form->initialFocus() && !answer->accessibleDescription().contains(question))
                     faults << answer->objectName() + QStringLiteral(" does not carry the question");
             }
         }
